@@ -1,0 +1,7 @@
+#include "solver/result_table.h"
+
+namespace vq {
+
+ResultTableType ResultTable;
+
+} // namespace vq
