@@ -1,0 +1,548 @@
+#include "common/number_parsing.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace vq {
+
+std::string DecimalSymbol = ".";
+std::string ThousandsSeparator = ",";
+
+void SetLocaleSeparators(const LocaleSeparators& separators)
+{
+    DecimalSymbol = separators.decimal.empty() ? std::string(".") : separators.decimal;
+    ThousandsSeparator = separators.thousands;
+    if (ThousandsSeparator.empty() || ThousandsSeparator == DecimalSymbol)
+        ThousandsSeparator = DecimalSymbol == "," ? "." : ",";
+}
+
+LocaleSeparators CurrentLocaleSeparators()
+{
+    return {DecimalSymbol, ThousandsSeparator};
+}
+
+void ResetLocaleSeparators()
+{
+    SetLocaleSeparators(LocaleSeparators::English());
+}
+
+std::string GetLocaleDecimalSymbol()
+{
+    return DecimalSymbol;
+}
+
+ScopedLocaleSeparators::ScopedLocaleSeparators(const LocaleSeparators& separators)
+    : saved_(CurrentLocaleSeparators())
+{
+    SetLocaleSeparators(separators);
+}
+
+ScopedLocaleSeparators::~ScopedLocaleSeparators()
+{
+    SetLocaleSeparators(saved_);
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+std::string ToUpperAscii(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return out;
+}
+
+namespace {
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// A decimal number gathered from text: value = 0.digits x 10^exponent.
+struct DecimalDigits {
+    bool negative = false;
+    std::string digits;     // significant digits, no leading zeros
+    long long exponent = 0; // decimal exponent of the point before digits
+    long long pending = 0;  // integer digits seen so far (before normalisation)
+};
+
+// Collects mantissa digits: leading zeros are dropped and the exponent kept.
+class DigitCollector {
+public:
+    void Integer(char d)
+    {
+        if (d == '0' && out.digits.empty()) {
+            return; // leading zero of the integer part
+        }
+        out.digits.push_back(d);
+        ++intDigits;
+    }
+    void Fraction(char d)
+    {
+        if (d == '0' && out.digits.empty()) {
+            ++fracZeros;
+            return;
+        }
+        out.digits.push_back(d);
+    }
+    void Exponent(bool negative, long long e) { exp = negative ? -e : e; }
+    DecimalDigits Finish(bool negative)
+    {
+        out.negative = negative;
+        out.exponent = (out.digits.empty() ? 0 : intDigits - fracZeros) + exp;
+        return out;
+    }
+
+private:
+    DecimalDigits out;
+    long long intDigits = 0;
+    long long fracZeros = 0;
+    long long exp = 0;
+};
+
+// Adds a digit to a saturating exponent.
+long long AddExponentDigit(long long e, char d)
+{
+    constexpr long long cap = 1'000'000'000LL;
+    return e >= cap ? cap : e * 10 + (d - '0');
+}
+
+enum class Conversion { Ok, OutOfRange };
+
+// Converts gathered digits to T. Values below the smallest subnormal become 0.
+template <typename T>
+Conversion ToFloating(const DecimalDigits& d, T& value)
+{
+    value = 0;
+    std::string digits = d.digits;
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
+    if (digits.empty())
+        return Conversion::Ok;
+    // The value lies in [10^(e-1), 10^e).
+    if (d.exponent > 400)
+        return Conversion::OutOfRange;
+    if (d.exponent < -400)
+        return Conversion::Ok;
+    std::string text = digits;
+    text += 'e';
+    text += std::to_string(d.exponent - static_cast<long long>(digits.size()));
+    T parsed{};
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    (void)ptr;
+    if (ec == std::errc::result_out_of_range) {
+        if (d.exponent > 0)
+            return Conversion::OutOfRange;
+        return Conversion::Ok; // underflow
+    }
+    if (ec != std::errc() || !std::isfinite(parsed))
+        return Conversion::OutOfRange;
+    value = d.negative ? -parsed : parsed;
+    return Conversion::Ok;
+}
+
+bool StartsWith(std::string_view text, std::size_t at, std::string_view what)
+{
+    return !what.empty() && text.substr(at, what.size()) == what;
+}
+
+// Whole text (already trimmed of blanks) as a number in the locale's notation:
+// sign, digits (thousands separators between them), decimal symbol, digits,
+// exponent. Returns false when the text is not such a number.
+bool ReadLocaleNumber(std::string_view s, DecimalDigits& out)
+{
+    const std::string& dec = DecimalSymbol;
+    const std::string& group = ThousandsSeparator;
+    DigitCollector collect;
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    int mantissaDigits = 0;
+    while (i < s.size()) {
+        if (IsDigit(s[i])) {
+            collect.Integer(s[i]);
+            ++mantissaDigits;
+            ++i;
+        } else if (mantissaDigits > 0 && StartsWith(s, i, group) && i + group.size() < s.size()
+                   && IsDigit(s[i + group.size()])) {
+            i += group.size();
+        } else {
+            break;
+        }
+    }
+    if (StartsWith(s, i, dec)) {
+        i += dec.size();
+        while (i < s.size() && IsDigit(s[i])) {
+            collect.Fraction(s[i]);
+            ++mantissaDigits;
+            ++i;
+        }
+    }
+    if (mantissaDigits == 0)
+        return false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+        ++i;
+        bool expNegative = false;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            expNegative = s[i] == '-';
+            ++i;
+        }
+        if (i >= s.size() || !IsDigit(s[i]))
+            return false;
+        long long e = 0;
+        while (i < s.size() && IsDigit(s[i]))
+            e = AddExponentDigit(e, s[i++]);
+        collect.Exponent(expNegative, e);
+    }
+    if (i != s.size())
+        return false;
+    out = collect.Finish(negative);
+    return true;
+}
+
+bool IsSkipped(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+// The leading number by fixed rules: blanks, tabs and line feeds are skipped
+// anywhere, "." is the decimal point, "&H"/"&O" read hexadecimal/octal integers.
+Conversion ReadLeadingNumber(std::string_view s, double& value)
+{
+    value = 0;
+    std::size_t i = 0;
+    auto skip = [&] {
+        while (i < s.size() && IsSkipped(s[i]))
+            ++i;
+    };
+    skip();
+    if (i + 1 < s.size() && s[i] == '&') {
+        const char kind = s[i + 1];
+        const int base = (kind == 'h' || kind == 'H') ? 16 : (kind == 'o' || kind == 'O') ? 8 : 0;
+        if (base != 0) {
+            i += 2;
+            double v = 0;
+            for (;; ++i) {
+                skip();
+                if (i >= s.size())
+                    break;
+                const char c = s[i];
+                int digit = -1;
+                if (c >= '0' && c <= '7')
+                    digit = c - '0';
+                else if (base == 16 && (c == '8' || c == '9'))
+                    digit = c - '0';
+                else if (base == 16 && c >= 'a' && c <= 'f')
+                    digit = c - 'a' + 10;
+                else if (base == 16 && c >= 'A' && c <= 'F')
+                    digit = c - 'A' + 10;
+                if (digit < 0)
+                    break;
+                v = v * base + digit;
+                if (!std::isfinite(v))
+                    return Conversion::OutOfRange;
+            }
+            value = v;
+            return Conversion::Ok;
+        }
+    }
+    DigitCollector collect;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    bool point = false;
+    int mantissaDigits = 0;
+    for (;; ++i) {
+        skip();
+        if (i >= s.size())
+            break;
+        if (IsDigit(s[i])) {
+            if (point)
+                collect.Fraction(s[i]);
+            else
+                collect.Integer(s[i]);
+            ++mantissaDigits;
+        } else if (s[i] == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (mantissaDigits > 0 && i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+        std::size_t j = i + 1;
+        while (j < s.size() && IsSkipped(s[j]))
+            ++j;
+        bool expNegative = false;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+            expNegative = s[j] == '-';
+            ++j;
+        }
+        long long e = 0;
+        bool any = false;
+        for (;; ++j) {
+            while (j < s.size() && IsSkipped(s[j]))
+                ++j;
+            if (j >= s.size() || !IsDigit(s[j]))
+                break;
+            e = AddExponentDigit(e, s[j]);
+            any = true;
+        }
+        if (any)
+            collect.Exponent(expNegative, e);
+    }
+    return ToFloating(collect.Finish(negative), value);
+}
+
+// Steps 6 and 7 of the tolerant parse on text whose separators are already blanks.
+template <typename T>
+T ConvertNumberText(std::string_view text, bool& failed)
+{
+    DecimalDigits whole;
+    if (ReadLocaleNumber(TrimBlanks(text), whole)) {
+        T value{};
+        if (ToFloating(whole, value) == Conversion::OutOfRange) {
+            failed = true;
+            return 0;
+        }
+        return value;
+    }
+    double value = 0;
+    if (ReadLeadingNumber(text, value) == Conversion::OutOfRange) {
+        failed = true;
+        return 0;
+    }
+    if constexpr (std::is_same_v<T, float>) {
+        const float single = static_cast<float>(value);
+        if (!std::isfinite(single)) {
+            failed = true;
+            return 0;
+        }
+        return single;
+    } else {
+        return value;
+    }
+}
+
+template <typename T>
+T ParseFloating(std::string_view text, bool toLocaleDecimal, bool firstTokenOnly, bool& failed)
+{
+    failed = false;
+    std::string t(TrimBlanks(text));
+    if (toLocaleDecimal)
+        t = ToLocaleDecimal(t);
+    if (firstTokenOnly)
+        t = TextBeforeComma(t);
+    t = RemoveThousandsSeparators(t);
+    if (TrimBlanks(t).empty())
+        return 0;
+    return ConvertNumberText<T>(t, failed);
+}
+
+// Rounds half to even and checks the range of Int; false when out of range.
+template <typename Int>
+bool RoundToInteger(double x, Int& out)
+{
+    const double r = RoundHalfEven(x);
+    if (!(r >= static_cast<double>(std::numeric_limits<Int>::min())
+          && r <= static_cast<double>(std::numeric_limits<Int>::max())))
+        return false;
+    out = static_cast<Int>(r);
+    return true;
+}
+
+template <typename Int>
+bool ConvertLocaleWhole(std::string_view text, Int& value)
+{
+    DecimalDigits whole;
+    double v = 0;
+    if (!ReadLocaleNumber(TrimBlanks(text), whole) || ToFloating(whole, v) != Conversion::Ok)
+        return false;
+    return RoundToInteger(v, value);
+}
+
+} // namespace
+
+double RoundHalfEven(double x)
+{
+    if (!std::isfinite(x))
+        return x;
+    const double lower = std::floor(x);
+    const double diff = x - lower;
+    if (diff < 0.5)
+        return lower;
+    if (diff > 0.5)
+        return lower + 1.0;
+    return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
+}
+
+double ParseDouble(std::string_view text, bool toLocaleDecimal, bool firstTokenOnly, bool& failed)
+{
+    return ParseFloating<double>(text, toLocaleDecimal, firstTokenOnly, failed);
+}
+
+double ParseDouble(std::string_view text, bool toLocaleDecimal, bool firstTokenOnly)
+{
+    bool failed = false;
+    return ParseDouble(text, toLocaleDecimal, firstTokenOnly, failed);
+}
+
+float ParseSingle(std::string_view text, bool toLocaleDecimal, bool firstTokenOnly, bool& failed)
+{
+    return ParseFloating<float>(text, toLocaleDecimal, firstTokenOnly, failed);
+}
+
+float ParseSingle(std::string_view text, bool toLocaleDecimal, bool firstTokenOnly)
+{
+    bool failed = false;
+    return ParseSingle(text, toLocaleDecimal, firstTokenOnly, failed);
+}
+
+std::int32_t ParseLong(std::string_view text, bool firstTokenOnly, bool& failed)
+{
+    failed = false;
+    std::string t(text);
+    if (firstTokenOnly)
+        t = TextBeforeComma(t);
+    t = RemoveThousandsSeparators(t);
+    if (TrimBlanks(t).empty())
+        return 0;
+    const double v = ConvertNumberText<double>(t, failed);
+    std::int32_t out = 0;
+    if (failed || !RoundToInteger(v, out)) {
+        failed = true;
+        return 0;
+    }
+    return out;
+}
+
+std::int32_t ParseLong(std::string_view text, bool firstTokenOnly)
+{
+    bool failed = false;
+    return ParseLong(text, firstTokenOnly, failed);
+}
+
+std::int16_t ParseInteger(std::string_view text, bool& failed)
+{
+    failed = false;
+    const std::string_view t = TrimBlanks(text);
+    if (t.empty())
+        return 0;
+    DecimalDigits whole;
+    if (!ReadLocaleNumber(t, whole))
+        return 0;
+    double v = 0;
+    std::int16_t out = 0;
+    if (ToFloating(whole, v) != Conversion::Ok || !RoundToInteger(v, out)) {
+        failed = true;
+        return 0;
+    }
+    return out;
+}
+
+std::int16_t ParseInteger(std::string_view text)
+{
+    bool failed = false;
+    return ParseInteger(text, failed);
+}
+
+bool ParseBoolean(std::string_view text)
+{
+    const std::string_view t = TrimBlanks(text);
+    DecimalDigits whole;
+    if (!t.empty() && ReadLocaleNumber(t, whole)) {
+        double v = 0;
+        ReadLeadingNumber(t, v);
+        return v != 0;
+    }
+    if (t.empty())
+        return false;
+    return std::string_view("FALSE").find(ToUpperAscii(t)) == std::string_view::npos;
+}
+
+bool ConvertLocaleLong(std::string_view text, std::int32_t& value)
+{
+    return ConvertLocaleWhole(text, value);
+}
+
+bool ConvertLocaleInteger(std::string_view text, std::int16_t& value)
+{
+    return ConvertLocaleWhole(text, value);
+}
+
+std::string ToLocaleDecimal(std::string_view text)
+{
+    return ReplaceText(text, ".", DecimalSymbol, true);
+}
+
+std::string TextBeforeComma(std::string_view text)
+{
+    while (!text.empty() && text.front() == ',')
+        text.remove_prefix(1);
+    return std::string(text.substr(0, text.find(',')));
+}
+
+std::string RemoveThousandsSeparators(std::string_view text)
+{
+    const std::string& sep = ThousandsSeparator.empty() ? std::string(",") : ThousandsSeparator;
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] == '\n' || text[i] == '\r') {
+            out += ' ';
+            ++i;
+        } else if (StartsWith(text, i, sep)) {
+            out += ' ';
+            i += sep.size();
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+std::string ReplaceText(std::string_view text, std::string_view find, std::string_view replacement, bool trimFirst)
+{
+    if (find == replacement)
+        return std::string(text);
+    if (trimFirst)
+        text = TrimBlanks(text);
+    std::string out(text);
+    if (out.empty() || find.empty())
+        return out;
+    const std::string repl = replacement.empty() ? std::string(1, '\x15') : std::string(replacement);
+    // Once an occurrence is replaced, the text before it holds none, so the
+    // search from the start can resume just before the replacement. When the
+    // replacement itself holds find, the search skips past it instead.
+    const bool skipReplacement = repl.find(find) != std::string::npos;
+    // A guard against rewrites that never settle (no caller comes near it).
+    constexpr std::size_t maxReplacements = std::size_t{1} << 22;
+    constexpr std::size_t maxLength = std::size_t{1} << 26;
+    std::size_t from = 0;
+    for (std::size_t n = 0; n < maxReplacements && out.size() < maxLength; ++n) {
+        const std::size_t at = out.find(find, from);
+        if (at == std::string::npos)
+            break;
+        out.replace(at, find.size(), repl);
+        from = skipReplacement ? at + repl.size() : (at >= find.size() - 1 ? at - (find.size() - 1) : 0);
+    }
+    return out;
+}
+
+} // namespace vq
