@@ -237,42 +237,47 @@ void NextListItem(std::string_view text, int& pos, int kind, std::string& item, 
     NextDelimitedItem(text, pos, GetListDelimiter(kind).substr(0, 1), item, status);
 }
 
-void NextLongItem(std::string_view text, int& pos, int kind, std::int32_t& item, int& status)
+namespace {
+
+// The typed twins: the item split at the whole delimiter text, then converted
+// by convert, which returns false for a conversion error (status 2).
+template <typename T, typename Convert>
+void NextTypedItem(std::string_view text, int& pos, int kind, T& item, int& status, Convert convert)
 {
-    std::string work;
     if (TooLong(text)) {
         status = 2;
         return;
     }
+    std::string work;
     NextDelimitedItem(text, pos, GetListDelimiter(kind), work, status);
-    if (status == 0 && !ConvertLocaleLong(work, item))
+    if (status == 0 && !convert(work, item))
         status = 2;
+}
+
+} // namespace
+
+void NextLongItem(std::string_view text, int& pos, int kind, std::int32_t& item, int& status)
+{
+    NextTypedItem(text, pos, kind, item, status,
+                  [](const std::string& work, std::int32_t& out) { return ConvertLocaleLong(work, out); });
 }
 
 void NextSingleItem(std::string_view text, int& pos, int kind, float& item, int& status)
 {
-    std::string work;
-    if (TooLong(text)) {
-        status = 2;
-        return;
-    }
-    NextDelimitedItem(text, pos, GetListDelimiter(kind), work, status);
     // Files hold "." as the decimal symbol whatever the locale; it is turned
     // into the locale's symbol first so that it is not taken for grouping.
-    if (status == 0)
-        item = ParseSingle(work, true, false);
+    NextTypedItem(text, pos, kind, item, status, [](const std::string& work, float& out) {
+        out = ParseSingle(work, true, false);
+        return true;
+    });
 }
 
 void NextIntegerItem(std::string_view text, int& pos, int kind, std::int16_t& item, int& status)
 {
-    std::string work;
-    if (TooLong(text)) {
-        status = 2;
-        return;
-    }
-    NextDelimitedItem(text, pos, GetListDelimiter(kind), work, status);
-    if (status == 0)
-        item = ParseInteger(work);
+    NextTypedItem(text, pos, kind, item, status, [](const std::string& work, std::int16_t& out) {
+        out = ParseInteger(work);
+        return true;
+    });
 }
 
 namespace {
