@@ -1,0 +1,112 @@
+#include "common/printer_font.h"
+
+#include "common/safe_file.h"
+#include "common/settings_file.h"
+#include "common/settings_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vq {
+
+std::string PrintFontName;
+int PrintFontSize = 0;
+bool PrintFontBold = false;
+bool PrintFontItalic = false;
+
+void ResetPrinterFontState()
+{
+    PrintFontName.clear();
+    PrintFontSize = 0;
+    PrintFontBold = false;
+    PrintFontItalic = false;
+}
+
+int WholeFontSize(float size)
+{
+    if (!std::isfinite(size))
+        return 0;
+    return static_cast<int>(std::nearbyint(std::clamp(size, -32768.0f, 32767.0f)));
+}
+
+std::vector<std::string> PrinterFontKeyLines(const PrinterFontInfo& font)
+{
+    return {"Name= " + SingleLineText(font.name), "Size= " + ShortestFloatText(font.size),
+            "Italic= " + BooleanText(font.italic), "Bold= " + BooleanText(font.bold)};
+}
+
+bool WritePrinterFontSection(const std::string& path)
+{
+    std::string errorText;
+    return RewriteSettingsSection(path, PrinterFontHeading, PrinterFontKeyLines(CurrentMainWindowHost().PrinterFont()),
+                                  SectionLayout{}, errorText);
+}
+
+namespace {
+
+// The value of a line that must begin with key: the text after its "=", trimmed.
+bool KeyLineValue(const std::string& line, const std::string& key, std::string& value)
+{
+    if (line.compare(0, key.size(), key) != 0)
+        return false;
+    size_t eq = line.find('=', key.size());
+    value = TrimText(eq == std::string::npos ? line.substr(key.size()) : line.substr(eq + 1));
+    return true;
+}
+
+} // namespace
+
+void ReadPrinterFontSection(const std::string& path)
+{
+    std::string content;
+    std::string errorText;
+    if (ReadWholeFile(path, content, errorText) != FileReadStatus::Ok)
+        return;
+    const std::vector<std::string> lines = SplitFileLines(content);
+    auto heading = std::find_if(lines.begin(), lines.end(),
+                                [](const std::string& line) { return IsSectionHeading(line, PrinterFontHeading); });
+    if (heading == lines.end())
+        return;
+
+    MainWindowHost& host = CurrentMainWindowHost();
+    auto lineAfter = [&](size_t k) { return heading + 1 + k < lines.end() ? TrimText(heading[1 + k]) : std::string(); };
+    std::string value;
+    bool good = KeyLineValue(lineAfter(0), "Name", value) && !value.empty();
+    if (good) {
+        PrinterFontInfo font = host.PrinterFont();
+        font.name = value;
+        host.SetPrinterFont(font);
+        PrintFontName = host.PrinterFont().name;
+    }
+    float size = 0;
+    good = good && KeyLineValue(lineAfter(1), "Size", value) && ParseFileFloat(value, size) && size > 0;
+    if (good) {
+        PrinterFontInfo font = host.PrinterFont();
+        font.size = size;
+        host.SetPrinterFont(font);
+        PrintFontSize = WholeFontSize(host.PrinterFont().size);
+    }
+    bool flag = false;
+    good = good && KeyLineValue(lineAfter(2), "Italic", value) && ParseFileBoolean(value, flag);
+    if (good) {
+        PrinterFontInfo font = host.PrinterFont();
+        font.italic = flag;
+        host.SetPrinterFont(font);
+        PrintFontItalic = flag;
+    }
+    good = good && KeyLineValue(lineAfter(3), "Bold", value) && ParseFileBoolean(value, flag);
+    if (good) {
+        PrinterFontInfo font = host.PrinterFont();
+        font.bold = flag;
+        host.SetPrinterFont(font);
+        PrintFontBold = flag;
+        return;
+    }
+    PrinterFontInfo font = host.PrinterFont();
+    font.size = 10.0f;
+    host.SetPrinterFont(font);
+    PrintFontSize = 10;
+    PrintFontName = host.PrinterFont().name;
+}
+
+} // namespace vq

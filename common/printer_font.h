@@ -1,0 +1,35 @@
+// The report font: the program-wide copy of the system printer's font and its
+// "[Printer Font]" section of the settings file.
+#pragma once
+
+#include "common/main_window_host.h"
+
+#include <string>
+#include <vector>
+
+namespace vq {
+
+extern std::string PrintFontName;
+extern int PrintFontSize; // points, whole
+extern bool PrintFontBold;
+extern bool PrintFontItalic;
+
+// Empty name, size 0, neither bold nor italic (for tests).
+void ResetPrinterFontState();
+
+// A point size rounded to a whole number, halves to the even neighbour.
+int WholeFontSize(float size);
+
+// The key lines of "[Printer Font]" for a font.
+std::vector<std::string> PrinterFontKeyLines(const PrinterFontInfo& font);
+
+// Rewrites "[Printer Font]" of the settings file at path from the system printer's font.
+// False when the file could not be rewritten (it is then unchanged).
+bool WritePrinterFontSection(const std::string& path);
+
+// Reads "[Printer Font]" of the settings file at path into the system printer's font and
+// the report-font variables. Without the section nothing changes; keys out of order or
+// unreadable give size 10 and the printer's font name.
+void ReadPrinterFontSection(const std::string& path);
+
+} // namespace vq

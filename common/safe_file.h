@@ -1,0 +1,38 @@
+// Reading and safe rewriting of the program's text files. A rewrite goes to a unique
+// temporary file in the target's folder, is flushed to disk and renamed over the
+// target, so a failure at any step leaves the old file as it was.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vq {
+
+// The line end of every file the program writes.
+inline constexpr const char* FileLineEnd = "\r\n";
+
+// Splits text into lines; accepts LF and CR LF line ends (a last line without an end
+// counts, an empty text has no lines).
+std::vector<std::string> SplitFileLines(const std::string& text);
+
+// Joins lines, each followed by CR LF.
+std::string JoinFileLines(const std::vector<std::string>& lines);
+
+enum class FileReadStatus { Ok, Missing, Failed };
+
+// Reads a whole file. Missing: no such file; Failed: it exists but cannot be read as a
+// regular file (a folder, no permission). errorText describes a failure.
+FileReadStatus ReadWholeFile(const std::string& path, std::string& content, std::string& errorText);
+
+// Replaces the file at path by content (created when missing). On failure returns
+// false with a description in errorText; the file at path is then unchanged and no
+// temporary file is left behind. A symbolic link is followed: its target is replaced.
+bool WriteFileSafely(const std::string& path, const std::string& content, std::string& errorText);
+
+// A failure that WriteFileSafely simulates, so tests can check that the old file
+// survives every failing step.
+enum class SimulatedWriteFailure { None, Create, Write, Rename };
+void SimulateWriteFailure(SimulatedWriteFailure failure);
+void ResetSafeFileState();
+
+} // namespace vq

@@ -1,0 +1,27 @@
+// Program-wide switches and texts of the open document and the settings file.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace vq {
+
+inline const std::string UntitledDocument = "Untitled";
+
+// Program-wide error trapping ("EXE_Mode" of the settings file sets it).
+extern bool TrapErrors;
+// The property database: true for the IAPWS-IF97 equations, false for the NBS library.
+extern bool UseIF97;
+// True while the document has no unsaved change.
+extern bool DocumentSaved;
+// The name in the caption: "Untitled" or the file name without its folder.
+extern std::string DocumentName;
+// Full path of the document, "Untitled" for a new one.
+extern std::string CurrentInputFile;
+// Recently opened or saved documents, most recent first; index 0 is entry 1; "" = none.
+extern std::array<std::string, 4> RecentFiles;
+
+// Back to the state of a new run with a new document (for tests).
+void ResetSessionState();
+
+} // namespace vq

@@ -1,0 +1,210 @@
+#include "common/settings_file.h"
+
+#include "common/main_window_host.h"
+#include "common/messages.h"
+#include "common/number_parsing.h"
+#include "common/safe_file.h"
+#include "common/session_state.h"
+#include "common/settings_text.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace vq {
+
+bool IsSectionHeading(const std::string& line, const std::string& heading)
+{
+    return ToUpperAscii(TrimText(line)) == ToUpperAscii(TrimText(heading));
+}
+
+bool RewriteSettingsSection(const std::string& path, const std::string& heading,
+                            const std::vector<std::string>& keyLines, SectionLayout layout,
+                            std::string& errorText)
+{
+    std::string content;
+    if (ReadWholeFile(path, content, errorText) == FileReadStatus::Failed)
+        return false;
+    const std::vector<std::string> lines = SplitFileLines(content);
+
+    std::vector<std::string> out;
+    out.reserve(lines.size() + keyLines.size() + 3);
+    auto found = std::find_if(lines.begin(), lines.end(),
+                              [&](const std::string& line) { return IsSectionHeading(line, heading); });
+    out.insert(out.end(), lines.begin(), found == lines.end() ? found : found + 1);
+    if (found == lines.end()) {
+        if (layout.blankBeforeNewHeading)
+            out.push_back(" ");
+        out.push_back(heading);
+    }
+    out.insert(out.end(), keyLines.begin(), keyLines.end());
+    auto next = lines.end();
+    auto trailingBlanks = lines.end();
+    if (found != lines.end()) {
+        next = std::find_if(found + 1, lines.end(),
+                            [](const std::string& line) { return !line.empty() && line[0] == '['; });
+        trailingBlanks = next;
+        while (trailingBlanks > found + 1 && TrimText(trailingBlanks[-1]).empty())
+            --trailingBlanks;
+    }
+    // The blank lines that ended the old section stay as they were, so rewriting a
+    // section with the same keys gives the same bytes; a new section gets its closing line.
+    if (trailingBlanks != next)
+        out.insert(out.end(), trailingBlanks, next);
+    else if (layout.closingBlank)
+        out.push_back(" ");
+    out.insert(out.end(), next, lines.end());
+    return WriteFileSafely(path, JoinFileLines(out), errorText);
+}
+
+void SelectPropertyDatabase(bool useIF97)
+{
+    MainWindowHost& host = CurrentMainWindowHost();
+    if (useIF97) {
+        host.SetToolChecked(ToolPropertyIF97, true);
+        host.SetToolChecked(ToolPropertyNBS, false);
+    } else {
+        host.SetToolChecked(ToolPropertyIF97, false);
+        host.SetToolChecked(ToolPropertyNBS, true);
+    }
+    host.SetPropertySourceCaption(useIF97 ? IF97DatabaseCaption : NBSDatabaseCaption);
+    UseIF97 = useIF97;
+}
+
+void RefreshRecentFileMenu()
+{
+    MainWindowHost& host = CurrentMainWindowHost();
+    const std::string programFolder = host.ProgramFolder();
+    for (int i = 0; i < 4; ++i) {
+        const std::string& path = RecentFiles[i];
+        if (path.empty())
+            continue;
+        const int tool = ToolRecentFile1 + i;
+        size_t slash = path.rfind('/');
+        if (slash != std::string::npos && slash > 0) {
+            std::string folder = path.substr(0, slash);
+            std::string name = path.substr(slash + 1);
+            std::string caption = "&" + std::to_string(i + 1) + " ";
+            caption += folder == programFolder ? name : folder + "/" + name;
+            host.SetToolCaption("", tool, caption);
+        }
+        host.SetToolVisible(tool, true);
+    }
+}
+
+} // namespace vq
+
+namespace vq {
+namespace {
+
+const std::string SettingsUpdateFailedText = "Error updating initialization file. User updates not made.";
+
+std::string JoinInts(std::initializer_list<long long> values)
+{
+    std::string out;
+    for (long long v : values) {
+        if (!out.empty())
+            out += ",";
+        out += std::to_string(v);
+    }
+    return out;
+}
+
+std::string CurrentFolderText()
+{
+    std::error_code ec;
+    auto folder = std::filesystem::current_path(ec);
+    return ec ? std::string() : TrimText(SingleLineText(folder.string()));
+}
+
+} // namespace
+
+std::vector<std::string> LastFilesKeyLines()
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < 4; ++i)
+        if (!RecentFiles[i].empty())
+            lines.push_back(std::to_string(i + 1) + "=" + SingleLineText(RecentFiles[i]));
+    lines.push_back("LastWorkingDir=" + CurrentFolderText());
+    return lines;
+}
+
+std::vector<std::string> ToolbarKeyLines()
+{
+    MainWindowHost& host = CurrentMainWindowHost();
+    std::vector<std::string> lines;
+    if (auto band = host.MainBandLayout()) {
+        const auto& v = band->values;
+        lines.push_back("Toolbar= " + SingleLineText(band->name) + "," + JoinInts({v[0], v[1], v[2], v[3], v[4], v[5]}));
+    }
+    lines.push_back("ShowToolbarTooltips= " + BooleanText(host.ShowTooltipsOnToolbars()));
+    lines.push_back("ToolbarsTextStyle= " + std::to_string(host.ToolbarsTextStyle()));
+    lines.push_back("DockableMainMenu= " + BooleanText(host.DockableMainMenu()));
+    const PageSettings page = host.GetPageSettings();
+    lines.push_back("THERMIX PRINT=" + JoinInts({page.MarginLeft, page.MarginRight, page.MarginTop, page.MarginBottom,
+                                                 page.Orientation, page.PaperSize}));
+    return lines;
+}
+
+std::vector<std::string> PropertyDatabaseKeyLines()
+{
+    return {std::string("Property Database= ") + (UseIF97 ? "0" : "1")};
+}
+
+bool WriteLastFilesSection(const std::string& path)
+{
+    std::string errorText;
+    if (RewriteSettingsSection(path, LastFilesHeading, LastFilesKeyLines(), SectionLayout{}, errorText))
+        return true;
+    ShowMessage(SettingsUpdateFailedText, MessageInformation);
+    return false;
+}
+
+bool WriteToolbarSection(const std::string& path, const std::string& customToolbarFile)
+{
+    MainWindowHost& host = CurrentMainWindowHost();
+    if (host.ToolbarLayoutChanged()) {
+        host.SaveToolbarLayout(customToolbarFile);
+        host.SetToolbarLayoutChanged(false);
+    }
+    std::string errorText;
+    return RewriteSettingsSection(path, ToolbarHeading, ToolbarKeyLines(), SectionLayout{false, true}, errorText);
+}
+
+bool WritePropertyDatabaseSection(const std::string& path)
+{
+    std::string errorText;
+    return RewriteSettingsSection(path, PropertyDatabaseHeading, PropertyDatabaseKeyLines(), SectionLayout{false, false},
+                                  errorText);
+}
+
+void ReadLastFilesSection(const std::string& path)
+{
+    std::string content;
+    std::string errorText;
+    if (ReadWholeFile(path, content, errorText) == FileReadStatus::Ok) {
+        const std::vector<std::string> lines = SplitFileLines(content);
+        auto it = std::find_if(lines.begin(), lines.end(),
+                               [](const std::string& line) { return IsSectionHeading(line, LastFilesHeading); });
+        if (it != lines.end()) {
+            ++it;
+            auto current = [&]() { return it < lines.end() ? TrimText(*it) : std::string(); };
+            std::string line = current();
+            for (int i = 0; i < 4; ++i) {
+                if (!line.empty() && line[0] == static_cast<char>('1' + i)) {
+                    RecentFiles[i] = line.size() > 2 ? line.substr(2) : std::string();
+                    ++it;
+                    line = current();
+                }
+            }
+            if (line.compare(0, 14, "LastWorkingDir") == 0) {
+                std::string folder = TrimText(line.size() > 15 ? line.substr(15) : std::string());
+                std::error_code ec;
+                if (!folder.empty())
+                    std::filesystem::current_path(folder, ec);
+            }
+        }
+    }
+    RefreshRecentFileMenu();
+}
+
+} // namespace vq

@@ -1,0 +1,65 @@
+// The settings file: its sections, their readers and writers, and the rewrite of one
+// section through a temporary file.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vq {
+
+inline const std::string IniControlsHeading = "[INI Controls]";
+inline const std::string LastFilesHeading = "[Last Files]";
+inline const std::string ToolbarHeading = "[Toolbar]";
+inline const std::string PropertyDatabaseHeading = "[Property Database]";
+inline const std::string PrinterFontHeading = "[Printer Font]";
+inline const std::string UnitPreferencesHeading = "[Unit Preferences]";
+inline const std::string OutputPreferencesHeading = "[Output Preferences]";
+
+inline const std::string IF97DatabaseCaption = "ASME Steam Tables (IAPWS-IF97)";
+inline const std::string NBSDatabaseCaption = "NBS Steam Tables (1984)";
+
+// True when line is the heading of a section: compared trimmed, without regard to case.
+bool IsSectionHeading(const std::string& line, const std::string& heading);
+
+// How a section is written.
+struct SectionLayout {
+    bool blankBeforeNewHeading = true; // a " " line before a heading appended at the end
+    bool closingBlank = true;          // a " " line after the key lines
+};
+
+// Replaces the section of heading in the file at path by keyLines (appending it when the
+// file has no such heading). Every other line stays as it is; the file is replaced
+// through a temporary file and created when missing. False on failure, with errorText;
+// the file is then unchanged.
+bool RewriteSettingsSection(const std::string& path, const std::string& heading,
+                            const std::vector<std::string>& keyLines, SectionLayout layout,
+                            std::string& errorText);
+
+// Selects the property database: checks its tool, unchecks the other, sets the label
+// and UseIF97.
+void SelectPropertyDatabase(bool useIF97);
+
+// The recent-file menu entries (tools 1011 to 1014) from RecentFiles.
+void RefreshRecentFileMenu();
+
+} // namespace vq
+
+namespace vq {
+
+// The key lines of the sections as their writers produce them.
+std::vector<std::string> LastFilesKeyLines();
+std::vector<std::string> ToolbarKeyLines();
+std::vector<std::string> PropertyDatabaseKeyLines();
+
+// Section writers of the settings file at path. Each returns false when the file could
+// not be rewritten (it is then unchanged); "[Last Files]" also tells the user.
+bool WriteLastFilesSection(const std::string& path);
+// Saves the user toolbar layout to customToolbarFile first when it changed.
+bool WriteToolbarSection(const std::string& path, const std::string& customToolbarFile);
+bool WritePropertyDatabaseSection(const std::string& path);
+
+// Reads "[Last Files]" into RecentFiles and the current directory, then refreshes the
+// recent-file menu.
+void ReadLastFilesSection(const std::string& path);
+
+} // namespace vq

@@ -1,0 +1,67 @@
+#include "common/settings_text.h"
+
+#include "common/number_parsing.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace vq {
+
+std::string TrimText(const std::string& text)
+{
+    return std::string(TrimBlanks(text));
+}
+
+std::string SingleLineText(const std::string& text)
+{
+    std::string out = text;
+    std::replace(out.begin(), out.end(), '\r', ' ');
+    std::replace(out.begin(), out.end(), '\n', ' ');
+    return out;
+}
+
+std::string BooleanText(bool value)
+{
+    return value ? "True" : "False";
+}
+
+std::string ShortestFloatText(float value)
+{
+    char buffer[32];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+bool ParseFileFloat(const std::string& text, float& value)
+{
+    std::string t = TrimText(text);
+    std::replace(t.begin(), t.end(), ',', '.');
+    const char* first = t.data();
+    const char* last = t.data() + t.size();
+    if (first != last && *first == '+')
+        ++first;
+    float v = 0;
+    auto result = std::from_chars(first, last, v);
+    if (result.ec != std::errc() || result.ptr != last || !std::isfinite(v))
+        return false;
+    value = v;
+    return true;
+}
+
+bool ParseFileBoolean(const std::string& text, bool& value)
+{
+    std::string t = ToUpperAscii(TrimText(text));
+    if (t == "TRUE" || t == "FALSE") {
+        value = t == "TRUE";
+        return true;
+    }
+    long long n = 0;
+    auto result = std::from_chars(t.data(), t.data() + t.size(), n);
+    if (t.empty() || result.ec != std::errc() || result.ptr != t.data() + t.size())
+        return false;
+    value = n != 0;
+    return true;
+}
+
+} // namespace vq

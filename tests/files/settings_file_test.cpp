@@ -1,0 +1,214 @@
+#include "common/printer_font.h"
+#include "common/program_identity.h"
+#include "common/safe_file.h"
+#include "common/session_state.h"
+#include "common/settings_file.h"
+#include "fake_main_window_host.h"
+#include "recording_user_interface.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace vq {
+namespace {
+
+using test::ReadFileBytes;
+using test::WriteFileBytes;
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetSessionState();
+        ResetPrinterFontState();
+        ResetSafeFileState();
+        path = dir.File("Thermix2.ini");
+        savedFolder = std::filesystem::current_path();
+        std::filesystem::current_path(dir.Path());
+    }
+    void TearDown() override
+    {
+        std::filesystem::current_path(savedFolder);
+        ResetSafeFileState();
+        ResetSessionState();
+    }
+    std::string Cwd() const { return std::filesystem::current_path().string(); }
+
+    test::TempFolder dir;
+    test::RecordingUserInterface ui;
+    test::FakeMainWindowHost host;
+    std::string path;
+    std::filesystem::path savedFolder;
+};
+
+TEST_F(SettingsFileTest, AppendsMissingSectionsInEachLayout)
+{
+    WriteFileBytes(path, "ORM VAPOQUANT 2.0 INI FILE\r\n");
+    UseIF97 = true;
+    ASSERT_TRUE(WritePropertyDatabaseSection(path));
+    EXPECT_EQ(ReadFileBytes(path), "ORM VAPOQUANT 2.0 INI FILE\r\n[Property Database]\r\nProperty Database= 0\r\n");
+
+    host.tooltips = false;
+    host.textStyle = 2;
+    host.dockable = true;
+    host.page = {720, 720, 1440, -1, 2, 9};
+    ASSERT_TRUE(WriteToolbarSection(path, dir.File("VQUser2.tb")));
+    RecentFiles = {"/home/u/a.vpq", "", "/home/u/c.vpq", ""};
+    ASSERT_TRUE(WriteLastFilesSection(path));
+    EXPECT_EQ(ReadFileBytes(path), "ORM VAPOQUANT 2.0 INI FILE\r\n"
+                                   "[Property Database]\r\n"
+                                   "Property Database= 0\r\n"
+                                   "[Toolbar]\r\n"
+                                   "ShowToolbarTooltips= False\r\n"
+                                   "ToolbarsTextStyle= 2\r\n"
+                                   "DockableMainMenu= True\r\n"
+                                   "THERMIX PRINT=720,720,1440,-1,2,9\r\n"
+                                   " \r\n"
+                                   " \r\n"
+                                   "[Last Files]\r\n"
+                                   "1=/home/u/a.vpq\r\n"
+                                   "3=/home/u/c.vpq\r\n"
+                                   "LastWorkingDir=" + Cwd() + "\r\n"
+                                   " \r\n");
+    EXPECT_TRUE(host.savedLayouts.empty());
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SettingsFileTest, ReplacesOnlyItsOwnSection)
+{
+    // Sections in odd spellings and spacing; the others must come back byte for byte.
+    const std::string before = "ORM VAPOQUANT 2.0 INI FILE\r\n"
+                               "[INI Controls]\r\n"
+                               "EXE_Mode=1\r\n"
+                               "  [property database]  \r\n"
+                               "Property Database= 1\r\n"
+                               "[Toolbar]\r\n"
+                               "  odd = line  \r\n"
+                               " \r\n"
+                               "\r\n";
+    WriteFileBytes(path, before);
+    UseIF97 = true;
+    ASSERT_TRUE(WritePropertyDatabaseSection(path));
+    EXPECT_EQ(ReadFileBytes(path), "ORM VAPOQUANT 2.0 INI FILE\r\n"
+                                   "[INI Controls]\r\n"
+                                   "EXE_Mode=1\r\n"
+                                   "  [property database]  \r\n"
+                                   "Property Database= 0\r\n"
+                                   "[Toolbar]\r\n"
+                                   "  odd = line  \r\n"
+                                   " \r\n"
+                                   "\r\n");
+
+    // A heading on the last line is found and not written again; an LF file becomes CR LF.
+    WriteFileBytes(path, "X\n[Printer Font]");
+    host.printerFont = {"Mono", 10.5f, true, false};
+    ASSERT_TRUE(WritePrinterFontSection(path));
+    EXPECT_EQ(ReadFileBytes(path), "X\r\n[Printer Font]\r\nName= Mono\r\nSize= 10.5\r\nItalic= False\r\nBold= True\r\n \r\n");
+
+    // A duplicated section: the first is replaced, the second stays as it was.
+    WriteFileBytes(path, "[Property Database]\r\nProperty Database= 1\r\n[PROPERTY DATABASE]\r\nProperty Database= 1\r\n");
+    ASSERT_TRUE(WritePropertyDatabaseSection(path));
+    EXPECT_EQ(ReadFileBytes(path),
+              "[Property Database]\r\nProperty Database= 0\r\n[PROPERTY DATABASE]\r\nProperty Database= 1\r\n");
+}
+
+TEST_F(SettingsFileTest, RewritingEachSectionKeepsTheOthersByteIdentical)
+{
+    WriteFileBytes(path, "ORM VAPOQUANT 2.0 INI FILE\r\n");
+    host.band = ToolbarBandLayout{"Main", {1, 2, 3, 4, 5, 6}};
+    RecentFiles[0] = "/data/x.vpq";
+    host.printerFont = {"Serif", 12.0f, false, true};
+    ASSERT_TRUE(WriteLastFilesSection(path));
+    ASSERT_TRUE(WriteToolbarSection(path, dir.File("VQUser2.tb")));
+    ASSERT_TRUE(WritePropertyDatabaseSection(path));
+    ASSERT_TRUE(WritePrinterFontSection(path));
+    const std::string all = ReadFileBytes(path);
+    // Rewriting any section with the same contents gives the same bytes.
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(WritePrinterFontSection(path));
+        ASSERT_TRUE(WriteLastFilesSection(path));
+        ASSERT_TRUE(WritePropertyDatabaseSection(path));
+        ASSERT_TRUE(WriteToolbarSection(path, dir.File("VQUser2.tb")));
+        EXPECT_EQ(ReadFileBytes(path), all);
+    }
+    EXPECT_NE(all.find("Toolbar= Main,1,2,3,4,5,6\r\n"), std::string::npos);
+
+    // Changing one section changes nothing else.
+    UseIF97 = false;
+    ASSERT_TRUE(WritePropertyDatabaseSection(path));
+    std::string expected = all;
+    expected.replace(expected.find("Property Database= 0"), 20, "Property Database= 1");
+    EXPECT_EQ(ReadFileBytes(path), expected);
+}
+
+TEST_F(SettingsFileTest, CreatesAMissingFileAndReportsFailures)
+{
+    RecentFiles[0] = "/data/x.vpq";
+    ASSERT_TRUE(WriteLastFilesSection(path));
+    EXPECT_EQ(ReadFileBytes(path), " \r\n[Last Files]\r\n1=/data/x.vpq\r\nLastWorkingDir=" + Cwd() + "\r\n \r\n");
+
+    const std::string old = ReadFileBytes(path);
+    SimulateWriteFailure(SimulatedWriteFailure::Rename);
+    RecentFiles[0] = "/data/y.vpq";
+    EXPECT_FALSE(WriteLastFilesSection(path));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Error updating initialization file. User updates not made.");
+    EXPECT_EQ(ui.messages[0].style, MessageStyle::Information);
+    EXPECT_EQ(ui.messages[0].title, ProgramTitle);
+    // The toolbar, property database and printer font writers are silent.
+    EXPECT_FALSE(WriteToolbarSection(path, ""));
+    EXPECT_FALSE(WritePropertyDatabaseSection(path));
+    EXPECT_FALSE(WritePrinterFontSection(path));
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ReadFileBytes(path), old);
+    ResetSafeFileState();
+
+    // A settings path that is a folder.
+    std::filesystem::create_directory(dir.File("folder.ini"));
+    EXPECT_FALSE(WriteLastFilesSection(dir.File("folder.ini")));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.ini")));
+    EXPECT_EQ(ui.messages.size(), 2u);
+}
+
+TEST_F(SettingsFileTest, ToolbarWriterSavesAChangedLayoutFirst)
+{
+    host.layoutChanged = true;
+    ASSERT_TRUE(WriteToolbarSection(path, "/cfg/VQUser2.tb"));
+    EXPECT_EQ(host.savedLayouts, std::vector<std::string>{"/cfg/VQUser2.tb"});
+    EXPECT_FALSE(host.layoutChanged);
+    ASSERT_TRUE(WriteToolbarSection(path, "/cfg/VQUser2.tb"));
+    EXPECT_EQ(host.savedLayouts.size(), 1u);
+}
+
+TEST_F(SettingsFileTest, ReadsLastFiles)
+{
+    RecentFiles = {"", "/keep/two.vpq", "", "/keep/four.vpq"};
+    std::filesystem::create_directory(dir.File("work"));
+    WriteFileBytes(path, "[Toolbar]\n1=/not/this.vpq\n[last files]\r\n1=/opt/vapoquant/one.vpq\r\n3=/data/three.vpq  \r\n"
+                         "LastWorkingDir= " + dir.File("work") + "\r\n \r\n");
+    ReadLastFilesSection(path);
+    EXPECT_EQ(RecentFiles, (std::array<std::string, 4>{"/opt/vapoquant/one.vpq", "/keep/two.vpq", "/data/three.vpq",
+                                                        "/keep/four.vpq"}));
+    EXPECT_EQ(Cwd(), dir.File("work"));
+    EXPECT_EQ(host.captions[1011], "&1 one.vpq") << "a document in the program folder shows its name alone";
+    EXPECT_EQ(host.captions[1012], "&2 /keep/two.vpq");
+    EXPECT_EQ(host.captions[1013], "&3 /data/three.vpq");
+    EXPECT_EQ(host.captionBands[1011], "");
+    EXPECT_TRUE(host.visible[1011] && host.visible[1012] && host.visible[1013] && host.visible[1014]);
+
+    // A missing working folder and a missing file are silent; the menu is refreshed anyway.
+    WriteFileBytes(path, "[Last Files]\r\n2=/x.vpq\r\nLastWorkingDir=/no/such/folder\r\n");
+    host.captions.clear();
+    ReadLastFilesSection(path);
+    EXPECT_EQ(RecentFiles[1], "/x.vpq");
+    EXPECT_EQ(Cwd(), dir.File("work"));
+    EXPECT_EQ(host.captions.count(1012), 0u) << "a path whose only / is the first character keeps its caption";
+    EXPECT_TRUE(host.visible[1012]);
+    ReadLastFilesSection(dir.File("none.ini"));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+} // namespace
+} // namespace vq
