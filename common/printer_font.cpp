@@ -69,42 +69,32 @@ void ReadPrinterFontSection(const std::string& path)
         return;
 
     MainWindowHost& host = CurrentMainWindowHost();
+    // Changes one property of the printer's font.
+    auto change = [&](auto edit) {
+        PrinterFontInfo font = host.PrinterFont();
+        edit(font);
+        host.SetPrinterFont(font);
+        return host.PrinterFont();
+    };
     auto lineAfter = [&](size_t k) { return heading + 1 + k < lines.end() ? TrimText(heading[1 + k]) : std::string(); };
     std::string value;
     bool good = KeyLineValue(lineAfter(0), "Name", value) && !value.empty();
-    if (good) {
-        PrinterFontInfo font = host.PrinterFont();
-        font.name = value;
-        host.SetPrinterFont(font);
-        PrintFontName = host.PrinterFont().name;
-    }
+    if (good)
+        PrintFontName = change([&](PrinterFontInfo& f) { f.name = value; }).name;
     float size = 0;
     good = good && KeyLineValue(lineAfter(1), "Size", value) && ParseFileFloat(value, size) && size > 0;
-    if (good) {
-        PrinterFontInfo font = host.PrinterFont();
-        font.size = size;
-        host.SetPrinterFont(font);
-        PrintFontSize = WholeFontSize(host.PrinterFont().size);
-    }
+    if (good)
+        PrintFontSize = WholeFontSize(change([&](PrinterFontInfo& f) { f.size = size; }).size);
     bool flag = false;
     good = good && KeyLineValue(lineAfter(2), "Italic", value) && ParseFileBoolean(value, flag);
-    if (good) {
-        PrinterFontInfo font = host.PrinterFont();
-        font.italic = flag;
-        host.SetPrinterFont(font);
-        PrintFontItalic = flag;
-    }
+    if (good)
+        PrintFontItalic = change([&](PrinterFontInfo& f) { f.italic = flag; }).italic;
     good = good && KeyLineValue(lineAfter(3), "Bold", value) && ParseFileBoolean(value, flag);
     if (good) {
-        PrinterFontInfo font = host.PrinterFont();
-        font.bold = flag;
-        host.SetPrinterFont(font);
-        PrintFontBold = flag;
+        PrintFontBold = change([&](PrinterFontInfo& f) { f.bold = flag; }).bold;
         return;
     }
-    PrinterFontInfo font = host.PrinterFont();
-    font.size = 10.0f;
-    host.SetPrinterFont(font);
+    change([](PrinterFontInfo& f) { f.size = 10.0f; });
     PrintFontSize = 10;
     PrintFontName = host.PrinterFont().name;
 }
