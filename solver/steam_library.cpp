@@ -23,6 +23,16 @@ std::string ProgramFolder()
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
+std::vector<std::string> DefaultSteamLibraryFiles()
+{
+    std::vector<std::string> files;
+    const std::string folder = ProgramFolder();
+    if (!folder.empty())
+        files.push_back(folder + "/" + SteamLibraryFileName);
+    files.emplace_back(SteamLibraryFileName);
+    return files;
+}
+
 std::string LastLoaderError()
 {
     const char* text = dlerror();
@@ -31,20 +41,21 @@ std::string LastLoaderError()
 
 } // namespace
 
+std::vector<std::string> SteamLibraryFiles = DefaultSteamLibraryFiles();
+
 const SteamLibraryEntries* LoadedSteamLibrary()
 {
     return libraryHandle ? &boundEntries : nullptr;
 }
 
-const SteamLibraryEntries* SteamLibraryFrom(const std::vector<std::string>& candidates,
-                                            std::string& errorText)
+const SteamLibraryEntries* SteamLibrary(std::string& errorText)
 {
     errorText.clear();
     if (libraryHandle)
         return &boundEntries;
 
     std::string detail;
-    for (const std::string& name : candidates) {
+    for (const std::string& name : SteamLibraryFiles) {
         void* handle = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (!handle) {
             detail = LastLoaderError();
@@ -71,22 +82,13 @@ const SteamLibraryEntries* SteamLibraryFrom(const std::vector<std::string>& cand
     return nullptr;
 }
 
-const SteamLibraryEntries* SteamLibrary(std::string& errorText)
-{
-    std::vector<std::string> candidates;
-    const std::string folder = ProgramFolder();
-    if (!folder.empty())
-        candidates.push_back(folder + "/" + SteamLibraryFileName);
-    candidates.emplace_back(SteamLibraryFileName);
-    return SteamLibraryFrom(candidates, errorText);
-}
-
 void ResetSteamLibrary()
 {
     if (libraryHandle)
         dlclose(libraryHandle);
     libraryHandle = nullptr;
     boundEntries = {};
+    SteamLibraryFiles = DefaultSteamLibraryFiles();
 }
 
 } // namespace vq

@@ -26,21 +26,22 @@ struct SteamLibraryEntries {
     ThermixEntry thermix = nullptr;
 };
 
-// The bound entries, loading the library first when it is not loaded yet: from the
-// program folder, then the system's library path. Returns null when the library
-// cannot be loaded or lacks an entry; errorText then says why, naming the library.
-const SteamLibraryEntries* SteamLibrary(std::string& errorText);
+// The files tried in order when the library is loaded: the program folder's
+// libkelvra32.so, then the bare name, which the system's library path resolves.
+// A name with a "/" is a path.
+extern std::vector<std::string> SteamLibraryFiles;
 
-// As SteamLibrary, but tries the given file names (a name with a "/" is a path, a
-// bare name goes through the system's search) in order. The first file that loads
-// decides; a file that lacks an entry is released again.
-const SteamLibraryEntries* SteamLibraryFrom(const std::vector<std::string>& candidates,
-                                            std::string& errorText);
+// The bound entries, loading the library first when it is not loaded yet from the
+// first of SteamLibraryFiles that loads. Returns null when no file loads or the one
+// that loads lacks an entry (it is released again); errorText then says why, naming
+// the library.
+const SteamLibraryEntries* SteamLibrary(std::string& errorText);
 
 // The entries when the library is loaded, else null; never loads.
 const SteamLibraryEntries* LoadedSteamLibrary();
 
-// Releases the library so that the next use loads it afresh (for tests).
+// Releases the library, so that the next use loads it afresh, and restores the
+// default SteamLibraryFiles (for tests).
 void ResetSteamLibrary();
 
 } // namespace vq

@@ -28,7 +28,8 @@ TEST_F(SteamLibraryLoading, FoundInProgramFolderAndKeptLoaded)
     EXPECT_EQ(LoadedSteamLibrary(), lib);
 
     // A later use binds nothing afresh, whatever it is asked to load.
-    const SteamLibraryEntries* again = SteamLibraryFrom({"/nonexistent/libkelvra32.so"}, error);
+    SteamLibraryFiles = {"/nonexistent/libkelvra32.so"};
+    const SteamLibraryEntries* again = SteamLibrary(error);
     EXPECT_EQ(again, lib);
     EXPECT_EQ(again->stmprop, lib->stmprop);
 }
@@ -36,18 +37,25 @@ TEST_F(SteamLibraryLoading, FoundInProgramFolderAndKeptLoaded)
 TEST_F(SteamLibraryLoading, MissingLibraryOrEntryIsNamedAndNothingStaysBound)
 {
     std::string error;
-    EXPECT_EQ(SteamLibraryFrom({"/nonexistent/libkelvra32.so", "libkelvra32-missing.so"}, error), nullptr);
+    ASSERT_EQ(SteamLibraryFiles.size(), 2u);
+    EXPECT_NE(SteamLibraryFiles[0].find("/tests/libkelvra32.so"), std::string::npos) << "program folder first";
+    EXPECT_EQ(SteamLibraryFiles[1], "libkelvra32.so") << "then the system's library path";
+
+    SteamLibraryFiles = {"/nonexistent/libkelvra32.so", "libkelvra32-missing.so"};
+    EXPECT_EQ(SteamLibrary(error), nullptr);
     EXPECT_EQ(error.rfind("The NBS steam property library libkelvra32.so could not be loaded.\n", 0), 0u) << error;
     EXPECT_NE(error.find("libkelvra32-missing.so"), std::string::npos) << "the loader's reason follows";
     EXPECT_EQ(LoadedSteamLibrary(), nullptr);
 
     // A shared library without the entry points is released again.
-    EXPECT_EQ(SteamLibraryFrom({VQ_ELIMORA_PATH}, error), nullptr);
+    SteamLibraryFiles = {VQ_ELIMORA_PATH};
+    EXPECT_EQ(SteamLibrary(error), nullptr);
     EXPECT_EQ(error, std::string("The NBS steam property library libkelvra32.so (") + VQ_ELIMORA_PATH +
                          ") has no entry point STMPROP.");
     EXPECT_EQ(LoadedSteamLibrary(), nullptr);
 
     // A failure is not remembered: the next use loads the library.
+    ResetSteamLibrary();
     EXPECT_NE(SteamLibrary(error), nullptr) << error;
 }
 
