@@ -12,7 +12,7 @@
  * - Inputs out of range give 4 (first) or 5 (second): p outside (0, 100] MPa,
  *   T outside [273.15, 1273.15] K, density outside (0, 2] g/cm3, quality
  *   outside [0, 1]. A saturated pair above 22 MPa or 520 K gives 3.
- * - An enthalpy input of 1111, 2222 or 7777 kJ/kg gives error 1, 2 or 7.
+ * - An enthalpy input of 1111, 2222 or 7777 kJ/kg (within 1e-6) gives error 1, 2 or 7.
  * - State: p and T are taken from the inputs, the other from the saturation line
  *   for saturated and quality pairs, else p = 1 MPa, T = 400 K (p = 2 MPa,
  *   T = 500 K when neither is an input). Slot 7: the quality, 0 or 1 for a
@@ -24,7 +24,7 @@
  * - Second set (saturated liquid pairs only): h 4 Tsat + 1, density 0.95,
  *   s 0.011 Tsat, u 4 Tsat - 99, cp 4.25, cv 3.65, w 1510, k 0.65, mu 0.0011.
  * - Slot 8 receives the pair code it was given.
- * - An enthalpy input of 3333 zeroes p, both densities and both cv; 4444 puts
+ * - An enthalpy input of 3333 (within 1e-6) zeroes p, both densities and both cv; 4444 puts
  *   NaN into the first-set cp, cv, w, k and mu.
  *
  * THERMIX(0, -1, 2, 0.0, p psia) returns Tsat in deg. R; other leading arguments
@@ -56,6 +56,12 @@ static int InRange(int d, const double* slot)
 }
 
 static int Has(int d, int a, int b) { return a == d || b == d; }
+
+/* True for an enthalpy input near one of the marker values (inputs arrive converted). */
+static int EnthalpyIs(int a, int b, const double* slot, double marker)
+{
+    return Has(3, a, b) && fabs(slot[3] - marker) < 1e-6;
+}
 
 static void Calculate(int16_t pair, double* slot, int16_t* error)
 {
@@ -91,10 +97,17 @@ static void Calculate(int16_t pair, double* slot, int16_t* error)
         *error = 5;
         return;
     }
-    if (Has(3, a, b)) {
-        if (slot[3] == 1111.0) { *error = 1; return; }
-        if (slot[3] == 2222.0) { *error = 2; return; }
-        if (slot[3] == 7777.0) { *error = 7; return; }
+    if (EnthalpyIs(a, b, slot, 1111.0)) {
+        *error = 1;
+        return;
+    }
+    if (EnthalpyIs(a, b, slot, 2222.0)) {
+        *error = 2;
+        return;
+    }
+    if (EnthalpyIs(a, b, slot, 7777.0)) {
+        *error = 7;
+        return;
     }
 
     p = Has(1, a, b) ? slot[1] : 1.0;
@@ -155,14 +168,14 @@ static void Calculate(int16_t pair, double* slot, int16_t* error)
         slot[21] = 0.65;
         slot[22] = 0.0011;
     }
-    if (Has(3, a, b) && slot[3] == 3333.0) {
+    if (EnthalpyIs(a, b, slot, 3333.0)) {
         slot[1] = 0.0;
         slot[4] = 0.0;
         slot[10] = 0.0;
         slot[15] = 0.0;
         slot[19] = 0.0;
     }
-    if (Has(3, a, b) && slot[3] == 4444.0) {
+    if (EnthalpyIs(a, b, slot, 4444.0)) {
         slot[9] = slot[10] = slot[11] = slot[12] = slot[13] = NAN;
     }
 }
