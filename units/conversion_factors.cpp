@@ -1,5 +1,6 @@
 #include "units/conversion_factors.h"
 
+#include "common/messages.h"
 #include "common/user_interface.h"
 #include "units/unit_family.h"
 #include "units/unit_names.h"
@@ -460,7 +461,7 @@ std::string UnknownUnitsMessage(std::string_view familyWord, std::string_view un
 void ShowUnknownUnitsWarning(std::string_view familyWord, std::string_view units)
 {
     CurrentUserInterface().Beep();
-    CurrentUserInterface().Message(UnknownUnitsMessage(familyWord, units), MessageStyle::Exclamation, "");
+    ShowMessage(UnknownUnitsMessage(familyWord, units), MessageExclamation);
 }
 
 double LengthToBase(std::string_view units) { return ToBase(Length, units); }

@@ -1,4 +1,6 @@
 #include "units/conversion_factors.h"
+
+#include "common/program_identity.h"
 #include "units/pressure_temperature.h"
 #include "units/unit_catalogue.h"
 #include "units/unit_family.h"
@@ -150,6 +152,7 @@ TEST_F(Conversions, UnknownUnitsWarnOnceEachAndGiveFactorOne)
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.beeps, 1);
     EXPECT_EQ(ui.messages[0].style, MessageStyle::Exclamation);
+    EXPECT_EQ(ui.messages[0].title, ProgramTitle);
     EXPECT_EQ(ui.messages[0].text, "An incorrect set of units was passed to the length conversion routine. "
                                    "Subsequent processing may be in error. Unknown units are:\r\n\r\n      foot");
 
