@@ -3,6 +3,7 @@
 #include "common/messages.h"
 #include "common/user_interface.h"
 #include "units/unit_family.h"
+#include "common/number_parsing.h"
 #include "units/unit_names.h"
 
 #include <cmath>
@@ -420,7 +421,7 @@ double ReferenceDensity(Density density)
 // density has no value, after the warning.
 double LookUpToBase(const FactorList& list, std::string_view units)
 {
-    const std::string_view name = TrimUnitName(units);
+    const std::string_view name = TrimBlanks(units);
     for (const Factor& factor : list.factors) {
         if (!SameUnitName(factor.name, name))
             continue;
@@ -454,7 +455,7 @@ std::string UnknownUnitsMessage(std::string_view familyWord, std::string_view un
     std::string text = "An incorrect set of units was passed to the ";
     text += familyWord;
     text += " conversion routine. Subsequent processing may be in error. Unknown units are:\r\n\r\n      ";
-    text += TrimUnitName(units);
+    text += TrimBlanks(units);
     return text;
 }
 
@@ -510,7 +511,7 @@ double KinematicViscosityFromBase(std::string_view units)
 
 double MonetaryToBase(std::string_view units)
 {
-    const std::string_view name = TrimUnitName(units);
+    const std::string_view name = TrimBlanks(units);
     if (SameUnitName(name, "U.S. Dollars"))
         return 1.0;
     if (const CUnitFamily* family = GetUnitFamily(MonetaryFamily)) {

@@ -2,6 +2,7 @@
 
 #include "common/preference_records.h"
 #include "units/conversion_factors.h"
+#include "common/number_parsing.h"
 #include "units/unit_names.h"
 
 #include <optional>
@@ -65,7 +66,7 @@ std::optional<double> PsiPerUnit(std::string_view name)
 
 std::string_view NameOrDefault(std::string_view units, std::string_view emptyName)
 {
-    const std::string_view name = TrimUnitName(units);
+    const std::string_view name = TrimBlanks(units);
     return name.empty() ? emptyName : name;
 }
 

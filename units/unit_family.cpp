@@ -1,5 +1,6 @@
 #include "units/unit_family.h"
 
+#include "common/number_parsing.h"
 #include "units/unit_names.h"
 
 #include <cstdlib>
@@ -17,9 +18,9 @@ void CUnitFamily::AddUnitType(const std::string& name, int unitSystem, int listS
     }
 
     // A new unit goes after every unit whose upper-cased name is equal to or less than its own.
-    const std::string key = UpperUnitName(name);
+    const std::string key = ToUpperAscii(name);
     std::size_t slot = units_.size();
-    while (slot > 0 && UpperUnitName(units_[slot - 1]->Name) > key)
+    while (slot > 0 && ToUpperAscii(units_[slot - 1]->Name) > key)
         --slot;
 
     auto unit = std::make_unique<CUnitType>();
@@ -174,7 +175,7 @@ int FindUnitIndex(int family, std::string_view unitName)
     const CUnitFamily* f = GetUnitFamily(family);
     if (!f)
         return -1;
-    const std::string_view wanted = TrimUnitName(unitName);
+    const std::string_view wanted = TrimBlanks(unitName);
     for (int i = 1; i <= f->NumUnits(); ++i) {
         const CUnitType* unit = f->UnitType(i);
         if (SameUnitName(unit->Name, wanted))

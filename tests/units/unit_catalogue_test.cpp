@@ -1,6 +1,7 @@
 #include "units/unit_catalogue.h"
 #include "units/unit_family.h"
-#include "units/unit_names.h"
+
+#include "common/number_parsing.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +34,7 @@ TEST_F(UnitCatalogue, HoldsThirtySixFamiliesOf385SortedUnits)
         EXPECT_EQ(family.NumUnits(), counts[code]) << family.Name;
         total += family.NumUnits();
         for (int i = 2; i <= family.NumUnits(); ++i) {
-            EXPECT_LT(UpperUnitName(family.UnitType(i - 1)->Name), UpperUnitName(family.UnitType(i)->Name))
+            EXPECT_LT(ToUpperAscii(family.UnitType(i - 1)->Name), ToUpperAscii(family.UnitType(i)->Name))
                 << family.Name << " position " << i;
         }
         for (int i = 1; i <= family.NumUnits(); ++i) {
