@@ -1,0 +1,87 @@
+#include "common/pressure_entry.h"
+
+#include "common/number_parsing.h"
+#include "common/preference_records.h"
+#include "recording_user_interface.h"
+
+#include <gtest/gtest.h>
+
+namespace vq {
+namespace {
+
+class PressureEntryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetPreferenceRecords();
+        UnitPrefs.AtmosphericPressurePsia = 14.7;
+    }
+    void TearDown() override { ResetPreferenceRecords(); }
+
+    ScopedLocaleSeparators locale_{LocaleSeparators::English()};
+    test::RecordingUserInterface ui_;
+};
+
+TEST_F(PressureEntryTest, NegativeAbsolutePressureIsRefused)
+{
+    const PressureEntryVerdict refused = CheckPressureEntry("-20", "psig", "Atmospheric Pressure");
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.message, "Negative absolute pressures are not physically possible.\r\n"
+                               " Please enter a new pressure for the Atmospheric Pressure.");
+    EXPECT_EQ(refused.text, "");
+
+    const PressureEntryVerdict gauge = CheckPressureEntry("-5", "psig", "Atmospheric Pressure");
+    EXPECT_TRUE(gauge.ok);
+    EXPECT_EQ(gauge.message, "");
+    EXPECT_EQ(gauge.text, "-5");
+
+    EXPECT_FALSE(CheckPressureEntry("-0.001", "psia", "X").ok);
+    EXPECT_FALSE(CheckPressureEntry("-1", "bar", "X").ok);
+    EXPECT_TRUE(CheckPressureEntry("-1", "barG", "X").ok) << "-1 barG is 0.2 psia";
+    EXPECT_TRUE(ui_.messages.empty()) << "the check itself shows nothing";
+}
+
+TEST_F(PressureEntryTest, AcceptedValuesAreRewrittenInSinglePrecision)
+{
+    struct Case {
+        const char* typed;
+        const char* rewritten;
+    };
+    const Case cases[] = {
+        {"0", "0"},          {" 14.7 ", "14.7"},      {"1,013.25", "1013.25"}, {"12 psia", "12"},
+        {"0.1", "0.1"},      {"1234567.8", "1234568"}, {"1e-5", "1E-05"},      {"2.5E8", "2.5E+08"},
+        {".5", "0.5"},       {"+3", "3"},             {"&H10", "16"},         {"-0", "0"},
+    };
+    for (const Case& c : cases) {
+        const PressureEntryVerdict v = CheckPressureEntry(c.typed, "psia", "X");
+        EXPECT_TRUE(v.ok) << c.typed;
+        EXPECT_EQ(v.text, c.rewritten) << c.typed;
+    }
+    const PressureEntryVerdict empty = CheckPressureEntry("", "psia", "X");
+    EXPECT_TRUE(empty.ok);
+    EXPECT_EQ(empty.message, "");
+    EXPECT_EQ(empty.text, "");
+}
+
+TEST_F(PressureEntryTest, TextWithoutNumberIsRefused)
+{
+    for (const char* typed : {"abc", " ", "-", ".", "e5", "&H", "psia 12", "1e999", "1e39"}) {
+        const PressureEntryVerdict v = CheckPressureEntry(typed, "psia", "X");
+        EXPECT_FALSE(v.ok) << typed;
+        EXPECT_EQ(v.message, "Improper entry for pressure.") << typed;
+        EXPECT_EQ(v.text, typed) << "the text stays for correction";
+    }
+}
+
+TEST_F(PressureEntryTest, GermanLocale)
+{
+    ScopedLocaleSeparators german(LocaleSeparators::German());
+    EXPECT_EQ(CheckPressureEntry("14,7", "psia", "X").text, "14,7");
+    EXPECT_EQ(CheckPressureEntry("1.013,25", "psia", "X").text, "1013") << "the point groups, the comma ends";
+    EXPECT_EQ(CheckPressureEntry(",5", "psia", "X").text, "0,5");
+    EXPECT_EQ(CheckPressureEntry("-0,5", "psig", "X").text, "-0,5");
+    EXPECT_FALSE(CheckPressureEntry("abc", "psia", "X").ok);
+}
+
+} // namespace
+} // namespace vq
