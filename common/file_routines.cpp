@@ -1,0 +1,56 @@
+#include "common/file_routines.h"
+
+#include "common/number_parsing.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace vq {
+
+bool FileExists(std::string_view path)
+{
+    const std::string trimmed(TrimBlanks(path));
+    if (trimmed.empty())
+        return false;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(trimmed, ec))
+        return false;
+    std::ifstream in(trimmed, std::ios::binary);
+    return static_cast<bool>(in);
+}
+
+namespace {
+
+std::string Environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string() : std::string(value);
+}
+
+} // namespace
+
+std::string GetWindowsFolder()
+{
+    std::string folder = Environment("VAPOQUANT_CONFIG_DIR");
+    if (folder.empty()) {
+        std::string base = Environment("XDG_CONFIG_HOME");
+        if (base.empty()) {
+            const std::string home = Environment("HOME");
+            base = home.empty() ? std::string(".config") : home + "/.config";
+        }
+        folder = base + "/Vapoquant";
+    }
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    return folder;
+}
+
+std::string GetSystemFolder()
+{
+    return "/etc/xdg/Vapoquant";
+}
+
+} // namespace vq

@@ -1,0 +1,17 @@
+// Files and the program's folders.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vq {
+
+// True only for a readable regular file (the path trimmed of blanks).
+bool FileExists(std::string_view path);
+// The user's configuration folder: $VAPOQUANT_CONFIG_DIR when set, else
+// $XDG_CONFIG_HOME/Vapoquant, else $HOME/.config/Vapoquant; created when missing.
+std::string GetWindowsFolder();
+// The system-wide configuration folder.
+std::string GetSystemFolder();
+
+} // namespace vq
