@@ -3,6 +3,8 @@
 #include "common/main_window_host.h"
 #include "common/messages.h"
 #include "common/number_parsing.h"
+#include "common/program_identity.h"
+#include "common/section_reader.h"
 #include "common/safe_file.h"
 #include "common/session_state.h"
 #include "common/settings_text.h"
@@ -205,6 +207,137 @@ void ReadLastFilesSection(const std::string& path)
         }
     }
     RefreshRecentFileMenu();
+}
+
+} // namespace vq
+
+namespace vq {
+namespace {
+
+// Opens the file and loads one section; false when the file cannot be read.
+bool LoadSection(TextFileReader& file, const std::string& path, const std::string& heading, int& count)
+{
+    count = 0;
+    if (!file.Open(path))
+        return false;
+    ReadSection(file, heading, count, false);
+    return true;
+}
+
+// The value of key in the loaded section; false when it is not there.
+bool SectionValue(const std::string& key, int& index, std::string& value)
+{
+    std::string errorText;
+    GetSectionValue(key, index, value, errorText);
+    return index > 0;
+}
+
+} // namespace
+
+void ReadIniControlsSection(const std::string& path)
+{
+    std::string errorText = "Opening " + path;
+    TextFileReader file;
+    int count = 0;
+    if (LoadSection(file, path, IniControlsHeading, count) && count > 0) {
+        errorText.clear();
+        int index = 0;
+        std::string value;
+        if (SectionValue("EXE_Mode", index, value))
+            TrapErrors = ParseInteger(value) != 0;
+        return;
+    }
+    if (file.IsOpen() && !file.AtEnd()) {
+        CurrentUserInterface().Beep();
+        ShowMessage("Error reading " + path + " " + IniControlsHeading + " section." + AppName +
+                        " default parameters were used.\r\n" + errorText,
+                    MessageExclamation);
+    }
+}
+
+void ReadToolbarSection(const std::string& path, const std::string& customToolbarFile)
+{
+    TextFileReader file;
+    int count = 0;
+    if (!LoadSection(file, path, ToolbarHeading, count) || count == 0)
+        return;
+    MainWindowHost& host = CurrentMainWindowHost();
+    int index = 0;
+    std::string value;
+    int status = 0;
+
+    if (SectionValue("Toolbar", index, value)) {
+        int pos = 1;
+        std::string name;
+        NextListItem(value, pos, 0, name, status);
+        std::int16_t shortValue = 0;
+        std::int32_t longValue = 0;
+        NextIntegerItem(value, pos, 0, shortValue, status);
+        if (status == 0)
+            host.SetMainBandValue(0, shortValue);
+        std::error_code ec;
+        if (host.MainBandValue(0) == 1 && std::filesystem::is_regular_file(customToolbarFile, ec))
+            host.LoadToolbarLayout(customToolbarFile, host.MainBandName());
+        for (int field = 1; field < 6; ++field) {
+            if (field == 2) {
+                NextIntegerItem(value, pos, 0, shortValue, status);
+                longValue = shortValue;
+            } else {
+                NextLongItem(value, pos, 0, longValue, status);
+            }
+            if (status == 0)
+                host.SetMainBandValue(field, longValue);
+        }
+    }
+    bool flag = false;
+    if (SectionValue("ShowToolbarTooltips", index, value)) {
+        if (!ParseFileBoolean(value, flag))
+            return;
+        host.SetShowTooltipsOnToolbars(flag);
+    }
+    if (SectionValue("ToolbarsTextStyle", index, value))
+        host.SetToolbarsTextStyle(ParseInteger(value));
+    if (SectionValue("DockableMainMenu", index, value)) {
+        if (!ParseFileBoolean(value, flag))
+            return;
+        host.SetDockableMainMenu(flag);
+    }
+    if (SectionValue("THERMIX PRINT", index, value)) {
+        PageSettings page = host.GetPageSettings();
+        int pos = 1;
+        for (std::int32_t* margin : {&page.MarginLeft, &page.MarginRight, &page.MarginTop, &page.MarginBottom}) {
+            std::int32_t v = 0;
+            NextLongItem(value, pos, 0, v, status);
+            if (status == 0)
+                *margin = v;
+        }
+        for (int* setting : {&page.Orientation, &page.PaperSize}) {
+            std::int16_t v = 0;
+            NextIntegerItem(value, pos, 0, v, status);
+            if (status == 0)
+                *setting = v;
+        }
+        host.SetPageSettings(page);
+    }
+    host.RelayoutToolbar();
+}
+
+void ReadPropertyDatabaseSection(const std::string& path)
+{
+    TextFileReader file;
+    int count = 0;
+    if (!LoadSection(file, path, PropertyDatabaseHeading, count) || count == 0)
+        return;
+    int index = 0;
+    std::string value;
+    if (!SectionValue("Property Database", index, value))
+        return;
+    int pos = 1;
+    int status = 0;
+    std::int16_t code = 0;
+    NextIntegerItem(value, pos, 0, code, status);
+    if (status == 0 && (code == 0 || code == 1))
+        SelectPropertyDatabase(code == 0);
 }
 
 } // namespace vq

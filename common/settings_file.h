@@ -63,3 +63,19 @@ bool WritePropertyDatabaseSection(const std::string& path);
 void ReadLastFilesSection(const std::string& path);
 
 } // namespace vq
+
+namespace vq {
+
+// Reads "[INI Controls]": a present "EXE_Mode" sets TrapErrors (non-zero) or clears it.
+void ReadIniControlsSection(const std::string& path);
+
+// Reads "[Toolbar]" into the main toolbar band, the toolbar options and the page
+// settings; loads the user toolbar layout from customToolbarFile when the band asks
+// for it. A value that is not a truth value ends the reading.
+void ReadToolbarSection(const std::string& path, const std::string& customToolbarFile);
+
+// Reads "[Property Database]": 0 selects IAPWS-IF97, 1 the NBS library, anything else
+// changes nothing.
+void ReadPropertyDatabaseSection(const std::string& path);
+
+} // namespace vq

@@ -212,3 +212,101 @@ TEST_F(SettingsFileTest, ReadsLastFiles)
 
 } // namespace
 } // namespace vq
+
+namespace vq {
+namespace {
+
+TEST_F(SettingsFileTest, ReadsIniControls)
+{
+    for (auto [value, trap] : {std::pair{"-1", true}, {"0", false}, {"2", true}, {"abc", false}}) {
+        TrapErrors = !trap;
+        WriteFileBytes(path, std::string("X\r\n[ini controls]\r\nEXE_Mode= ") + value + "\r\n");
+        ReadIniControlsSection(path);
+        EXPECT_EQ(TrapErrors, trap) << value;
+    }
+    // No key, no section, no file: the switch keeps its value and nothing is said.
+    for (const char* text : {"[INI Controls]\r\nOther=1\r\n", "[Toolbar]\r\n", ""}) {
+        WriteFileBytes(path, text);
+        TrapErrors = false;
+        ReadIniControlsSection(path);
+        EXPECT_FALSE(TrapErrors);
+    }
+    ReadIniControlsSection(dir.File("none.ini"));
+    EXPECT_TRUE(ui.messages.empty());
+
+    // An empty section followed by more of the file is reported.
+    WriteFileBytes(path, "[INI Controls]\r\n[Toolbar]\r\n");
+    ReadIniControlsSection(path);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Error reading " + path + " [INI Controls] section.Vapoquant default parameters were used."
+                                   "\r\nOpening " + path);
+    EXPECT_EQ(ui.messages[0].style, MessageStyle::Exclamation);
+    EXPECT_EQ(ui.beeps, 1);
+}
+
+TEST_F(SettingsFileTest, ReadsToolbarBackFromItsWriter)
+{
+    host.band = ToolbarBandLayout{"Main", {1, 200, 3, 400, 500, 600}};
+    host.tooltips = false;
+    host.textStyle = 3;
+    host.dockable = true;
+    host.page = {100, 200, 300, 400, 2, 9};
+    ASSERT_TRUE(WriteToolbarSection(path, ""));
+    const std::string layout = dir.File("VQUser2.tb");
+    WriteFileBytes(layout, "layout");
+
+    test::FakeMainWindowHost fresh;
+    fresh.band = ToolbarBandLayout{"Main", {}};
+    ReadToolbarSection(path, layout);
+    EXPECT_EQ(fresh.bandValues, (std::array<std::int32_t, 6>{1, 200, 3, 400, 500, 600}));
+    EXPECT_EQ(fresh.bandLog, (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(fresh.loadedLayouts, std::vector<std::string>{layout + "|Main"}) << "band value 1 loads the user layout";
+    EXPECT_FALSE(fresh.tooltips);
+    EXPECT_EQ(fresh.textStyle, 3);
+    EXPECT_TRUE(fresh.dockable);
+    EXPECT_EQ(fresh.page, (PageSettings{100, 200, 300, 400, 2, 9}));
+    EXPECT_EQ(fresh.relayouts, 1);
+}
+
+TEST_F(SettingsFileTest, ToolbarReaderSkipsBadFields)
+{
+    WriteFileBytes(path, "[Toolbar]\r\nToolbar= Main,2,x,70000,4\r\nTHERMIX PRINT=1,2,top,4,99999,7\r\n");
+    host.page = {-1, -1, -1, -1, 0, 0};
+    ReadToolbarSection(path, dir.File("VQUser2.tb"));
+    EXPECT_EQ(host.bandLog, (std::vector<int>{0, 2, 3})) << "a word in a 32-bit field is skipped";
+    EXPECT_EQ(host.bandValues[0], 2);
+    EXPECT_EQ(host.bandValues[2], 0) << "a 16-bit field out of range reads as 0";
+    EXPECT_EQ(host.bandValues[3], 4);
+    EXPECT_TRUE(host.loadedLayouts.empty());
+    EXPECT_EQ(host.page, (PageSettings{1, 2, -1, 4, 0, 7}));
+
+    // A truth value that is not one ends the reading before the page settings.
+    WriteFileBytes(path, "[Toolbar]\r\nShowToolbarTooltips= maybe\r\nTHERMIX PRINT=9,9,9,9,9,9\r\n");
+    ReadToolbarSection(path, "");
+    EXPECT_EQ(host.page.MarginLeft, 1);
+    EXPECT_EQ(host.relayouts, 1);
+}
+
+TEST_F(SettingsFileTest, ReadsPropertyDatabase)
+{
+    WriteFileBytes(path, "[Property Database]\r\nProperty Database= 1\r\n");
+    ReadPropertyDatabaseSection(path);
+    EXPECT_FALSE(UseIF97);
+    EXPECT_EQ(host.toolLog, (std::vector<int>{-ToolPropertyIF97, ToolPropertyNBS}));
+    EXPECT_EQ(host.sourceCaption, "NBS Steam Tables (1984)");
+    for (const char* text : {"[Property Database]\r\nProperty Database= 2\r\n", "[Property Database]\r\nProperty Database= \r\n",
+                             "[Property Database]\r\n", "junk"}) {
+        WriteFileBytes(path, text);
+        ReadPropertyDatabaseSection(path);
+        EXPECT_FALSE(UseIF97) << text;
+    }
+    WriteFileBytes(path, "[Property Database]\r\nProperty Database= 0,1\r\n");
+    ReadPropertyDatabaseSection(path);
+    EXPECT_TRUE(UseIF97);
+    EXPECT_EQ(host.sourceCaption, "ASME Steam Tables (IAPWS-IF97)");
+    EXPECT_TRUE(host.GetToolChecked(ToolPropertyIF97));
+    EXPECT_FALSE(host.GetToolChecked(ToolPropertyNBS));
+}
+
+} // namespace
+} // namespace vq
