@@ -5,9 +5,21 @@
 #include "common/main_window_host.h"
 
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
+
+namespace vq {
+
+// Readable test output of an input's controls.
+inline void PrintTo(const InputControls& c, std::ostream* os)
+{
+    *os << "{" << c.code << ", \"" << c.propertyText << "\", \"" << c.unitsText << "\", \"" << c.value << "\", \""
+        << c.end << "\", \"" << c.increment << "\"}";
+}
+
+} // namespace vq
 
 namespace vq::test {
 
