@@ -102,6 +102,18 @@ void ApplyFamilyLine(int code, std::string_view line)
     }
 }
 
+// Brings back into use every unit of either unit system.
+void DeselectUnitsOfSystems(int family, int system, int otherSystem)
+{
+    if (const CUnitFamily* f = GetUnitFamily(family)) {
+        for (int i = 1; i <= f->NumUnits(); ++i) {
+            const int unitSystem = f->UnitType(i)->UnitSystem;
+            if (unitSystem == system || unitSystem == otherSystem)
+                DeselectUnit(family, i);
+        }
+    }
+}
+
 } // namespace
 
 void SelectUnit(int family, int index)
@@ -126,24 +138,12 @@ void SelectFamilyUnits(int family)
 
 void AddEnglishUnits(int family)
 {
-    if (const CUnitFamily* f = GetUnitFamily(family)) {
-        for (int i = 1; i <= f->NumUnits(); ++i) {
-            const int system = f->UnitType(i)->UnitSystem;
-            if (system == UnitSystemGeneral || system == UnitSystemEnglish)
-                DeselectUnit(family, i);
-        }
-    }
+    DeselectUnitsOfSystems(family, UnitSystemGeneral, UnitSystemEnglish);
 }
 
 void AddSIUnits(int family)
 {
-    if (const CUnitFamily* f = GetUnitFamily(family)) {
-        for (int i = 1; i <= f->NumUnits(); ++i) {
-            const int system = f->UnitType(i)->UnitSystem;
-            if (system == UnitSystemSI || system == UnitSystemGeneral)
-                DeselectUnit(family, i);
-        }
-    }
+    DeselectUnitsOfSystems(family, UnitSystemSI, UnitSystemGeneral);
 }
 
 int GetUnitListState(int family, int index)

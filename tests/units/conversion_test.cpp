@@ -5,6 +5,7 @@
 #include "units/unit_catalogue.h"
 #include "units/unit_family.h"
 
+#include "catalogue_fixture.h"
 #include "recording_user_interface.h"
 
 #include <gtest/gtest.h>
@@ -25,20 +26,12 @@ constexpr double Slug = 14.593902937206364;     // kg
 constexpr double PoundForce = 4.4482216152605;  // N
 constexpr double Rankine = 5.0 / 9.0;           // K
 
-class Conversions : public ::testing::Test {
+class Conversions : public test::CatalogueTest {
 protected:
     void SetUp() override
     {
-        ResetPreferenceRecords();
-        ResetReferenceDensities();
-        BuildUnitFamilies();
+        CatalogueTest::SetUp();
         UnitPrefs.AtmosphericPressurePsia = 14.69598;
-    }
-    void TearDown() override
-    {
-        ReleaseUnitFamilies();
-        ResetReferenceDensities();
-        ResetPreferenceRecords();
     }
 
     static void ExpectRelative(double actual, double expected, double tolerance, const std::string& what)

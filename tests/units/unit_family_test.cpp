@@ -1,6 +1,8 @@
 #include "units/unit_catalogue.h"
 #include "units/unit_family.h"
 
+#include "catalogue_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -147,19 +149,7 @@ TEST(UnitFamilyRecord, CopyTakesUnitsFieldsAndDefaults)
     EXPECT_EQ(copy.NumUnits(), 2) << "copying a family onto itself keeps it";
 }
 
-class CatalogueFamilies : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ResetPreferenceRecords();
-        BuildUnitFamilies();
-    }
-    void TearDown() override
-    {
-        ReleaseUnitFamilies();
-        ResetPreferenceRecords();
-    }
-};
+using CatalogueFamilies = test::CatalogueTest;
 
 TEST_F(CatalogueFamilies, ModuleLookupsIgnoreCaseAndReportNotOfferedUnits)
 {

@@ -4,25 +4,15 @@
 #include "common/section_reader.h"
 #include "units/unit_catalogue.h"
 
+#include "catalogue_fixture.h"
+
 #include <gtest/gtest.h>
 
 namespace vq {
 namespace {
 
-class UnitLists : public ::testing::Test {
+class UnitLists : public test::CatalogueTest {
 protected:
-    void SetUp() override
-    {
-        ResetPreferenceRecords();
-        BuildUnitFamilies();
-    }
-    void TearDown() override
-    {
-        ReleaseUnitFamilies();
-        ResetPreferenceRecords();
-        ClearSectionArrays();
-    }
-
     static int Index(int family, const char* name) { return FindUnitIndex(family, name); }
     static int State(int family, const char* name) { return GetUnitListState(family, Index(family, name)); }
     static std::vector<std::string> Texts(const UnitListContents& list)
