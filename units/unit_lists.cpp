@@ -1,5 +1,6 @@
 #include "units/unit_lists.h"
 
+#include "common/list_routines.h"
 #include "common/number_parsing.h"
 #include "common/section_reader.h"
 #include "units/unit_names.h"
@@ -15,20 +16,6 @@ CUnitType* UnitAt(int family, int index)
 {
     const CUnitFamily* f = GetUnitFamily(family);
     return f ? f->UnitType(index) : nullptr;
-}
-
-// The list's text search: the trimmed text compared exactly; "psi" and "psf" also
-// accept an item that begins with them.
-int FindItemByText(const std::vector<UnitListItem>& items, std::string_view text)
-{
-    text = TrimBlanks(text);
-    const bool prefix = text == "psi" || text == "psf";
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const std::string& item = items[i].Text;
-        if (item == text || (prefix && item.compare(0, 3, text) == 0))
-            return static_cast<int>(i);
-    }
-    return -1;
 }
 
 bool HasUnitInUse(const CUnitFamily& family)
@@ -193,9 +180,12 @@ UnitListContents FillUnitCombo(int family)
         if (unit.ListState == UnitInUse)
             list.Items.push_back({unit.Name, i, false});
     }
-    list.SelectedIndex = FindItemByText(list.Items, UnitPrefs.PreferredUnits[static_cast<std::size_t>(family)]);
+    std::vector<std::string> texts;
+    for (const UnitListItem& item : list.Items)
+        texts.push_back(item.Text);
+    list.SelectedIndex = FindComboItemByText(texts, UnitPrefs.PreferredUnits[static_cast<std::size_t>(family)]);
     if (list.SelectedIndex < 0)
-        list.SelectedIndex = FindItemByText(list.Items, GetDefaultUnits(family, UnitPrefs.UnitSystem));
+        list.SelectedIndex = FindComboItemByText(texts, GetDefaultUnits(family, UnitPrefs.UnitSystem));
     if (list.SelectedIndex < 0 && !list.Items.empty())
         list.SelectedIndex = 0;
     return list;
