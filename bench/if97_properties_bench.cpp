@@ -1,8 +1,9 @@
 // Time per state for the seven properties v, h, u, s, cp, cv, w of one IF97 state
-// through the reduced-property routines. Each iteration takes a different state, so
+// through the reduced-property routines, and for viscosity plus conductivity. Each iteration takes a different state, so
 // the kept state of the evaluators never answers for a whole iteration.
 #include "equations/asme_error.h"
 #include "equations/reduced_properties.h"
+#include "equations/transport.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -75,6 +76,18 @@ void Region1SameState(benchmark::State& bench)
     SevenProperties(bench, 1, states);
 }
 
+// Viscosity plus thermal conductivity of one state.
+void Transport(benchmark::State& bench)
+{
+    static const auto states = States(0.0, 0.0, 280.0, 1000.0, 1.0, 1000.0);
+    std::size_t i = 0;
+    for (auto _ : bench) {
+        const State& s = states[i++ & 1023];
+        benchmark::DoNotOptimize(vq::CalcViscosity(s.T, s.rho) + vq::CalcThermalConductivity(s.T, s.rho));
+    }
+    bench.SetItemsProcessed(bench.iterations());
+}
+
 } // namespace
 
 BENCHMARK(Region1);
@@ -82,3 +95,4 @@ BENCHMARK(Region2);
 BENCHMARK(Region3);
 BENCHMARK(Region5);
 BENCHMARK(Region1SameState);
+BENCHMARK(Transport);

@@ -1,0 +1,13 @@
+// Dynamic viscosity and thermal conductivity of water and steam from temperature in K
+// and density in kg/m3 (the 1985 equations for industrial use, ITS-90 form, without a
+// critical enhancement of the viscosity). No range is checked; T <= 0 gives NaN.
+#pragma once
+
+namespace vq {
+
+// Dynamic viscosity in Pa s.
+double CalcViscosity(double T, double rho);
+// Thermal conductivity in W/(m K).
+double CalcThermalConductivity(double T, double rho);
+
+} // namespace vq
