@@ -111,7 +111,6 @@ struct Mismatch {
         EXPECT_LE(s, 0.2e-3) << where;
         EXPECT_LE(cp, cpTolerance) << where;
         EXPECT_LE(w, wTolerance) << where;
-        std::printf("%s: v %.3g h %.3g s %.3g cp %.3g w %.3g\n", where, v, h, s, cp, w);
     }
 };
 
@@ -336,7 +335,6 @@ TEST(FreeEnergy, AgreesWithPlainPowerSumsOnRandomStates)
         agree.Check(fast, PlainHelmholtz(tau, delta), "phi", delta, tau);
     }
     RecordProperty("worst_relative_difference", std::to_string(agree.worst));
-    std::printf("worst relative difference %.3g\n", agree.worst);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 #include "equations/region_coefficients.h"
 #include "equations/saturation_line.h"
 
+#include "saturation_support.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -14,22 +16,7 @@ using Routine = double (*)(int, int, double, double, double, double, double);
 const Routine SideRoutines[] = {CalcReducedVolume, CalcReducedEnthalpy, CalcReducedInternalEnergy, CalcReducedEntropy,
                                 CalcReducedCp, CalcReducedCv, CalcReducedSoundSpeedSq};
 
-// Saturated density of region 3 at T on one side: the density at which the region-3
-// pressure equals the saturation pressure, by bisection inside the side's bracket.
-double SaturatedDensity(double T, bool liquid)
-{
-    const double ps = GetSatPressure(T);
-    auto excess = [&](double rho) { return CalcRegion3Pressure(0, 3, 0.0, T, rho, 0.0) * rho * 0.461526 * T / 1000.0 - ps; };
-    double lo = liquid ? 400.0 : 80.0, hi = liquid ? 700.0 : 250.0;
-    for (int i = 0; i < 200; ++i) {
-        const double mid = 0.5 * (lo + hi);
-        if ((excess(mid) > 0) == (excess(hi) > 0))
-            hi = mid;
-        else
-            lo = mid;
-    }
-    return 0.5 * (lo + hi);
-}
+using test::SaturatedDensity;
 
 TEST(ReducedProperties, RegionFourSidesSwitchAboveSixTwentyThree)
 {
