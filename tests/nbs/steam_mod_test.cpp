@@ -135,54 +135,43 @@ TEST_F(SteamFrontEnd, PairCodeOfEveryPairTheMainWindowOffers)
 
 TEST_F(SteamFrontEnd, InputsReachTheirSlotsInLibraryUnits)
 {
-    double p = 0, t = 0, h = 0, d = 0, s = 0, x = 0;
-    const auto reset = [&] { p = t = h = d = s = x = -7.0; };
-    const auto untouchedBut = [&](const double& written) {
-        int changed = 0;
-        for (const double* v : {&p, &t, &h, &d, &s, &x})
-            changed += *v != -7.0 ? 1 : 0;
-        return changed == 1 && written != -7.0;
+    struct Case {
+        int code;
+        double value;
+        const char* units;
+        int slot; // index into {p, T, h, rho, s, x}
+        double expected;
+        double tolerance;
     };
-
-    reset();
-    ConvertSteamInput(PropPressure, 14.7, "psia", p, t, h, d, s, x);
-    EXPECT_NEAR(p, 0.101352932, 1e-7);
-    EXPECT_TRUE(untouchedBut(p));
-    reset();
-    ConvertSteamInput(PropPressure, 0.0, "psig", p, t, h, d, s, x);
-    EXPECT_NEAR(p, 0.101352932, 1e-7) << "gauge units add the atmospheric pressure";
-    reset();
-    ConvertSteamInput(PropTemperature, 32.0, "deg. F", p, t, h, d, s, x);
-    EXPECT_NEAR(t, 273.15, 1e-10);
-    EXPECT_TRUE(untouchedBut(t));
-    reset();
-    ConvertSteamInput(PropEnthalpy, 1000.0, "Btu/lbm", p, t, h, d, s, x);
-    EXPECT_NEAR(h, 2326.0, 1e-3);
-    EXPECT_TRUE(untouchedBut(h));
-    reset();
-    ConvertSteamInput(PropDensity, 62.427961, "lbm/ft3", p, t, h, d, s, x);
-    EXPECT_NEAR(d, 1.0, 1e-6);
-    EXPECT_TRUE(untouchedBut(d));
-    reset();
-    ConvertSteamInput(PropSpecificVolume, 2.0, "cm3/gram", p, t, h, d, s, x);
-    EXPECT_NEAR(d, 0.5, 1e-9) << "the reciprocal goes into the density slot";
-    EXPECT_TRUE(untouchedBut(d));
-    reset();
-    ConvertSteamInput(PropSpecificVolume, 0.016018463, "ft3/lbm", p, t, h, d, s, x);
-    EXPECT_NEAR(d, 1.0, 1e-6);
-    reset();
-    ConvertSteamInput(PropEntropy, 1.0, "Btu/lbm-R", p, t, h, d, s, x);
-    EXPECT_NEAR(s, 4.1868, 1e-5);
-    EXPECT_TRUE(untouchedBut(s));
-    reset();
-    ConvertSteamInput(PropQuality, 50.0, "Percent", p, t, h, d, s, x);
-    EXPECT_NEAR(x, 0.5, 1e-15);
-    EXPECT_TRUE(untouchedBut(x));
-    reset();
-    for (int code : {7, 9, 10, 0, 26})
-        ConvertSteamInput(code, 5.0, "kJ/kg", p, t, h, d, s, x);
-    for (double v : {p, t, h, d, s, x})
-        EXPECT_EQ(v, -7.0) << "codes without a slot store nothing";
+    const Case cases[] = {
+        {PropPressure, 14.7, "psia", 0, 0.101352932, 1e-7},
+        {PropPressure, 0.0, "psig", 0, 0.101352932, 1e-7}, // gauge units add the atmosphere
+        {PropTemperature, 32.0, "deg. F", 1, 273.15, 1e-10},
+        {PropEnthalpy, 1000.0, "Btu/lbm", 2, 2326.0, 1e-3},
+        {PropDensity, 62.427961, "lbm/ft3", 3, 1.0, 1e-6},
+        {PropSpecificVolume, 2.0, "cm3/gram", 3, 0.5, 1e-9}, // the reciprocal, as a density
+        {PropSpecificVolume, 0.016018463, "ft3/lbm", 3, 1.0, 1e-6},
+        {PropEntropy, 1.0, "Btu/lbm-R", 4, 4.1868, 1e-5},
+        {PropQuality, 50.0, "Percent", 5, 0.5, 1e-15},
+    };
+    for (const Case& c : cases) {
+        std::array<double, 6> v;
+        v.fill(-7.0);
+        ConvertSteamInput(c.code, c.value, c.units, v[0], v[1], v[2], v[3], v[4], v[5]);
+        for (int k = 0; k < 6; ++k) {
+            if (k == c.slot)
+                EXPECT_NEAR(v[static_cast<std::size_t>(k)], c.expected, c.tolerance) << c.value << " " << c.units;
+            else
+                EXPECT_EQ(v[static_cast<std::size_t>(k)], -7.0) << "one slot only, for " << c.units;
+        }
+    }
+    for (int code : {7, 9, 10, 0, 26}) {
+        std::array<double, 6> v;
+        v.fill(-7.0);
+        ConvertSteamInput(code, 5.0, "kJ/kg", v[0], v[1], v[2], v[3], v[4], v[5]);
+        for (double each : v)
+            EXPECT_EQ(each, -7.0) << "code " << code << " has no slot";
+    }
     EXPECT_TRUE(ui.messages.empty());
 }
 
