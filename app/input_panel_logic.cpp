@@ -1,0 +1,238 @@
+#include "app/input_panel_logic.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace vq {
+
+bool IsSaturationInputCode(double code)
+{
+    return code == SaturatedLiquidCode || code == SaturatedVaporCode;
+}
+
+std::vector<int> PropertyList1Codes()
+{
+    return {1, 2, 3, 4, 5, 6, 8, 9, 10};
+}
+
+std::vector<int> PropertyList2Codes(int code1, int mode)
+{
+    // Codes offered beside code 1; the saturated pair only outside Range mode.
+    std::vector<int> allowed;
+    bool withSaturated = true;
+    switch (code1) {
+    case 1: allowed = {2, 3, 4, 5, 6, 8}; break;
+    case 2: allowed = {1, 3, 4, 5, 6, 8}; break;
+    case 3: allowed = {1, 2, 6}; break;
+    case 4:
+    case 5: allowed = {1, 2}; break;
+    case 6: allowed = {1, 2, 3}; break;
+    case 8: allowed = {1, 2}; withSaturated = false; break;
+    case 9:
+    case 10: allowed = {1, 2, 3, 4, 5, 6, 7}; withSaturated = false; break;
+    case -1: allowed = {1, 2, 3, 4, 5, 6, 8}; break;
+    default: return {};
+    }
+    if (withSaturated && mode != RangeMode) {
+        allowed.push_back(SaturatedLiquidCode);
+        allowed.push_back(SaturatedVaporCode);
+    }
+    std::vector<int> codes;
+    for (int c : allowed)
+        if (c != code1)
+            codes.push_back(c);
+    return codes;
+}
+
+int PropertyList2Selection(const std::vector<int>& codes, int previous, int code1)
+{
+    if (codes.empty())
+        return -1;
+    if (previous == -1 || previous == code1)
+        return 0;
+    for (std::size_t i = 0; i < codes.size(); ++i)
+        if (codes[i] == previous)
+            return static_cast<int>(i);
+    return 0;
+}
+
+PropertyUnitList UnitListForProperty(int code)
+{
+    switch (code) {
+    case 1: case 21: case 23: return {true, 6};
+    case 2: case 22: return {true, 7};
+    case 3: case 7: return {true, 21};
+    case 4: return {true, 8};
+    case 5: return {true, 32};
+    case 6: case 14: case 15: return {true, 16};
+    case 8: return {true, 22};
+    case 9: case 10: return {false, -1};
+    case 12: return {true, 15};
+    case 13: return {true, 19};
+    case 16: return {true, 3};
+    case 20: return {true, 35};
+    case 24: case 25: return {true, 26};
+    default: return {true, -1};
+    }
+}
+
+namespace {
+
+InputRowLayout OneLineRow(std::string label)
+{
+    InputRowLayout row;
+    row.label = std::move(label);
+    return row;
+}
+
+InputRowLayout HiddenRow()
+{
+    InputRowLayout row;
+    row.labelVisible = false;
+    row.valueVisible = false;
+    row.unitsVisible = false;
+    return row;
+}
+
+InputRowLayout SaturatedTwoPointRow(const char* prefixVapor, const char* prefixLiquid, int code)
+{
+    // The row names the other saturated state that the pair yields.
+    InputRowLayout row;
+    row.label = code == SaturatedLiquidCode ? prefixVapor : prefixLiquid;
+    row.labelWidth = 2100;
+    row.valueVisible = false;
+    row.unitsVisible = false;
+    return row;
+}
+
+InputRowLayout RaisedRow(std::string label, std::string endLabel, bool withIncrement)
+{
+    InputRowLayout row;
+    row.raised = true;
+    row.label = std::move(label);
+    row.endLabel = std::move(endLabel);
+    row.endVisible = true;
+    row.incVisible = withIncrement;
+    return row;
+}
+
+} // namespace
+
+InputPanelLayout LayoutInputRows(int mode, int code1, int code2)
+{
+    const bool sat1 = IsSaturationInputCode(code1);
+    const bool sat2 = IsSaturationInputCode(code2);
+    InputPanelLayout rows;
+    switch (mode) {
+    case TwoPointsMode:
+        if (sat2) {
+            rows[0] = OneLineRow("Sat. Value:");
+            rows[1] = SaturatedTwoPointRow("2nd Val&ue: Saturated Vapor", "2nd Valu&e: Saturated Liquid", code2);
+        } else if (sat1) {
+            rows[0] = SaturatedTwoPointRow("1st Val&ue: Saturated Vapor", "1st Valu&e: Saturated Liquid", code1);
+            rows[1] = OneLineRow("Sat. Value:");
+        } else {
+            rows[0] = RaisedRow("1st Val&ue:", "2nd Valu&e:", false);
+            rows[1] = RaisedRow("1st Val&ue:", "2nd Valu&e:", false);
+        }
+        break;
+    case RangeMode:
+        rows[0] = sat1 ? HiddenRow() : OneLineRow("&Value:");
+        rows[1] = RaisedRow("Start Val&ue:", "End Valu&e:", true);
+        break;
+    default:
+        rows[0] = sat1 ? HiddenRow() : OneLineRow("&Value:");
+        rows[1] = sat2 ? HiddenRow() : OneLineRow("V&alue:");
+        break;
+    }
+    return rows;
+}
+
+bool CalcInputsComplete(int mode, int code1, int code2, const FilledBoxes& f)
+{
+    if (code1 < 0 || code2 < 0)
+        return false;
+    const bool sat1 = IsSaturationInputCode(code1);
+    const bool sat2 = IsSaturationInputCode(code2);
+    switch (mode) {
+    case SinglePointMode: return (sat1 || f.state1) && (sat2 || f.state2);
+    case TwoPointsMode:
+        if (sat2)
+            return f.state1;
+        if (sat1)
+            return f.state2;
+        return f.state1 && f.state2 && f.state1End && f.state2End;
+    case RangeMode: return f.state2 && f.state2End && f.state2Inc && (sat1 || f.state1);
+    default: return false;
+    }
+}
+
+int RangePointCount(int mode, double start, double end, double increment)
+{
+    switch (mode) {
+    case SinglePointMode: return 1;
+    case TwoPointsMode: return 3;
+    case RangeMode: break;
+    default: return 0;
+    }
+    if (!std::isfinite(start) || !std::isfinite(end) || !std::isfinite(increment) || !(increment > 0.0))
+        return 1;
+    const double steps = (end - start) / increment + 1.0;
+    if (!std::isfinite(steps) || steps >= MaxRangePoints)
+        return MaxRangePoints;
+    if (steps < 1.0)
+        return 1;
+    // Round half to even, as the count has always been rounded.
+    const double nearest = std::nearbyint(steps);
+    return nearest < 1.0 ? 1 : static_cast<int>(nearest);
+}
+
+double RangePointValue(double start, double increment, int i)
+{
+    double x = start;
+    for (int k = 2; k <= i; ++k)
+        x += increment;
+    return x;
+}
+
+RangeVerdict CheckRange(double start, double end, double increment)
+{
+    if (!(start < end))
+        return RangeVerdict::EndNotAboveStart;
+    if (!(increment > 0.0))
+        return RangeVerdict::IncrementNotPositive;
+    return RangeVerdict::Ok;
+}
+
+std::string DefaultDoubleText(double value, const std::string& decimalSymbol)
+{
+    if (!std::isfinite(value))
+        return "N/A";
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
+    std::string out;
+    for (char ch : text) {
+        if (ch == '.')
+            out += decimalSymbol;
+        else if (ch == 'e')
+            out += 'E';
+        else
+            out += ch;
+    }
+    return out;
+}
+
+double RoundTo15Digits(double value)
+{
+    if (!std::isfinite(value))
+        return value;
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    double back = value;
+    const auto read = std::from_chars(buffer, written.ptr, back);
+    return read.ec == std::errc() ? back : value;
+}
+
+} // namespace vq

@@ -1,0 +1,82 @@
+// Rules of the main window's input panel that need no window: which properties the two
+// lists offer, which unit list a property takes, how the rows are labelled per mode,
+// when Calculate is possible, and the arithmetic of a range.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace vq {
+
+// Input modes (the tabs of the main window).
+enum InputModeCode : int { SinglePointMode = 0, TwoPointsMode = 1, RangeMode = 2 };
+
+inline constexpr int PressureCode = 1;
+inline constexpr int TemperatureCode = 2;
+inline constexpr int InternalEnergyCode = 7;
+inline constexpr int QualityCode = 8;
+inline constexpr int SaturatedLiquidCode = 9;
+inline constexpr int SaturatedVaporCode = 10;
+inline constexpr int PhaseCode11 = 11;
+
+inline constexpr int MaxRangePoints = 1000;
+
+// True when the code is 9 (Saturated Liquid) or 10 (Saturated Vapor).
+bool IsSaturationInputCode(double code);
+
+// Codes offered by property list 1, in list order.
+std::vector<int> PropertyList1Codes();
+// Codes offered by property list 2 for code 1 (-1: nothing selected) in a mode.
+std::vector<int> PropertyList2Codes(int code1, int mode);
+// Index to select in list 2 after a refill: the previous code when still offered,
+// else the first entry (-1 for an empty list).
+int PropertyList2Selection(const std::vector<int>& codes, int previous, int code1);
+
+// The unit list of an input or output property.
+struct PropertyUnitList {
+    bool visible = true;    // false for the saturated codes
+    int family = -1;        // unit family code, -1 for none (empty list)
+};
+PropertyUnitList UnitListForProperty(int code);
+
+// How one row of the panel looks for a mode and the two codes.
+struct InputRowLayout {
+    bool raised = false;            // value box 270 twips above the property list
+    std::string label;              // caption of LBL_StateN
+    int labelWidth = 960;           // twips
+    bool labelVisible = true;
+    bool valueVisible = true;       // TXT_StateN
+    bool unitsVisible = true;       // CMB_StateNUnits
+    std::string endLabel;           // caption of LBL_StateNEnd
+    bool endVisible = false;
+    bool incVisible = false;
+};
+using InputPanelLayout = std::array<InputRowLayout, 2>;
+// c1 and c2 are -1 when a list has no selection.
+InputPanelLayout LayoutInputRows(int mode, int code1, int code2);
+
+// Which boxes hold text (at least one character).
+struct FilledBoxes {
+    bool state1 = false, state1End = false;
+    bool state2 = false, state2End = false, state2Inc = false;
+};
+bool CalcInputsComplete(int mode, int code1, int code2, const FilledBoxes& filled);
+
+// Points of a calculation: 1, 3, or the rounded range count limited to 1..1000.
+// A range whose count cannot be computed (increment not positive, values not finite)
+// has 1 point.
+int RangePointCount(int mode, double start, double end, double increment);
+// Value of range point i (from 1): the start plus the increment added i - 1 times.
+double RangePointValue(double start, double increment, int i);
+
+enum class RangeVerdict { Ok, EndNotAboveStart, IncrementNotPositive };
+RangeVerdict CheckRange(double start, double end, double increment);
+
+// A double in its shortest general form with up to 15 significant digits, as
+// 150, 0.3, 1E+16 or 1E-05, with the given decimal symbol.
+std::string DefaultDoubleText(double value, const std::string& decimalSymbol);
+// The value rounded to 15 significant digits.
+double RoundTo15Digits(double value);
+
+} // namespace vq

@@ -1,0 +1,188 @@
+#include "common/ui/widget_routines.h"
+
+#include "common/file_routines.h"
+#include "common/list_routines.h"
+#include "common/messages.h"
+#include "common/program_identity.h"
+#include "common/user_interface.h"
+#include "common/window_placement.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace vq {
+namespace {
+
+std::vector<std::string> ItemTexts(const QComboBox* combo)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts.push_back(combo->itemText(i).toStdString());
+    return texts;
+}
+
+std::vector<std::string> ItemTexts(const QListWidget* list)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.push_back(list->item(i)->text().toStdString());
+    return texts;
+}
+
+QWidget* MainWidget()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("ThermixMain"))
+            return w;
+    return nullptr;
+}
+
+WindowRect RectOf(const QRect& r)
+{
+    return {r.left(), r.top(), r.width(), r.height()};
+}
+
+} // namespace
+
+int FindComboItemByText(const QComboBox* combo, const std::string& text)
+{
+    return FindComboItemByText(ItemTexts(combo), text);
+}
+
+int FindListItemByText(const QListWidget* list, const std::string& text)
+{
+    return FindListItemByText(ItemTexts(list), text);
+}
+
+int FindComboItemByData(const QComboBox* combo, int value)
+{
+    std::vector<int> data;
+    for (int i = 0; i < combo->count(); ++i)
+        data.push_back(combo->itemData(i).toInt());
+    return FindComboItemByData(data, value);
+}
+
+int FindListItemByData(const QListWidget* list, int value)
+{
+    std::vector<int> data;
+    for (int i = 0; i < list->count(); ++i)
+        data.push_back(list->item(i)->data(Qt::UserRole).toInt());
+    return FindListItemByData(data, value);
+}
+
+bool SelectComboItemByText(QComboBox* combo, const std::string& text)
+{
+    const int found = FindComboItemByText(combo, text);
+    if (found < 0)
+        return false;
+    combo->setCurrentIndex(found);
+    return true;
+}
+
+bool IsListItemSelected(const QListWidget* list, int data, const std::string& text)
+{
+    const int i = text.empty() ? FindListItemByData(list, data) : FindListItemByText(list, text);
+    return i >= 0 && list->item(i)->isSelected();
+}
+
+void SetListSelection(int mode, QListWidget* list)
+{
+    if (mode < -1 || mode > 1)
+        return;
+    list->setUpdatesEnabled(false);
+    for (int i = 0; i < list->count(); ++i) {
+        QListWidgetItem* item = list->item(i);
+        item->setSelected(mode == -1 ? true : mode == 0 ? false : !item->isSelected());
+    }
+    list->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+    list->setUpdatesEnabled(true);
+}
+
+int GetSelectedOptionIndex(const std::vector<QRadioButton*>& options)
+{
+    for (std::size_t i = 0; i < options.size(); ++i)
+        if (options[i] && options[i]->isChecked())
+            return static_cast<int>(i);
+    return -1;
+}
+
+void SetTextBoxEditable(QLineEdit* box, bool editable, bool disable)
+{
+    QPalette palette = box->palette();
+    if (editable) {
+        box->setEnabled(true);
+        palette.setColor(QPalette::Base, QApplication::palette().color(QPalette::Base));
+        box->unsetCursor();
+    } else {
+        palette.setColor(QPalette::Base, QApplication::palette().color(QPalette::Button));
+        box->setCursor(Qt::ArrowCursor);
+        if (disable)
+            box->setEnabled(false);
+    }
+    box->setPalette(palette);
+    box->setReadOnly(!editable);
+}
+
+void CenterFormOnMain(QWidget* form)
+{
+    const QWidget* main = MainWidget();
+    const QRect screen = form->screen()->geometry();
+    const WindowRect owner = RectOf(main ? main->frameGeometry() : screen);
+    const WindowRect placed = CenterFormOnMain(owner, RectOf(form->frameGeometry()), screen.width(), screen.height());
+    form->move(placed.left, placed.top);
+}
+
+void CenterFormOverOwner(const QWidget* owner, QWidget* form)
+{
+    const WindowRect placed = CenterFormOverOwner(RectOf(owner->frameGeometry()), RectOf(form->frameGeometry()));
+    form->move(placed.left, placed.top);
+}
+
+void Pause(double seconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (static_cast<double>(timer.nsecsElapsed()) / 1e9 <= seconds)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+bool OpenDocument(const std::string& target, bool isLink, bool checkExists, const std::string& parameters)
+{
+    (void)parameters; // the desktop opener takes no parameters
+    const QString path = QString::fromStdString(target).trimmed();
+    if (checkExists && !isLink && !FileExists(target)) {
+        ShowMessage("Could not find file: " + target, MessageInformation);
+        return false;
+    }
+    const QUrl url = isLink ? QUrl(path) : QUrl::fromLocalFile(path);
+    return QDesktopServices::openUrl(url);
+}
+
+void ShowCalculator()
+{
+    for (const char* name : {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "xcalc"}) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        if (path.isEmpty())
+            continue;
+        if (!QProcess::startDetached(path, {})) {
+            CurrentUserInterface().Beep();
+            CurrentUserInterface().Message("Unknown error opening calculator.", MessageStyle::Exclamation, ProgramTitle);
+        }
+        return;
+    }
+    CurrentUserInterface().Message("Could not find the Windows calculator executable in your path.",
+                                   MessageStyle::Information, ProgramTitle);
+}
+
+} // namespace vq

@@ -1,0 +1,250 @@
+#include "platform/grid_control.h"
+
+#include <QAbstractButton>
+#include <QAbstractTableModel>
+#include <QEvent>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QPainter>
+#include <QStyleOptionHeader>
+
+#include <algorithm>
+
+namespace vq {
+
+Qt::Alignment ToQtAlignment(GridAlignment a)
+{
+    switch (a) {
+    case GridAlignment::LeftTop: return Qt::AlignLeft | Qt::AlignTop;
+    case GridAlignment::LeftCenter: return Qt::AlignLeft | Qt::AlignVCenter;
+    case GridAlignment::LeftBottom: return Qt::AlignLeft | Qt::AlignBottom;
+    case GridAlignment::CenterTop: return Qt::AlignHCenter | Qt::AlignTop;
+    case GridAlignment::CenterCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
+    case GridAlignment::CenterBottom: return Qt::AlignHCenter | Qt::AlignBottom;
+    case GridAlignment::RightTop: return Qt::AlignRight | Qt::AlignTop;
+    case GridAlignment::RightCenter: return Qt::AlignRight | Qt::AlignVCenter;
+    case GridAlignment::RightBottom: return Qt::AlignRight | Qt::AlignBottom;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+QString ToDisplayText(const std::string& text)
+{
+    QString s = QString::fromStdString(text);
+    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+// Data cells of the view are the model's cells past the fixed row and column.
+class GridTableModel final : public QAbstractTableModel {
+public:
+    explicit GridTableModel(const GridModel& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : std::max(grid_.Rows() - grid_.FixedRows(), 0);
+    }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : std::max(grid_.Cols() - grid_.FixedCols(), 0);
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        const int r = index.row() + grid_.FixedRows();
+        const int c = index.column() + grid_.FixedCols();
+        if (role == Qt::DisplayRole)
+            return ToDisplayText(grid_.TextMatrix(r, c));
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(ToQtAlignment(grid_.CellAlignment(r, c)));
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        const bool horizontal = orientation == Qt::Horizontal;
+        const int r = horizontal ? 0 : section + grid_.FixedRows();
+        const int c = horizontal ? section + grid_.FixedCols() : 0;
+        if (role == Qt::DisplayRole)
+            return ToDisplayText(grid_.TextMatrix(r, c));
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(ToQtAlignment(grid_.CellAlignment(r, c)));
+        return {};
+    }
+    void Reset()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+    void TextsChanged()
+    {
+        if (rowCount() > 0 && columnCount() > 0)
+            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        if (columnCount() > 0)
+            emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+        if (rowCount() > 0)
+            emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    }
+
+private:
+    const GridModel& grid_;
+};
+
+GridControl::GridControl(QWidget* parent) : QTableView(parent)
+{
+    table_ = new GridTableModel(model_, this);
+    setModel(table_);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setWordWrap(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setHighlightSections(false);
+    verticalHeader()->setHighlightSections(false);
+    setCornerButtonEnabled(false);
+    corner_ = findChild<QAbstractButton*>();
+    if (corner_)
+        corner_->installEventFilter(this);
+
+    model_.SetListener([this](GridModel::Change c) { OnModelChanged(c); });
+    connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        model_.SetCurrentCell(index.row() + model_.FixedRows(), index.column() + model_.FixedCols());
+        if (model_.DblClick)
+            model_.DblClick();
+    });
+    connect(verticalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int section) {
+        model_.SetCurrentCell(section + model_.FixedRows(), 0);
+        if (model_.DblClick)
+            model_.DblClick();
+    });
+    connect(horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int section) {
+        model_.SetCurrentCell(0, section + model_.FixedCols());
+        if (model_.DblClick)
+            model_.DblClick();
+    });
+    OnModelChanged(GridModel::Change::Layout);
+}
+
+GridControl::~GridControl()
+{
+    model_.SetListener({});
+}
+
+void GridControl::OnModelChanged(GridModel::Change change)
+{
+    switch (change) {
+    case GridModel::Change::Layout:
+        table_->Reset();
+        if (selectionModel())
+            connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &GridControl::OnCurrentChanged,
+                    Qt::UniqueConnection);
+        UpdateHeaders();
+        ApplySizes();
+        break;
+    case GridModel::Change::Texts:
+        table_->TextsChanged();
+        if (corner_)
+            corner_->update();
+        break;
+    case GridModel::Change::Sizes:
+        ApplySizes();
+        break;
+    }
+}
+
+void GridControl::UpdateHeaders()
+{
+    horizontalHeader()->setVisible(model_.FixedRows() > 0 && model_.Rows() > 0 && model_.Cols() > 0);
+    verticalHeader()->setVisible(model_.FixedCols() > 0 && model_.Cols() > 0 && model_.Rows() > 0);
+}
+
+void GridControl::ApplySizes()
+{
+    for (int c = model_.FixedCols(); c < model_.Cols(); ++c)
+        horizontalHeader()->resizeSection(c - model_.FixedCols(), TwipsToPixelsX(model_.ColWidth(c)));
+    for (int r = model_.FixedRows(); r < model_.Rows(); ++r)
+        verticalHeader()->resizeSection(r - model_.FixedRows(), TwipsToPixelsY(model_.RowHeight(r)));
+    if (model_.FixedRows() > 0 && model_.Rows() > 0)
+        horizontalHeader()->setFixedHeight(TwipsToPixelsY(model_.RowHeight(0)) + 4);
+    if (model_.FixedCols() > 0 && model_.Cols() > 0)
+        verticalHeader()->setFixedWidth(TwipsToPixelsX(model_.ColWidth(0)));
+}
+
+void GridControl::OnCurrentChanged()
+{
+    const QModelIndexList picked = selectionModel()->selectedIndexes();
+    if (picked.isEmpty())
+        return;
+    int top = picked.front().row(), bottom = top, left = picked.front().column(), right = left;
+    for (const QModelIndex& i : picked) {
+        top = std::min(top, i.row());
+        bottom = std::max(bottom, i.row());
+        left = std::min(left, i.column());
+        right = std::max(right, i.column());
+    }
+    const QModelIndex current = currentIndex();
+    const int fr = model_.FixedRows(), fc = model_.FixedCols();
+    // The current cell is the anchor; the selection end is the opposite corner.
+    const int row = current.isValid() ? current.row() : top;
+    const int col = current.isValid() ? current.column() : left;
+    const int rowSel = row == top ? bottom : top;
+    const int colSel = col == left ? right : left;
+    model_.SetSelection(row + fr, col + fc, rowSel + fr, colSel + fc);
+}
+
+int GridControl::TextWidthTwips(const std::string& text) const
+{
+    const QFontMetrics fm(font());
+    int widest = 0;
+    for (const QString& line : ToDisplayText(text).split(QLatin1Char('\n')))
+        widest = std::max(widest, fm.horizontalAdvance(line));
+    return PixelsToTwipsX(widest);
+}
+
+int GridControl::TwipsToPixelsX(int twips) const
+{
+    return (twips * logicalDpiX() + 720) / 1440;
+}
+
+int GridControl::TwipsToPixelsY(int twips) const
+{
+    return (twips * logicalDpiY() + 720) / 1440;
+}
+
+int GridControl::PixelsToTwipsX(int pixels) const
+{
+    const int dpi = std::max(logicalDpiX(), 1);
+    return (pixels * 1440 + dpi - 1) / dpi;
+}
+
+void GridControl::AutoSizeColumns(int first, int last)
+{
+    model_.AutoSize(first, last, [this](const std::string& t) { return TextWidthTwips(t); });
+}
+
+QString GridControl::CornerText() const
+{
+    if (model_.FixedRows() == 0 || model_.FixedCols() == 0)
+        return {};
+    return ToDisplayText(model_.TextMatrix(0, 0));
+}
+
+bool GridControl::eventFilter(QObject* watched, QEvent* event)
+{
+    // The corner button of the view stands for cell (0, 0): draw it as a header with its text.
+    if (watched == corner_ && event->type() == QEvent::Paint) {
+        QPainter painter(corner_);
+        QStyleOptionHeader option;
+        option.initFrom(corner_);
+        option.rect = corner_->rect();
+        option.position = QStyleOptionHeader::OnlyOneSection;
+        option.text = CornerText();
+        option.textAlignment = ToQtAlignment(model_.CellAlignment(0, 0));
+        style()->drawControl(QStyle::CE_Header, &option, &painter, corner_);
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+} // namespace vq
