@@ -527,22 +527,51 @@ std::string ReplaceText(std::string_view text, std::string_view find, std::strin
     if (out.empty() || find.empty())
         return out;
     const std::string repl = replacement.empty() ? std::string(1, '\x15') : std::string(replacement);
-    // Once an occurrence is replaced, the text before it holds none, so the
-    // search from the start can resume just before the replacement. When the
-    // replacement itself holds find, the search skips past it instead.
-    const bool skipReplacement = repl.find(find) != std::string::npos;
+    if (repl.find(find) != std::string::npos) {
+        // Searching again from the start would never end: each occurrence
+        // is replaced once, in one forward pass.
+        std::string result;
+        std::size_t from = 0;
+        for (std::size_t at = out.find(find); at != std::string::npos; at = out.find(find, from)) {
+            result.append(out, from, at - from);
+            result += repl;
+            from = at + find.size();
+        }
+        result.append(out, from, std::string::npos);
+        return result;
+    }
+    // Searching again from the start after each replacement finds the
+    // occurrence that ends first. So the text is read one character at a time
+    // onto result, which never holds an occurrence; when result ends with
+    // find, it is replaced, and the replacement is read again ahead of the
+    // rest (pending, a stack), as it may join with what precedes it.
     // A guard against rewrites that never settle (no caller comes near it).
     constexpr std::size_t maxReplacements = std::size_t{1} << 22;
     constexpr std::size_t maxLength = std::size_t{1} << 26;
-    std::size_t from = 0;
-    for (std::size_t n = 0; n < maxReplacements && out.size() < maxLength; ++n) {
-        const std::size_t at = out.find(find, from);
-        if (at == std::string::npos)
+    std::string result;
+    result.reserve(out.size());
+    std::string pending;
+    std::size_t next = 0;
+    std::size_t replacements = 0;
+    for (;;) {
+        if (!pending.empty()) {
+            result += pending.back();
+            pending.pop_back();
+        } else if (next < out.size()) {
+            result += out[next++];
+        } else {
             break;
-        out.replace(at, find.size(), repl);
-        from = skipReplacement ? at + repl.size() : (at >= find.size() - 1 ? at - (find.size() - 1) : 0);
+        }
+        if (result.size() < find.size() || result.compare(result.size() - find.size(), find.size(), find) != 0)
+            continue;
+        if (++replacements > maxReplacements || result.size() + pending.size() > maxLength)
+            break;
+        result.resize(result.size() - find.size());
+        pending.append(repl.rbegin(), repl.rend());
     }
-    return out;
+    result.append(pending.rbegin(), pending.rend());
+    result.append(out, next, std::string::npos);
+    return result;
 }
 
 } // namespace vq

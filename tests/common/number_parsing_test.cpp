@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 
 namespace vq {
 namespace {
@@ -182,6 +183,33 @@ TEST(ReplaceText, ReplacesEveryOccurrence)
     EXPECT_EQ(ReplaceText("   ", ".", ",", true), "");
     // The search restarts at the start, so joins made by a replacement are replaced too.
     EXPECT_EQ(ReplaceText("aabb", "ab", "a", false), "aa");
+}
+
+// The plain rewrite: replace the first occurrence, search again from the start.
+std::string RestartingReplace(std::string text, const std::string& find, const std::string& repl)
+{
+    for (std::size_t at = text.find(find); at != std::string::npos; at = text.find(find))
+        text.replace(at, find.size(), repl);
+    return text;
+}
+
+TEST(ReplaceText, MatchesThePlainRewriteOnShortTexts)
+{
+    std::mt19937 random(4);
+    for (const std::string find : {"ab", "ba", "aa", "aba", "b"}) {
+        for (const std::string repl : {"a", "b", "bb", "ba", "ab", "aab"}) {
+            if (repl.find(find) != std::string::npos)
+                continue;
+            for (int n = 0; n < 200; ++n) {
+                std::string text;
+                const int length = std::uniform_int_distribution<int>(0, 10)(random);
+                for (int k = 0; k < length; ++k)
+                    text += std::uniform_int_distribution<int>(0, 1)(random) ? 'a' : 'b';
+                const std::string expected = RestartingReplace(text, find, repl);
+                EXPECT_EQ(ReplaceText(text, find, repl, false), expected) << text << " " << find << "->" << repl;
+            }
+        }
+    }
 }
 
 TEST(ReplaceText, EndsWhenReplacementContainsFind)
