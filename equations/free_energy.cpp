@@ -69,11 +69,18 @@ struct Ranges {
     bool idealUsable = false;
 };
 
-// One row with the factors that its derivatives bring down, multiplied out in the
-// order in which the plain sum multiplies them.
+// The rows of the loaded table regrouped for summing: consecutive rows that share the
+// exponent I form a group, whose sums over b^J are multiplied once by the powers of a.
+// Each row keeps its coefficient times the factors that the b-derivatives bring down.
 struct PreparedTerm {
-    int I, J;
-    double n, nI, nII, dJ, dJJ;
+    int J;
+    double n, nJ, nJJ;
+};
+
+struct TermGroup {
+    int I;
+    double dI, dII;
+    int first, last; // prepared rows first..last-1
 };
 
 constexpr int MaxTerms = 48;
@@ -82,7 +89,8 @@ struct KeptState {
     TableKey table;
     Ranges ranges;
     std::array<PreparedTerm, MaxTerms> terms;
-    int termCount = 0;
+    std::array<TermGroup, MaxTerms> groups;
+    int groupCount = 0;
     bool valid = false;
     double a = 0.0, b = 0.0;
     FreeEnergyDerivatives values;
@@ -128,21 +136,28 @@ Sums SumTerms(const KeptState& kept, int first, double a, double b)
     const Ranges& r = kept.ranges;
     if (!r.usable)
         return s;
-    if (kept.termCount > 0) {
+    if (kept.groupCount > 0) {
         PowerTable pa, pb;
         pa.Build(a, r.loA, r.hiA);
         pb.Build(b, r.loB, r.hiB);
-        for (int i = 0; i < kept.termCount; ++i) {
-            const PreparedTerm& t = kept.terms[i];
-            const double ta = t.n * pa[t.I];
-            const double ta1 = t.nI * pa[t.I - 1];
-            const double bJ = pb[t.J], bJ1 = pb[t.J - 1];
-            s.f += ta * bJ;
-            s.fa += ta1 * bJ;
-            s.faa += t.nII * pa[t.I - 2] * bJ;
-            s.fb += ta * t.dJ * bJ1;
-            s.fbb += ta * t.dJJ * pb[t.J - 2];
-            s.fab += ta1 * t.dJ * bJ1;
+        for (int g = 0; g < kept.groupCount; ++g) {
+            const TermGroup& group = kept.groups[g];
+            double s0 = 0.0, s1 = 0.0, s2 = 0.0;
+            for (int i = group.first; i < group.last; ++i) {
+                const PreparedTerm& t = kept.terms[i];
+                s0 += t.n * pb[t.J];
+                s1 += t.nJ * pb[t.J - 1];
+                s2 += t.nJJ * pb[t.J - 2];
+            }
+            const double a0 = pa[group.I];
+            const double a1 = group.dI * pa[group.I - 1];
+            const double a2 = group.dII * pa[group.I - 2];
+            s.f += a0 * s0;
+            s.fa += a1 * s0;
+            s.faa += a2 * s0;
+            s.fb += a0 * s1;
+            s.fbb += a0 * s2;
+            s.fab += a1 * s1;
         }
         return s;
     }
@@ -161,14 +176,20 @@ Sums SumTerms(const KeptState& kept, int first, double a, double b)
 // Prepares the rows for the power-table sum when the tables can serve them.
 void PrepareTerms(KeptState& kept, int first)
 {
-    kept.termCount = 0;
+    kept.groupCount = 0;
     const Ranges& r = kept.ranges;
     if (!r.usable || RegN - first + 1 > MaxTerms || !PowerTable::Covers(r.loA, r.hiA)
         || !PowerTable::Covers(r.loB, r.hiB))
         return;
+    int count = 0;
     for (int i = first; i <= RegN; ++i) {
-        const double n = RegCoef[i], dI = RegI[i], dJ = RegJ[i];
-        kept.terms[kept.termCount++] = {RegI[i], RegJ[i], n, n * dI, n * dI * (dI - 1.0), dJ, dJ * (dJ - 1.0)};
+        const double n = RegCoef[i], dJ = RegJ[i];
+        if (kept.groupCount == 0 || kept.groups[kept.groupCount - 1].I != RegI[i]) {
+            const double dI = RegI[i];
+            kept.groups[kept.groupCount++] = {RegI[i], dI, dI * (dI - 1.0), count, count};
+        }
+        kept.terms[count++] = {RegJ[i], n, n * dJ, n * dJ * (dJ - 1.0)};
+        kept.groups[kept.groupCount - 1].last = count;
     }
 }
 
