@@ -221,6 +221,24 @@ TEST(FreeEnergy, RegionsWithoutBranchAndResidualSwitch)
     }
 }
 
+// The evaluators read whatever table is loaded: a state kept from one table must not
+// answer for another.
+TEST(FreeEnergy, KeptStateFollowsTheLoadedTable)
+{
+    ResetLoadedCoefficients();
+    ResetFreeEnergyCache();
+    const double pi = 3 / 16.53, tau = 1386 / 300.0;
+    LoadRegionCoefficients(1);
+    const double full = CalcGammaTau(1, pi, tau);
+    LoadRegionCoefficients(4); // ten saturation coefficients over region 1's exponents
+    const double mixed = CalcGammaTau(1, pi, tau);
+    EXPECT_NE(mixed, full);
+    LoadRegionCoefficients(1);
+    EXPECT_EQ(CalcGammaTau(1, pi, tau), full);
+    ResetLoadedCoefficients();
+    EXPECT_EQ(CalcGammaTau(1, pi, tau), 0.0) << "nothing loaded, nothing summed";
+}
+
 // The plain evaluation: every term summed in table order with general powers. Beside
 // each sum it keeps the sum of the terms' magnitudes, the scale of its rounding error.
 struct Plain {
