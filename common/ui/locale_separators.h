@@ -1,0 +1,10 @@
+// The locale's separators for the core, read from Qt at start-up.
+#pragma once
+
+namespace vq {
+
+// Sets DecimalSymbol and ThousandsSeparator from the default QLocale (the
+// user's locale unless the program set another).
+void GetLocaleSeparators();
+
+} // namespace vq
