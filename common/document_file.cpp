@@ -35,13 +35,6 @@ bool ParseDotDouble(std::string_view text, double& value)
     return true;
 }
 
-std::string ShortestDoubleText(double value)
-{
-    char buffer[40];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
-
 } // namespace
 
 std::string DocumentHeaderLine()

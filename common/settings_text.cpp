@@ -26,14 +26,18 @@ std::string BooleanText(bool value)
     return value ? "True" : "False";
 }
 
-std::string ShortestFloatText(float value)
+namespace {
+
+template <typename T>
+std::string ShortestText(T value)
 {
     char buffer[32];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
 }
 
-bool ParseFileFloat(const std::string& text, float& value)
+template <typename T>
+bool ParseFileNumber(const std::string& text, T& value)
 {
     std::string t = TrimText(text);
     std::replace(t.begin(), t.end(), ',', '.');
@@ -41,12 +45,34 @@ bool ParseFileFloat(const std::string& text, float& value)
     const char* last = t.data() + t.size();
     if (first != last && *first == '+')
         ++first;
-    float v = 0;
+    T v = 0;
     auto result = std::from_chars(first, last, v);
     if (result.ec != std::errc() || result.ptr != last || !std::isfinite(v))
         return false;
     value = v;
     return true;
+}
+
+} // namespace
+
+std::string ShortestFloatText(float value)
+{
+    return ShortestText(value);
+}
+
+std::string ShortestDoubleText(double value)
+{
+    return ShortestText(value);
+}
+
+bool ParseFileFloat(const std::string& text, float& value)
+{
+    return ParseFileNumber(text, value);
+}
+
+bool ParseFileDouble(const std::string& text, double& value)
+{
+    return ParseFileNumber(text, value);
 }
 
 bool ParseFileBoolean(const std::string& text, bool& value)

@@ -15,9 +15,13 @@ std::string SingleLineText(const std::string& text);
 std::string BooleanText(bool value);
 // The shortest text with "." that reads back as the same float.
 std::string ShortestFloatText(float value);
+// The shortest text with "." that reads back as the same double.
+std::string ShortestDoubleText(double value);
 
 // A whole trimmed text as a finite float; "." or "," as decimal symbol.
 bool ParseFileFloat(const std::string& text, float& value);
+// The same as a finite double.
+bool ParseFileDouble(const std::string& text, double& value);
 // "True"/"False" in any letter case, or an integer (non-zero is true).
 bool ParseFileBoolean(const std::string& text, bool& value);
 

@@ -1,0 +1,35 @@
+// The keys of the unit-preference and output-preference sections, shared by the
+// settings file, documents and preference files. The callers write the heading and
+// load the section; these routines write and parse the key lines.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vq {
+
+// Error texts of ParseUnitPreferences (each followed by the key).
+inline const std::string NotEnoughDataText = "Not enough data for ";
+inline const std::string NoValueAndUnitsText = "Can't determine value and units for ";
+
+// Appends the 39 key lines (without line ends) of the unit section: unit system,
+// preferred units, one line per unit family, atmospheric pressure.
+void WriteUnitPreferenceKeys(std::vector<std::string>& lines);
+// Appends the 9 key lines of the output section.
+void WriteOutputPreferenceKeys(std::vector<std::string>& lines);
+
+// Fills UnitPrefs and the family unit lists from the section just loaded by
+// ReadSection. errorText is "" on success, else the reason (the parse stopped
+// there); the caller shows it and falls back to the defaults. A key that is
+// missing is skipped.
+void ParseUnitPreferences(bool requireAllKeys, std::string& errorText);
+// Fills OutputPrefs and the parameters' places and units from the section just
+// loaded. Never fails: bad items end a list, unknown ids and values out of range
+// are skipped. errorText is always "".
+void ParseOutputPreferences(bool requireAllKeys, std::string& errorText);
+
+// The value as the unit section writes it: number, ",", units. False when the text
+// is not such a pair.
+bool ParseAtmosphericPressure(const std::string& text, double& value, std::string& units);
+
+} // namespace vq
