@@ -1,8 +1,10 @@
 #include "preferences/output_mod.h"
 
+#include "common/list_routines.h"
 #include "common/number_parsing.h"
 #include "common/preference_records.h"
 #include "common/program_identity.h"
+#include "common/text_routines.h"
 
 #include <algorithm>
 
@@ -101,6 +103,21 @@ std::string COutputParam::HeaderText1Line() const
 std::string COutputParam::HeaderText2LineFeeds() const
 {
     return ShowsUnits() ? CrLf + HeaderName + CrLf + "(" + Units + ")" : CrLf + HeaderName;
+}
+
+std::string COutputParam::HeaderText3Lines() const
+{
+    std::string first;
+    std::string second;
+    SplitHeaderText(HeaderName, first, second);
+    if (second.empty()) {
+        second = first;
+        first.clear();
+    }
+    std::string text = first + CrLf + second;
+    if (ShowsUnits())
+        text += CrLf + "(" + Units + ")";
+    return text;
 }
 
 COutputParam& OutputParamTable::operator()(int id)
@@ -227,6 +244,28 @@ std::string GetOutputParamHeader(int id, int shortNames, int wrap, bool showUnit
     if (showUnits && p.ShowsUnits())
         text += "(" + p.Units + ")";
     return std::string(TrimBlanks(text));
+}
+
+} // namespace vq
+
+namespace vq {
+
+UnitListContents FillParamUnitsCombo(int id, const std::string& units)
+{
+    const COutputParam& p = OutputParams(id);
+    if (p.UnitFamily < 0 || p.UnitFamily >= NumUnitFamilies)
+        return {};
+    UnitListContents contents = FillUnitCombo(p.UnitFamily);
+    if (units != NoUnitsMarker) {
+        std::vector<std::string> texts;
+        texts.reserve(contents.Items.size());
+        for (const UnitListItem& item : contents.Items)
+            texts.push_back(item.Text);
+        const int found = FindComboItemByText(texts, units);
+        if (found >= 0)
+            contents.SelectedIndex = found;
+    }
+    return contents;
 }
 
 } // namespace vq

@@ -4,6 +4,7 @@
 
 #include "common/preference_records.h"
 #include "preferences/output_param.h"
+#include "units/unit_lists.h"
 
 #include <array>
 #include <span>
@@ -86,5 +87,10 @@ void SortParamsByPosition(OutputParamTable& params, int count, std::span<int> or
 // Header text of parameter id for a result table. shortNames and wrap are the
 // table kind's UseShortNames and WrapHeaders (1 = on).
 std::string GetOutputParamHeader(int id, int shortNames, int wrap, bool showUnits);
+
+// The unit list of parameter id (empty for a parameter without a unit family) with
+// the unit named units selected; when units is NoUnitsMarker or not listed, the
+// family's preferred (else default, else first) unit stays selected.
+UnitListContents FillParamUnitsCombo(int id, const std::string& units);
 
 } // namespace vq

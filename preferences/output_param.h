@@ -29,6 +29,8 @@ public:
     std::string HeaderNoUnits() const { return HeaderName; }
     // CR LF, header name, then CR LF and "(units)" when a unit is shown.
     std::string HeaderText2LineFeeds() const;
+    // The header name split over two lines, then CR LF and "(units)" when a unit is shown.
+    std::string HeaderText3Lines() const;
 
     // True when the parameter carries a unit and a real one is set.
     bool ShowsUnits() const;

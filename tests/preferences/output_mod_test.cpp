@@ -2,6 +2,8 @@
 
 #include "common/preference_records.h"
 #include "common/program_identity.h"
+#include "units/unit_catalogue.h"
+#include "units/unit_family.h"
 
 #include <gtest/gtest.h>
 
@@ -167,11 +169,15 @@ TEST_F(OutputParamTableTest, HeaderForms)
     EXPECT_EQ(pressure.HeaderText(), "Pressure\r\n(psia)");
     EXPECT_EQ(pressure.HeaderText1Line(), "Pressure  (psia)");
     EXPECT_EQ(pressure.HeaderText2LineFeeds(), "\r\nPressure\r\n(psia)");
+    EXPECT_EQ(pressure.HeaderText3Lines(), "\r\nPressure\r\n(psia)");
+    EXPECT_EQ(OutputParams(PropSaturationPressure).HeaderText3Lines(), "Sat.\r\nPressure\r\n(psia)");
+    EXPECT_EQ(OutputParams(PropSpecificVolume).HeaderText3Lines(), "Specific\r\nVolume");
 
     const COutputParam& phase = OutputParams(PropPhase);
     EXPECT_EQ(phase.HeaderText(), "Phase");
     EXPECT_EQ(phase.HeaderText1Line(), "Phase");
     EXPECT_EQ(phase.HeaderText2LineFeeds(), "\r\nPhase");
+    EXPECT_EQ(phase.HeaderText3Lines(), "\r\nPhase");
 
     // A parameter with units but none set, or an empty unit, shows no "()".
     COutputParam& entropy = OutputParams(PropEntropy);
@@ -252,6 +258,26 @@ TEST_F(OutputParamTableTest, SortTiesGaps)
     SortParamsByPosition(OutputParams, 25, small, n);
     EXPECT_EQ(n, 2);
     EXPECT_EQ(small, (std::array<int, 3>{3, 2, 0}));
+}
+
+TEST_F(OutputParamTableTest, ParameterUnitLists)
+{
+    BuildUnitFamilies();
+    EXPECT_TRUE(FillParamUnitsCombo(PropPhase, "None").Items.empty());
+    EXPECT_EQ(FillParamUnitsCombo(PropPhase, "None").SelectedIndex, -1);
+    EXPECT_TRUE(FillParamUnitsCombo(0, "psia").Items.empty());
+
+    auto selected = [](const UnitListContents& c) {
+        return c.SelectedIndex < 0 ? std::string() : c.Items[static_cast<std::size_t>(c.SelectedIndex)].Text;
+    };
+    const UnitListContents pressure = FillParamUnitsCombo(PropPressure, "None");
+    EXPECT_FALSE(pressure.Items.empty());
+    EXPECT_EQ(selected(pressure), "psia") << "the preferred unit stays selected";
+    EXPECT_EQ(selected(FillParamUnitsCombo(PropPressure, " MPa ")), "MPa");
+    EXPECT_EQ(selected(FillParamUnitsCombo(PropPressure, "parsecs")), "psia");
+    EXPECT_EQ(selected(FillParamUnitsCombo(PropSaturationTemperature, "deg. C")), "deg. C");
+    EXPECT_EQ(selected(FillParamUnitsCombo(PropSubcool, "None")), "deg. F") << "unknown preferred unit";
+    ReleaseUnitFamilies();
 }
 
 } // namespace
