@@ -1,5 +1,6 @@
 #include "equations/free_energy.h"
 
+#include "equations/finite_result.h"
 #include "equations/region_coefficients.h"
 
 #include <algorithm>
@@ -267,6 +268,8 @@ const KeptState& Evaluate(int region, double a, double b)
         d.residualAA = d.faa;
         d.residualAB = d.fab;
     }
+    for (double* v : {&d.f, &d.fa, &d.faa, &d.fb, &d.fbb, &d.fab, &d.residualA, &d.residualAA, &d.residualAB})
+        *v = FiniteOrNaN(*v);
     kept.valid = true;
     return kept;
 }

@@ -2,7 +2,8 @@
 // coefficient table: Gibbs gamma(pi, tau) of regions 1, 2 and 5, Helmholtz phi(delta,
 // tau) of region 3. They never load a table; the caller loads the region first. A region
 // without a branch gives 0. residualOnly (non-zero = true) selects in regions 2 and 5 the
-// residual part alone; region 1 ignores it.
+// residual part alone; region 1 ignores it. Outside the domain (pi <= 0 in regions 2
+// and 5, delta <= 0, a zero base under a negative power) the result is NaN.
 //
 // One pass over the table yields all six derivatives of a state; the last state of each
 // region is kept, so the several evaluators of one property cost one pass. Powers come

@@ -1,5 +1,6 @@
 #include "equations/reduced_properties.h"
 
+#include "equations/finite_result.h"
 #include "equations/free_energy.h"
 #include "equations/region_coefficients.h"
 #include "equations/saturation_line.h"
@@ -84,7 +85,7 @@ double HelmholtzProperty(Reduced what, double T, double rho)
 double SinglePhase(Reduced what, int region, double p, double T, double rho)
 {
     LoadRegionCoefficients(region, 0);
-    return region == 3 ? HelmholtzProperty(what, T, rho) : GibbsProperty(what, region, p, T);
+    return FiniteOrNaN(region == 3 ? HelmholtzProperty(what, T, rho) : GibbsProperty(what, region, p, T));
 }
 
 double ReducedProperty(Reduced what, int phaseSel, int region, double p, double T, double rho, double x,

@@ -4,7 +4,8 @@
 // * R T, s, cp and cv = result * R, w = sqrt(result * R T * 1000), region-3 p =
 // CalcRegion3Pressure * rho R T / 1000. Units: p in MPa, T in K, rho in kg/m3.
 // Each routine loads the table of the region it evaluates. A region code outside 1 to 5
-// gives 0 and loads nothing. No range is checked.
+// gives 0 and loads nothing. No range is checked; a state outside the equations'
+// domain (T <= 0, p <= 0 in regions 2 and 5, rho <= 0 in region 3) gives NaN.
 //
 // Region 4 (saturated or two-phase) evaluates its sides and mixes them linearly by
 // quality x. At or below 623.15 K the liquid side is region 1 and the vapour side

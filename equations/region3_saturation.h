@@ -1,5 +1,6 @@
 // Saturation pressure above 623.15 K from enthalpy or entropy, and the temperature of
-// a two-phase state from enthalpy and entropy. Polynomials that check no range:
+// a two-phase state from enthalpy and entropy. Polynomials that check no range (NaN
+// where the sum is not finite):
 // p in MPa, T in K, h in kJ/kg, s in kJ/(kg K).
 #pragma once
 

@@ -1,5 +1,6 @@
 #include "equations/region_boundaries.h"
 
+#include "equations/finite_result.h"
 #include "equations/if97_coefficients.h"
 #include "equations/power_sums.h"
 
@@ -11,12 +12,12 @@ using if97::B23Coefficients;
 
 double GetB23Pressure(double T)
 {
-    return B23Coefficients[0] + B23Coefficients[1] * T + B23Coefficients[2] * std::pow(T, 2.0);
+    return FiniteOrNaN(B23Coefficients[0] + B23Coefficients[1] * T + B23Coefficients[2] * std::pow(T, 2.0));
 }
 
 double GetB23Temperature(double p)
 {
-    return B23Coefficients[3] + std::sqrt((p - B23Coefficients[4]) / B23Coefficients[2]);
+    return FiniteOrNaN(B23Coefficients[3] + std::sqrt((p - B23Coefficients[4]) / B23Coefficients[2]));
 }
 
 double GetHB13FromS(double s)

@@ -1,6 +1,7 @@
 // Boundaries between the IF97 regions: B23 in both directions, and the 1/3 and 2/3
-// boundaries in the enthalpy-entropy plane. Pure functions that check no ranges:
-// p in MPa, T in K, h in kJ/kg, s in kJ/(kg K).
+// boundaries in the enthalpy-entropy plane. Pure functions that check no ranges (where a
+// formula has no finite value the result is NaN): p in MPa, T in K, h in kJ/kg, s in
+// kJ/(kg K).
 #pragma once
 
 namespace vq {

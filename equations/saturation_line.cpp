@@ -1,9 +1,9 @@
 #include "equations/saturation_line.h"
 
+#include "equations/finite_result.h"
 #include "equations/if97_coefficients.h"
 
 #include <cmath>
-#include <limits>
 
 namespace vq {
 
@@ -12,11 +12,6 @@ namespace {
 constexpr auto& c = if97::SaturationCoefficients;
 constexpr double n1 = c[0], n2 = c[1], n3 = c[2], n4 = c[3], n5 = c[4];
 constexpr double n6 = c[5], n7 = c[6], n8 = c[7], n9 = c[8], n10 = c[9];
-
-double FiniteOrNaN(double value)
-{
-    return std::isfinite(value) ? value : std::numeric_limits<double>::quiet_NaN();
-}
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "equations/transport.h"
 
+#include "equations/finite_result.h"
+
 #include <cmath>
 
 namespace vq {
@@ -44,7 +46,7 @@ double CalcViscosity(double T, double rho)
         ai *= a;
     }
     const double mu1 = std::exp(d * sum);
-    return mu0 * mu1 * 55.071e-6;
+    return FiniteOrNaN(mu0 * mu1 * 55.071e-6);
 }
 
 double CalcThermalConductivity(double T, double rho)
@@ -70,7 +72,7 @@ double CalcThermalConductivity(double T, double rho)
     const double lambda2 = (d1 / (t5 * t5) + d2) * std::pow(d, 1.8) * std::exp(C1 * (1.0 - std::pow(d, 2.8)))
                            + d3 * S * std::pow(d, Q) * std::exp((Q / (1.0 + Q)) * (1.0 - std::pow(d, 1.0 + Q)))
                            + d4 * std::exp(C2 * std::pow(t, 1.5) + C3 / d5);
-    return lambda0 + lambda1 + lambda2;
+    return FiniteOrNaN(lambda0 + lambda1 + lambda2);
 }
 
 } // namespace vq
