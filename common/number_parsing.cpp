@@ -349,6 +349,17 @@ T ParseFloating(std::string_view text, bool toLocaleDecimal, bool firstTokenOnly
         t = ToLocaleDecimal(t);
     if (firstTokenOnly)
         t = TextBeforeComma(t);
+    // A whole number in the locale's notation, grouping included, is taken as it
+    // stands: removing the separators first would read German "1.234,5" as 1234.
+    DecimalDigits grouped;
+    if (ReadLocaleNumber(TrimBlanks(t), grouped)) {
+        T value{};
+        if (ToFloating(grouped, value) == Conversion::OutOfRange) {
+            failed = true;
+            return 0;
+        }
+        return value;
+    }
     t = RemoveThousandsSeparators(t);
     if (TrimBlanks(t).empty())
         return 0;

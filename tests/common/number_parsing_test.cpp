@@ -68,7 +68,10 @@ TEST_F(EnglishLocale, OutOfRangeGivesZeroWithFailure)
 TEST_F(GermanLocale, ParseDoubleUsesDecimalComma)
 {
     EXPECT_EQ(ParseDouble("1,5"), 1.5);
-    EXPECT_EQ(ParseDouble("1.234,5"), 1234.0);
+    EXPECT_EQ(ParseDouble("1.234,5"), 1234.5) << "a grouped number keeps its decimals";
+    EXPECT_EQ(ParseDouble("1.234.567,25"), 1234567.25);
+    EXPECT_EQ(ParseDouble("1.5"), 15.0) << "a point between digits is grouping here";
+    EXPECT_EQ(ParseDouble("1.234,5 kg"), 1234.0) << "trailing text: leading number by the fixed rules";
     EXPECT_EQ(ParseDouble("1.5", true, false), 1.5);
     EXPECT_EQ(ParseDouble("1.5", true, true), 1.0);
     EXPECT_EQ(ParseDouble("  -2,5e3  "), -2500.0);
@@ -82,6 +85,7 @@ TEST(LocaleSeparators, MultiByteSeparatorsAreWholeCharacters)
     ScopedLocaleSeparators locale({",", "\xE2\x80\xAF"});
     EXPECT_EQ(RemoveThousandsSeparators("1\xE2\x80\xAF" "234,5"), "1 234,5");
     EXPECT_EQ(ParseDouble("1\xE2\x80\xAF" "234"), 1234.0);
+    EXPECT_EQ(ParseDouble("1\xE2\x80\xAF" "234,5"), 1234.5);
     EXPECT_EQ(ParseInteger("1\xE2\x80\xAF" "234"), 1234);
     EXPECT_EQ(ParseDouble("2,25"), 2.25);
     // A lone byte of the separator is not a separator.

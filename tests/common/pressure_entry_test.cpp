@@ -77,7 +77,7 @@ TEST_F(PressureEntryTest, GermanLocale)
 {
     ScopedLocaleSeparators german(LocaleSeparators::German());
     EXPECT_EQ(CheckPressureEntry("14,7", "psia", "X").text, "14,7");
-    EXPECT_EQ(CheckPressureEntry("1.013,25", "psia", "X").text, "1013") << "the point groups, the comma ends";
+    EXPECT_EQ(CheckPressureEntry("1.013,25", "psia", "X").text, "1013,25") << "a grouped entry keeps its decimals";
     EXPECT_EQ(CheckPressureEntry(",5", "psia", "X").text, "0,5");
     EXPECT_EQ(CheckPressureEntry("-0,5", "psig", "X").text, "-0,5");
     EXPECT_FALSE(CheckPressureEntry("abc", "psia", "X").ok);
