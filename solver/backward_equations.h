@@ -3,6 +3,8 @@
 // sub-regions. Units: p in MPa, T in K, h in kJ/kg, s in kJ/(kg K), rho in kg/m3.
 #pragma once
 
+#include "equations/saturated_enthalpy.h"
+
 namespace vq {
 
 // Sub-region of a backward equation.
@@ -19,8 +21,7 @@ enum SubregionCode : int {
 inline constexpr double Subregion2bcEntropy = 5.85;
 // Pressure that splits 2a from 2b and 2c, MPa.
 inline constexpr double Subregion2abPressure = 4.0;
-// Critical entropy, the 3a/3b split for T(p,s), v(p,s) and p(h,s), kJ/(kg K).
-inline constexpr double CriticalEntropy = 4.41202148223476;
+// The critical entropy (CriticalEntropy) splits 3a from 3b for T(p,s), v(p,s), p(h,s).
 
 // Pressure on the 2b/2c boundary for the enthalpy h.
 double GetB2bcPressure(double h);
