@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -238,24 +240,75 @@ TEST_F(PreferenceSectionsTest, MissingKeys)
 
 TEST_F(PreferenceSectionsTest, GarbledUnitSection)
 {
-    std::vector<std::string> lines = UnitLines();
-    lines[1] = "Preferred Units= feet,a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t,u,v,w,x,y,z,1,2,3,4,5,6,7,8";
-    EXPECT_EQ(ParseUnits(lines), "Not enough data for Preferred Units");
+    for (const LocaleSeparators& locale : {LocaleSeparators::English(), LocaleSeparators::German()}) {
+        SCOPED_TRACE(locale.decimal);
+        ScopedLocaleSeparators scope(locale);
+        ResetAll();
+        std::vector<std::string> lines = UnitLines();
+        lines[1] = "Preferred Units= feet,a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t,u,v,w,x,y,z,1,2,3,4,5,6,7,8";
+        EXPECT_EQ(ParseUnits(lines), "Not enough data for Preferred Units");
 
-    ResetAll();
-    lines = UnitLines();
-    lines[0] = "Unit System= x";
-    lines[1] = "Preferred Units= " + std::string(35, ',');
-    lines.back() = "Atmospheric Pressure= 14.7,psia";
-    EXPECT_EQ(ParseUnits(lines), "Not enough data for Preferred Units") << "empty items count as missing";
-
-    for (const char* garbled : {"abc", "14.7", "14.7,", "abc,psia", "1,parsecs", "1,psig", "-3,psia", "1e999,psia"}) {
         ResetAll();
         lines = UnitLines();
-        lines.back() = std::string("Atmospheric Pressure= ") + garbled;
-        EXPECT_EQ(ParseUnits(lines), "Can't determine value and units for Atmospheric Pressure") << garbled;
+        lines[0] = "Unit System= x";
+        lines[1] = "Preferred Units= " + std::string(35, ',');
+        lines.back() = "Atmospheric Pressure= 14.7,psia";
+        EXPECT_EQ(ParseUnits(lines), "Not enough data for Preferred Units") << "empty items count as missing";
+
+        for (const char* garbled :
+             {"abc", "14.7", "14.7,", "abc,psia", "1,parsecs", "1,psig", "-3,psia", "1e999,psia", "nan,psia"}) {
+            ResetAll();
+            lines = UnitLines();
+            lines.back() = std::string("Atmospheric Pressure= ") + garbled;
+            EXPECT_EQ(ParseUnits(lines), "Can't determine value and units for Atmospheric Pressure") << garbled;
+        }
+
+        // Older files may hold the locale's decimal comma.
+        ResetAll();
+        lines = UnitLines();
+        lines.back() = "Atmospheric Pressure= 0,98,bar";
+        EXPECT_EQ(ParseUnits(lines), "");
+        EXPECT_EQ(UnitPrefs.AtmosphericPressure, 0.98);
+        EXPECT_DOUBLE_EQ(UnitPrefs.AtmosphericPressurePsia, 0.98 * 14.50377);
     }
     EXPECT_TRUE(ui_.messages.empty());
+}
+
+// Random and hostile sections: whatever they hold, the parsers end, keep the
+// records within their ranges and keep the shown list consistent.
+TEST_F(PreferenceSectionsTest, HostileSections)
+{
+    const std::vector<std::string> keys = {"Unit System",     "Preferred Units",  "Atmospheric Pressure",
+                                           "Pressure Units",  "Property Order",   "Property Units",
+                                           "Digits",          "Use Exponential",  "Column Alignment",
+                                           "Magnitude Limit", "Use Short Names",  "Wrap Headers",
+                                           "Row Col Order"};
+    static const char letters[] = "0123456789,,,,.-+*eE &Hpsia\t\r\x01\xff";
+    const std::string alphabet = std::string(letters, sizeof letters); // the NUL included
+    std::mt19937 rng(20261208);
+    for (int round = 0; round < 400; ++round) {
+        std::vector<std::string> lines;
+        for (const std::string& key : keys) {
+            std::string value;
+            const int n = static_cast<int>(rng() % 80);
+            for (int i = 0; i < n; ++i)
+                value += alphabet[rng() % alphabet.size()];
+            lines.push_back(key + "=" + value);
+        }
+        std::string error;
+        LoadSection(lines);
+        ParseUnitPreferences(false, error);
+        EXPECT_GE(UnitPrefs.UnitSystem, 0);
+        EXPECT_LE(UnitPrefs.UnitSystem, 2);
+        EXPECT_TRUE(std::isfinite(UnitPrefs.AtmosphericPressurePsia));
+        ParseOutputPreferences(false, error);
+        ASSERT_GE(OutputPrefs.NumParams, 0);
+        ASSERT_LE(OutputPrefs.NumParams, NumOutputParams);
+        for (int k = 0; k < OutputPrefs.NumParams; ++k)
+            EXPECT_EQ(OutputParams(OutputPrefs.ParamIds[static_cast<std::size_t>(k)]).ListPosition, k + 1);
+        EXPECT_GE(OutputPrefs.Digits, 1);
+        EXPECT_LE(OutputPrefs.Digits, 8);
+    }
 }
 
 // The section to read: the current state with kPa taken out of use, and these

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 namespace vq {
 namespace {
 
@@ -81,6 +84,24 @@ TEST_F(PressureEntryTest, GermanLocale)
     EXPECT_EQ(CheckPressureEntry(",5", "psia", "X").text, "0,5");
     EXPECT_EQ(CheckPressureEntry("-0,5", "psig", "X").text, "-0,5");
     EXPECT_FALSE(CheckPressureEntry("abc", "psia", "X").ok);
+}
+
+TEST_F(PressureEntryTest, HostileText)
+{
+    static const char letters[] = "0123456789,.-+eEdD &HhOo\t\r\n\xe2\x80\xaf";
+    const std::string alphabet = std::string(letters, sizeof letters); // the NUL included
+    std::mt19937 rng(7);
+    for (int round = 0; round < 2000; ++round) {
+        std::string text;
+        const int n = static_cast<int>(rng() % 40);
+        for (int i = 0; i < n; ++i)
+            text += alphabet[rng() % alphabet.size()];
+        const PressureEntryVerdict v = CheckPressureEntry(text, round % 2 ? "psig" : "kPa", "X");
+        if (v.ok)
+            EXPECT_EQ(v.message, "") << text;
+        else
+            EXPECT_NE(v.message, "") << text;
+    }
 }
 
 } // namespace

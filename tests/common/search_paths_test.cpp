@@ -202,5 +202,24 @@ TEST_F(SearchPathsTest, ListEntries)
     EXPECT_EQ(p.FileNameAndPath(), b + "/f.ini");
 }
 
+TEST_F(SearchPathsTest, HostileListsEnd)
+{
+    Touch("b", "f.ini");
+    const std::string b = Dir("b");
+    const std::string pieces[] = {",", " ", ",,", ".", "./b", b, "/nonexistent", "\t", "a"};
+    std::mt19937 rng(3);
+    for (int round = 0; round < 300; ++round) {
+        CPathObj p;
+        p.SetUpPathObj("K", "f.ini", Dir("config"));
+        const int n = static_cast<int>(rng() % 12);
+        for (int i = 0; i < n; ++i)
+            p.PathList += pieces[rng() % std::size(pieces)];
+        const int k = p.FindPathToFile(static_cast<int>(rng() % 4), round % 2 == 0);
+        EXPECT_GE(k, -1);
+        EXPECT_LE(k, p.NumPaths() + 1) << p.PathList;
+        EXPECT_EQ(p.PathIndex(), k);
+    }
+}
+
 } // namespace
 } // namespace vq
