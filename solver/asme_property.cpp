@@ -19,13 +19,21 @@ bool IsDensityBased(int region, double T)
     return region == 3 || (region == 4 && T > Region3SwitchTemperature);
 }
 
+// True when rho itself is the density of the state: region 3, or one saturated side
+// above 623.15 K.
+bool IsOwnDensity(int phase, int region, double T)
+{
+    return IsDensityBased(region, T) && (region == 3 || phase == PhaseSaturatedLiquid || phase == PhaseSaturatedVapour);
+}
+
 // Specific volume of the state, m3/kg.
 double StateVolume(int phase, int region, double p, double T, double rho, double x, double rhoVapour)
 {
+    if (IsOwnDensity(phase, region, T))
+        return 1.0 / rho;
     if (!IsDensityBased(region, T))
         return CalcReducedVolume(phase, region, p, T, rho, x, rhoVapour) * R * T / p / 1000.0;
-    if (region == 3 || phase == PhaseSaturatedLiquid || phase == PhaseSaturatedVapour)
-        return 1.0 / rho;
+    // A mixture above 623.15 K, on specific volume.
     const double liquid = 1.0 / rho;
     return liquid + x * (1.0 / rhoVapour - liquid);
 }
@@ -33,9 +41,7 @@ double StateVolume(int phase, int region, double p, double T, double rho, double
 // Density of the state, kg/m3.
 double StateDensity(int phase, int region, double p, double T, double rho, double x, double rhoVapour)
 {
-    if (IsDensityBased(region, T) && (region == 3 || phase == PhaseSaturatedLiquid || phase == PhaseSaturatedVapour))
-        return rho;
-    return 1.0 / StateVolume(phase, region, p, T, rho, x, rhoVapour);
+    return IsOwnDensity(phase, region, T) ? rho : 1.0 / StateVolume(phase, region, p, T, rho, x, rhoVapour);
 }
 
 double Compute(int code, int phase, int region, double p, double T, double rho, double x, double rhoVapour)
