@@ -62,7 +62,7 @@ public:
 
 private:
     std::array<COutputParam, NumOutputParams + 1> params_{}; // element 0 unused
-    mutable COutputParam scratch_;
+    COutputParam scratch_;
 };
 
 extern OutputParamTable OutputParams;
