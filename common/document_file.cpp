@@ -1,17 +1,23 @@
 #include "common/document_file.h"
 
+#include "common/calculation_defaults.h"
 #include "common/main_window_host.h"
 #include "common/messages.h"
 #include "common/number_parsing.h"
+#include "common/preference_sections.h"
 #include "common/program_identity.h"
+#include "common/safe_file.h"
 #include "common/section_reader.h"
 #include "common/session_state.h"
 #include "common/settings_file.h"
 #include "common/settings_text.h"
+#include "common/unit_preference_defaults.h"
+#include "preferences/output_mod.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 
 namespace vq {
 namespace {
@@ -20,19 +26,6 @@ namespace {
 bool IsSaturationCode(int code)
 {
     return code == 9 || code == 10;
-}
-
-// Whole-text double with "." (a leading "+" allowed); false for anything else.
-bool ParseDotDouble(std::string_view text, double& value)
-{
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    double v = 0;
-    auto result = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(v))
-        return false;
-    value = v;
-    return true;
 }
 
 } // namespace
@@ -68,7 +61,7 @@ bool DocumentNumberToBoxText(const std::string& item, std::string& boxText)
 {
     double v = 0;
     std::string text = TrimText(item);
-    if (!ParseDotDouble(text, v)) {
+    if (!ParseFileDouble(text, v)) {
         // Older documents may hold the locale's form of a number.
         bool failed = false;
         v = ParseDouble(text, false, false, failed);
@@ -197,6 +190,162 @@ void AddRecentFile()
                 RecentFiles[j + 1] = RecentFiles[j];
     }
     RecentFiles[0] = CurrentInputFile;
+}
+
+} // namespace vq
+
+namespace vq {
+
+std::vector<std::string> DocumentLines()
+{
+    MainWindowHost& host = CurrentMainWindowHost();
+    std::vector<std::string> lines = {
+        DocumentHeaderLine(),
+        "",
+        ApplicationHeading,
+        "AppName= " + AppName,
+        "Version= " + VersionCode,
+        " ",
+        InputPreferencesHeading,
+        "Prop Type= " + std::to_string(host.InputMode()),
+        std::string("PropertyDatabase= ") + (UseIF97 ? "0" : "1"),
+        "Property #1=" + EncodeStateProperty(1),
+        "Property #2=" + EncodeStateProperty(2),
+        " ",
+        DocumentOutputHeading,
+    };
+    WriteOutputPreferenceKeys(lines);
+    lines.push_back(" ");
+    lines.push_back(DocumentUnitHeading);
+    WriteUnitPreferenceKeys(lines);
+    return lines;
+}
+
+bool WriteInputFile(const std::string& path)
+{
+    std::string errorText;
+    if (WriteFileSafely(path, JoinFileLines(DocumentLines()), errorText)) {
+        DocumentSaved = true;
+        return true;
+    }
+    CurrentUserInterface().Beep();
+    ShowMessage(errorText.empty() ? "An unknown error has occurred during file save to disk."
+                                  : "The following error has occurred during file save to disk:\r\n      " + errorText,
+                MessageExclamation);
+    return false;
+}
+
+namespace {
+
+// Loads one section of the document and parses it; errorText names what failed.
+template <typename Parse>
+void ReadDocumentSection(TextFileReader& file, const std::string& heading, std::string& errorText, Parse parse)
+{
+    int count = 0;
+    ReadSection(file, heading, count, false);
+    if (count == 0)
+        errorText = "Can't find " + heading + " heading";
+    else
+        parse(false, errorText);
+}
+
+} // namespace
+
+bool ReadInputFile(const std::string& path, bool& cancelled)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        CurrentUserInterface().Beep();
+        ShowMessage("The following file does not exist:\r\n\r\n" + path, MessageInformation);
+        cancelled = true;
+        return false;
+    }
+    // A failure while reading ends it with the stage reached, the default set-up and a
+    // new document.
+    auto fail = [&](const std::string& stage) {
+        CurrentUserInterface().Beep();
+        ShowMessage("An error occurred reading file into " + ProgramTitle + ".\r\n" + stage, MessageExclamation);
+        ResetCalculationDefaults();
+        CurrentMainWindowHost().NewInputFile();
+        DocumentName = UntitledDocument;
+        CurrentInputFile = UntitledDocument;
+        DocumentSaved = true;
+        cancelled = true;
+        return false;
+    };
+    TextFileReader file;
+    if (!file.Open(path))
+        return fail("Opening File");
+    std::string line;
+    if (!file.ReadLine(line))
+        return fail("Checking " + AppName + " Version");
+    line = ToUpperAscii(TrimBlanks(line));
+    if (line.compare(0, DocumentHeaderPrefix.size(), DocumentHeaderPrefix) != 0) {
+        CurrentUserInterface().Beep();
+        ShowMessage("Input file is not an Orm Vapoquant input file.", MessageInformation);
+        cancelled = true;
+        return false;
+    }
+    const float fileVersion = DocumentVersionNumber(line);
+    const float programVersion = GetVersionNumber();
+    if (programVersion > fileVersion) {
+        CurrentUserInterface().Beep();
+        ShowMessage("Cannot open " + ProgramTitle + " Version " + ToLocaleDecimal(ShortestFloatText(fileVersion)) +
+                        " input file.",
+                    MessageInformation);
+        cancelled = true;
+        return false;
+    }
+    if (fileVersion > programVersion) {
+        char version[32];
+        auto end = std::to_chars(version, version + sizeof version, programVersion, std::chars_format::fixed, 1).ptr;
+        CurrentUserInterface().SetBusy(false);
+        CurrentUserInterface().Beep();
+        const std::string question =
+            "Input file is from a later version of Orm Vapoquant than that which you are currently running. The file "
+            "format may not be consistent with Orm Vapoquant " +
+            ToLocaleDecimal(std::string(version, end)) + ". Do you want to try to open the file anyway?";
+        if (CurrentUserInterface().Ask(question, ProgramTitle, true) != Answer::Yes) {
+            cancelled = true;
+            return false;
+        }
+    }
+
+    // The preferences come first, so that the mode change and the inputs find every
+    // stored unit in the lists.
+    MainWindowHost& host = CurrentMainWindowHost();
+    host.ClearInputProps();
+    std::string errorText;
+    ReadDocumentSection(file, UnitPreferencesHeading, errorText, ParseUnitPreferences);
+    if (!errorText.empty()) {
+        ReportFileReadError(errorText);
+        SetDefaultUnitPrefs();
+    }
+    errorText.clear();
+    ReadDocumentSection(file, OutputPreferencesHeading, errorText, ParseOutputPreferences);
+    if (!errorText.empty()) {
+        ReportFileReadError(errorText);
+        SetDefaultOutputPrefs();
+    }
+    errorText.clear();
+    bool applied = true;
+    ReadDocumentSection(file, InputPreferencesHeading, errorText,
+                        [&](bool requireAllKeys, std::string& text) { applied = ParseInputPreferences(requireAllKeys, text); });
+    if (!applied)
+        return fail("Reading Input Values");
+    if (!errorText.empty()) {
+        ReportFileReadError(errorText);
+        return fail(errorText);
+    }
+
+    CurrentInputFile = path;
+    DocumentName = std::filesystem::path(path).filename().string();
+    host.SetMainCaption();
+    AddRecentFile();
+    RefreshRecentFileMenu();
+    WriteLastFilesSection(SettingsFilePath);
+    DocumentSaved = true;
+    return true;
 }
 
 } // namespace vq

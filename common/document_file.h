@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vq {
 
@@ -40,6 +41,23 @@ bool ParseInputPreferences(bool requireAllKeys, std::string& errorText);
 
 // Beeps and reports a section of a document that could not be read.
 void ReportFileReadError(const std::string& errorText);
+
+// The lines of the open document as WriteInputFile writes them.
+std::vector<std::string> DocumentLines();
+
+// Writes the open document to path through a temporary file. On success DocumentSaved
+// becomes true; on failure the user is told, the old file at path is unchanged,
+// DocumentSaved keeps its value and the result is false.
+bool WriteInputFile(const std::string& path);
+
+// Reads the document at path into the main window and the preference records. On
+// success CurrentInputFile and DocumentName name it, it heads the recent files and the
+// document counts as saved; the result is true. A file that is missing, not a document,
+// of an older version, or of a newer one that the user declines is refused: the user
+// is told and nothing changes. A file whose input section cannot be read is reported
+// and leaves a new untitled document with the default set-up. Refusals and failures
+// set cancelled and return false.
+bool ReadInputFile(const std::string& path, bool& cancelled);
 
 // Puts CurrentInputFile at the top of RecentFiles.
 void AddRecentFile();

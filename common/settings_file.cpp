@@ -3,16 +3,23 @@
 #include "common/main_window_host.h"
 #include "common/messages.h"
 #include "common/number_parsing.h"
+#include "common/preference_sections.h"
+#include "common/printer_font.h"
 #include "common/program_identity.h"
-#include "common/section_reader.h"
 #include "common/safe_file.h"
+#include "common/section_reader.h"
 #include "common/session_state.h"
 #include "common/settings_text.h"
+#include "common/unit_preference_defaults.h"
+#include "preferences/output_mod.h"
 
 #include <algorithm>
 #include <filesystem>
 
 namespace vq {
+
+std::string SettingsFilePath;
+std::string CustomToolbarFile;
 
 bool IsSectionHeading(const std::string& line, const std::string& heading)
 {
@@ -152,14 +159,6 @@ std::vector<std::string> PropertyDatabaseKeyLines()
     return {std::string("Property Database= ") + (UseIF97 ? "0" : "1")};
 }
 
-bool WriteLastFilesSection(const std::string& path)
-{
-    std::string errorText;
-    if (RewriteSettingsSection(path, LastFilesHeading, LastFilesKeyLines(), SectionLayout{}, errorText))
-        return true;
-    ShowMessage(SettingsUpdateFailedText, MessageInformation);
-    return false;
-}
 
 bool WriteToolbarSection(const std::string& path, const std::string& customToolbarFile)
 {
@@ -233,6 +232,18 @@ bool SectionValue(const std::string& key, int& index, std::string& value)
 }
 
 } // namespace
+
+void LoadSettingsAtStartup(const std::string& path, const std::string& customToolbarFile)
+{
+    TextFileReader file;
+    if (!file.Open(path))
+        return;
+    file.Close();
+    ReadLastFilesSection(path);
+    ReadPrinterFontSection(path);
+    ReadToolbarSection(path, customToolbarFile);
+    ReadPropertyDatabaseSection(path);
+}
 
 void ReadIniControlsSection(const std::string& path)
 {
@@ -338,6 +349,77 @@ void ReadPropertyDatabaseSection(const std::string& path)
     NextIntegerItem(value, pos, 0, code, status);
     if (status == 0 && (code == 0 || code == 1))
         SelectPropertyDatabase(code == 0);
+}
+
+} // namespace vq
+
+namespace vq {
+
+void ReadUnitPreferencesSection(const std::string& path)
+{
+    SetDefaultUnitPrefs();
+    TextFileReader file;
+    int count = 0;
+    if (!LoadSection(file, path, UnitPreferencesHeading, count) || count == 0)
+        return;
+    std::string errorText;
+    ParseUnitPreferences(false, errorText);
+    if (errorText.empty())
+        return;
+    CurrentUserInterface().Beep();
+    ShowMessage("Error reading " + path + " custom unit preferences. " + AppName +
+                    " default unit preferences were used.\r\n" + errorText,
+                MessageExclamation);
+    SetDefaultUnitPrefs();
+}
+
+void ReadOutputPreferencesSection(const std::string& path)
+{
+    TextFileReader file;
+    int count = 0;
+    if (!LoadSection(file, path, OutputPreferencesHeading, count) || count == 0)
+        return;
+    std::string errorText;
+    ParseOutputPreferences(false, errorText);
+    if (errorText.empty())
+        return;
+    CurrentUserInterface().Beep();
+    ShowMessage("Error reading " + path + " custom output preferences. " + AppName +
+                    " default output preferences were used.",
+                MessageExclamation);
+    SetDefaultOutputPrefs();
+}
+
+namespace {
+
+// Rewrites one section with the lines of a key writer; tells the user when it fails.
+bool WriteReportedSection(const std::string& path, const std::string& heading,
+                          void (*writeKeys)(std::vector<std::string>&))
+{
+    std::vector<std::string> lines;
+    writeKeys(lines);
+    std::string errorText;
+    if (RewriteSettingsSection(path, heading, lines, SectionLayout{}, errorText))
+        return true;
+    ShowMessage(SettingsUpdateFailedText, MessageInformation);
+    return false;
+}
+
+} // namespace
+
+bool WriteLastFilesSection(const std::string& path)
+{
+    return WriteReportedSection(path, LastFilesHeading, [](std::vector<std::string>& lines) { lines = LastFilesKeyLines(); });
+}
+
+bool WriteUnitPreferencesSection(const std::string& path)
+{
+    return WriteReportedSection(path, UnitPreferencesHeading, WriteUnitPreferenceKeys);
+}
+
+bool WriteOutputPreferencesSection(const std::string& path)
+{
+    return WriteReportedSection(path, OutputPreferencesHeading, WriteOutputPreferenceKeys);
 }
 
 } // namespace vq

@@ -7,6 +7,11 @@
 
 namespace vq {
 
+// Full path of the settings file and of the user toolbar layout file; start-up sets
+// them from the search paths.
+extern std::string SettingsFilePath;
+extern std::string CustomToolbarFile;
+
 inline const std::string IniControlsHeading = "[INI Controls]";
 inline const std::string LastFilesHeading = "[Last Files]";
 inline const std::string ToolbarHeading = "[Toolbar]";
@@ -66,6 +71,10 @@ void ReadLastFilesSection(const std::string& path);
 
 namespace vq {
 
+// The start-up readers: "[Last Files]", "[Printer Font]", "[Toolbar]" and
+// "[Property Database]", in this order; nothing when the file cannot be read.
+void LoadSettingsAtStartup(const std::string& path, const std::string& customToolbarFile);
+
 // Reads "[INI Controls]": a present "EXE_Mode" sets TrapErrors (non-zero) or clears it.
 void ReadIniControlsSection(const std::string& path);
 
@@ -77,5 +86,19 @@ void ReadToolbarSection(const std::string& path, const std::string& customToolba
 // Reads "[Property Database]": 0 selects IAPWS-IF97, 1 the NBS library, anything else
 // changes nothing.
 void ReadPropertyDatabaseSection(const std::string& path);
+
+} // namespace vq
+
+namespace vq {
+
+// The user's default unit and output preferences in the settings file at path.
+// The unit reader starts from the built-in unit preferences; a section that cannot
+// be parsed is reported and leaves the built-in preferences.
+void ReadUnitPreferencesSection(const std::string& path);
+void ReadOutputPreferencesSection(const std::string& path);
+// Store the current preferences as the user's defaults; false (and reported) when the
+// file could not be rewritten.
+bool WriteUnitPreferencesSection(const std::string& path);
+bool WriteOutputPreferencesSection(const std::string& path);
 
 } // namespace vq

@@ -1,0 +1,44 @@
+#include "common/calculation_defaults.h"
+
+#include "common/main_window_host.h"
+#include "common/preference_records.h"
+#include "common/printer_font.h"
+#include "common/safe_file.h"
+#include "common/settings_file.h"
+#include "common/unit_preference_defaults.h"
+#include "preferences/output_mod.h"
+
+namespace vq {
+
+void ResetCalculationDefaults()
+{
+    MainWindowHost& host = CurrentMainWindowHost();
+    if (!host.GetToolChecked(ToolPropertyIF97) && !host.GetToolChecked(ToolPropertyNBS))
+        SelectPropertyDatabase(true);
+    UnitPrefs.UnitSystem = UnitSystemGeneral;
+    SetDefaultUnitPrefs();
+    SetDefaultOutputPrefs();
+    const PrinterFontInfo font = host.PrinterFont();
+    if (PrintFontName.empty()) {
+        PrintFontName = font.name;
+        PrintFontBold = font.bold;
+        PrintFontItalic = font.italic;
+    }
+    if (PrintFontSize == 0)
+        PrintFontSize = WholeFontSize(font.size);
+    LoadSavedPreferences(0);
+}
+
+void LoadSavedPreferences(int source)
+{
+    if (source != 0)
+        return;
+    std::string content;
+    std::string errorText;
+    if (ReadWholeFile(SettingsFilePath, content, errorText) != FileReadStatus::Ok)
+        return;
+    ReadUnitPreferencesSection(SettingsFilePath);
+    ReadOutputPreferencesSection(SettingsFilePath);
+}
+
+} // namespace vq
