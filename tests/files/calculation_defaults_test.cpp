@@ -1,6 +1,7 @@
 #include "common/calculation_defaults.h"
 #include "common/preference_records.h"
 #include "common/printer_font.h"
+#include "common/safe_file.h"
 #include "common/session_state.h"
 #include "common/settings_file.h"
 #include "fake_main_window_host.h"
@@ -101,6 +102,36 @@ TEST_F(CalculationDefaultsTest, SavedDefaultsOverrideTheBuiltInOnes)
     EXPECT_EQ(OutputPrefs.Digits, 4);
     EXPECT_EQ(OutputPrefs.UseExponential, 1);
     EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(CalculationDefaultsTest, PreferenceSectionsOfTheSettingsFile)
+{
+    ResetCalculationDefaults();
+    WriteFileBytes(SettingsFilePath, "ORM VAPOQUANT 2.0 INI FILE\r\n");
+    ASSERT_TRUE(WriteOutputPreferencesSection(SettingsFilePath));
+    ASSERT_TRUE(WriteUnitPreferencesSection(SettingsFilePath));
+    const std::vector<std::string> lines = SplitFileLines(test::ReadFileBytes(SettingsFilePath));
+    ASSERT_EQ(lines.size(), 1u + 2 + 9 + 1 + 2 + 39 + 1);
+    EXPECT_EQ(lines[1], " ");
+    EXPECT_EQ(lines[2], "[Output Preferences]");
+    EXPECT_EQ(lines[3].rfind("Property Order= ", 0), 0u);
+    EXPECT_EQ(lines[5], "Digits=  6 ");
+    EXPECT_EQ(lines[12], " ");
+    EXPECT_EQ(lines[13], " ");
+    EXPECT_EQ(lines[14], "[Unit Preferences]");
+    EXPECT_EQ(lines[15], "Unit System=  0 ");
+    EXPECT_EQ(lines[53], "Atmospheric Pressure= 1,atm");
+    EXPECT_EQ(lines[54], " ");
+
+    // A failed rewrite is reported and leaves the file as it was.
+    const std::string before = test::ReadFileBytes(SettingsFilePath);
+    SimulateWriteFailure(SimulatedWriteFailure::Rename);
+    EXPECT_FALSE(WriteUnitPreferencesSection(SettingsFilePath));
+    EXPECT_FALSE(WriteOutputPreferencesSection(SettingsFilePath));
+    ResetSafeFileState();
+    EXPECT_EQ(test::ReadFileBytes(SettingsFilePath), before);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].text, "Error updating initialization file. User updates not made.");
 }
 
 TEST_F(CalculationDefaultsTest, UnreadableSavedUnitsAreReportedAndReplaced)

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 
 namespace vq {
 namespace {
@@ -170,6 +171,15 @@ TEST_F(SettingsFileTest, CreatesAMissingFileAndReportsFailures)
     EXPECT_FALSE(WriteLastFilesSection(dir.File("folder.ini")));
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.ini")));
     EXPECT_EQ(ui.messages.size(), 2u);
+
+    // A folder that cannot be written (the superuser writes anyway).
+    if (::geteuid() != 0) {
+        std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        EXPECT_FALSE(WriteLastFilesSection(path));
+        std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
+        EXPECT_EQ(ReadFileBytes(path), old);
+        EXPECT_EQ(ui.messages.size(), 3u);
+    }
 }
 
 TEST_F(SettingsFileTest, ToolbarWriterSavesAChangedLayoutFirst)
