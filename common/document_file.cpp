@@ -25,7 +25,7 @@ namespace {
 // Saturated-liquid and saturated-vapour inputs carry no value.
 bool IsSaturationCode(int code)
 {
-    return code == 9 || code == 10;
+    return code == PropSaturatedLiquid || code == PropSaturatedVapor;
 }
 
 } // namespace
@@ -192,9 +192,6 @@ void AddRecentFile()
     RecentFiles[0] = CurrentInputFile;
 }
 
-} // namespace vq
-
-namespace vq {
 
 std::vector<std::string> DocumentLines()
 {

@@ -82,7 +82,9 @@ void SelectPropertyDatabase(bool useIF97)
 void RefreshRecentFileMenu()
 {
     MainWindowHost& host = CurrentMainWindowHost();
-    const std::string programFolder = host.ProgramFolder();
+    std::string programFolder = host.ProgramFolder();
+    while (programFolder.size() > 1 && programFolder.back() == '/')
+        programFolder.pop_back();
     for (int i = 0; i < 4; ++i) {
         const std::string& path = RecentFiles[i];
         if (path.empty())
@@ -100,9 +102,6 @@ void RefreshRecentFileMenu()
     }
 }
 
-} // namespace vq
-
-namespace vq {
 namespace {
 
 const std::string SettingsUpdateFailedText = "Error updating initialization file. User updates not made.";
@@ -208,9 +207,6 @@ void ReadLastFilesSection(const std::string& path)
     RefreshRecentFileMenu();
 }
 
-} // namespace vq
-
-namespace vq {
 namespace {
 
 // Opens the file and loads one section; false when the file cannot be read.
@@ -351,9 +347,6 @@ void ReadPropertyDatabaseSection(const std::string& path)
         SelectPropertyDatabase(code == 0);
 }
 
-} // namespace vq
-
-namespace vq {
 
 void ReadUnitPreferencesSection(const std::string& path)
 {

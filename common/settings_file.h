@@ -47,10 +47,6 @@ void SelectPropertyDatabase(bool useIF97);
 // The recent-file menu entries (tools 1011 to 1014) from RecentFiles.
 void RefreshRecentFileMenu();
 
-} // namespace vq
-
-namespace vq {
-
 // The key lines of the sections as their writers produce them.
 std::vector<std::string> LastFilesKeyLines();
 std::vector<std::string> ToolbarKeyLines();
@@ -67,10 +63,6 @@ bool WritePropertyDatabaseSection(const std::string& path);
 // recent-file menu.
 void ReadLastFilesSection(const std::string& path);
 
-} // namespace vq
-
-namespace vq {
-
 // The start-up readers: "[Last Files]", "[Printer Font]", "[Toolbar]" and
 // "[Property Database]", in this order; nothing when the file cannot be read.
 void LoadSettingsAtStartup(const std::string& path, const std::string& customToolbarFile);
@@ -86,10 +78,6 @@ void ReadToolbarSection(const std::string& path, const std::string& customToolba
 // Reads "[Property Database]": 0 selects IAPWS-IF97, 1 the NBS library, anything else
 // changes nothing.
 void ReadPropertyDatabaseSection(const std::string& path);
-
-} // namespace vq
-
-namespace vq {
 
 // The user's default unit and output preferences in the settings file at path.
 // The unit reader starts from the built-in unit preferences; a section that cannot
