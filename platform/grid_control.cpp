@@ -237,6 +237,8 @@ bool GridControl::eventFilter(QObject* watched, QEvent* event)
         QPainter painter(corner_);
         QStyleOptionHeader option;
         option.initFrom(corner_);
+        option.state |= QStyle::State_Enabled;
+        option.palette.setCurrentColorGroup(QPalette::Active);
         option.rect = corner_->rect();
         option.position = QStyleOptionHeader::OnlyOneSection;
         option.text = CornerText();

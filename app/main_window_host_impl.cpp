@@ -1,0 +1,124 @@
+#include "app/main_window_host_impl.h"
+
+#include "app/thermix_main.h"
+#include "common/ui/widget_routines.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
+
+namespace vq {
+
+bool ThermixMainHost::GetToolChecked(int toolId) const
+{
+    const auto found = checked_.find(toolId);
+    return found != checked_.end() && found->second;
+}
+
+void ThermixMainHost::SetToolChecked(int toolId, bool checked)
+{
+    checked_[toolId] = checked;
+}
+
+void ThermixMainHost::SetToolCaption(const std::string&, int toolId, const std::string& caption)
+{
+    captions_[toolId] = caption;
+}
+
+void ThermixMainHost::SetToolVisible(int, bool) {}
+
+void ThermixMainHost::SetPropertySourceCaption(const std::string& caption)
+{
+    main_.LBL_PropertySourceName->setText(QString::fromStdString(caption));
+}
+
+std::string ThermixMainHost::ProgramFolder() const
+{
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+int ThermixMainHost::InputMode() const
+{
+    return main_.GetInputMode();
+}
+
+bool ThermixMainHost::SetInputMode(int mode)
+{
+    if (mode < 0 || mode >= main_.TAB_InputMode->count())
+        return false;
+    main_.TAB_InputMode->setCurrentIndex(mode);
+    return true;
+}
+
+void ThermixMainHost::ClearInputProps()
+{
+    main_.ClearInputProps(false);
+}
+
+namespace {
+
+struct Row {
+    QComboBox* property;
+    QComboBox* units;
+    QLineEdit* value;
+    QLineEdit* end;
+    QLineEdit* inc;
+};
+
+Row RowOf(ThermixMain& m, int n)
+{
+    if (n == 1)
+        return {m.CMB_State1, m.CMB_State1Units, m.TXT_State1, m.TXT_State1End, m.TXT_State1Inc};
+    return {m.CMB_State2, m.CMB_State2Units, m.TXT_State2, m.TXT_State2End, m.TXT_State2Inc};
+}
+
+} // namespace
+
+InputControls ThermixMainHost::GetInput(int n) const
+{
+    const Row row = RowOf(main_, n);
+    InputControls c;
+    c.code = row.property->currentIndex() < 0 ? 0 : row.property->currentData().toInt();
+    c.propertyText = row.property->currentText().toStdString();
+    c.unitsText = row.units->currentText().toStdString();
+    c.value = row.value->text().toStdString();
+    c.end = row.end->text().toStdString();
+    c.increment = row.inc->text().toStdString();
+    return c;
+}
+
+bool ThermixMainHost::SelectProperty(int n, int code)
+{
+    QComboBox* list = RowOf(main_, n).property;
+    const int i = FindComboItemByData(list, code);
+    if (i < 0)
+        return false;
+    list->setCurrentIndex(i);
+    return true;
+}
+
+bool ThermixMainHost::SelectUnits(int n, const std::string& units)
+{
+    return SelectComboItemByText(RowOf(main_, n).units, units);
+}
+
+void ThermixMainHost::SetInputText(int n, InputBox box, const std::string& text)
+{
+    const Row row = RowOf(main_, n);
+    QLineEdit* target = box == InputBox::Value ? row.value : box == InputBox::End ? row.end : row.inc;
+    target->setText(QString::fromStdString(text));
+}
+
+void ThermixMainHost::SetMainCaption()
+{
+    main_.SetMainCaption();
+}
+
+void ThermixMainHost::NewInputFile()
+{
+    main_.NewInputFile();
+}
+
+} // namespace vq

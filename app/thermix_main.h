@@ -1,0 +1,155 @@
+// The main window: the input panel with its mode tabs, the Calculate button, the
+// results grid and the property-database labels.
+#pragma once
+
+#include "app/input_panel_logic.h"
+#include "app/print_sections.h"
+#include "app/results_layout.h"
+#include "platform/grid_control.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabBar;
+
+namespace vq {
+
+// Tools of the output commands that a successful Calculate opens.
+inline constexpr int ToolPrint = 1008;
+inline constexpr int ToolPrintPreview = 1009;
+inline constexpr int ToolExportOutput = 1007;
+inline constexpr int ToolSaveOutput = 1005;
+inline constexpr int ToolSaveOutputAs = 1006;
+inline constexpr int ToolCreatePdf = 1016;
+inline constexpr int ToolCreateGraph = 1203;
+
+// One point of a calculation as handed to a property source.
+struct PointInputs {
+    int code1 = 0;
+    double value1 = 0.0;
+    std::string units1;
+    int code2 = 0;
+    double value2 = 0.0;
+    std::string units2;
+};
+
+// Computes one point into ResultTable. The inputs come in the order the source is
+// called with; panelCode1 and panelCode2 are the codes in panel order. Returns true
+// when the point failed (the source has shown its message).
+using PointSource = std::function<bool(int point, const PointInputs& inputs, int panelCode1, int panelCode2)>;
+
+class ThermixMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit ThermixMain(QWidget* parent = nullptr);
+    ~ThermixMain() override;
+
+    // Mode and range queries.
+    int GetInputMode() const;
+    void GetRangeSettings(int& mode, double& start, double& end, double& increment) const;
+    int NumberOfRangeCalcs() const;
+    int GetPropertyTypeForRange() const;
+
+    // Input panel.
+    void ClearOutput();
+    void UpdateInputLabels();
+    void ClearInputProps(bool resetMode);
+    bool CheckCalcButtonEnabled() const;
+    void FillDependentPropertyList(QComboBox* list, int code) const;
+    void FillPropertyList(int which);
+    void FillUnitsForProperty(QComboBox* propertyList, QComboBox* unitList);
+    void SetMainCaption();
+    void NewInputFile();
+
+    // Calculate and the results grid.
+    void BTN_Calculate_Click();
+    bool RangeCheck();
+    void SetupGridHeaders(int mode);
+    void FillOutputGrid(int mode);
+    void SizeOutputGrid();
+
+    // Enabled state of the result commands' tools.
+    void SetToolEnabled(int toolId, bool enabled);
+    bool IsToolEnabled(int toolId) const;
+
+    PrintSections& Sections() { return printSections_; }
+    void InitPrintSections() { printSections_.InitPrintSections(); }
+
+    // Replaces the property sources that UseIF97 selects (tests script their own).
+    void SetPointSource(PointSource source) { pointSource_ = std::move(source); }
+
+    // The window's load size, which is also its smallest size.
+    QSize LoadSize() const { return loadSize_; }
+
+    // Controls, named as the rest of the program knows them.
+    QTabBar* TAB_InputMode = nullptr;
+    QComboBox* CMB_State1 = nullptr;
+    QComboBox* CMB_State2 = nullptr;
+    QComboBox* CMB_State1Units = nullptr;
+    QComboBox* CMB_State2Units = nullptr;
+    QLineEdit* TXT_State1 = nullptr;
+    QLineEdit* TXT_State2 = nullptr;
+    QLineEdit* TXT_State1End = nullptr;
+    QLineEdit* TXT_State2End = nullptr;
+    QLineEdit* TXT_State1Inc = nullptr;
+    QLineEdit* TXT_State2Inc = nullptr;
+    QLabel* LBL_State1 = nullptr;
+    QLabel* LBL_State2 = nullptr;
+    QLabel* LBL_State1End = nullptr;
+    QLabel* LBL_State2End = nullptr;
+    QLabel* LBL_State1Inc = nullptr;
+    QLabel* LBL_State2Inc = nullptr;
+    QPushButton* BTN_Calculate = nullptr;
+    QLabel* LBL_PropertySource = nullptr;
+    QLabel* LBL_PropertySourceName = nullptr;
+    GridControl* GRD_Output = nullptr;
+
+private:
+    struct RowControls {
+        QComboBox* property;
+        QComboBox* units;
+        QLabel* label;
+        QLineEdit* value;
+        QLabel* endLabel;
+        QLineEdit* end;
+        QLabel* incLabel;
+        QLineEdit* inc;
+        int top; // twips: top of the property list
+    };
+
+    void BuildInputPanel(QWidget* panel);
+    void PlaceRow(const RowControls& row, const InputRowLayout& layout);
+    void CMB_State1_Click();
+    void CMB_State2_Click();
+    void Invalidate();
+    void TextChanged();
+    void TAB_InputMode_Click();
+    void FocusIfUsable(QLineEdit* box);
+    int SelectedCode(const QComboBox* list) const;
+    ResultsLayout CurrentResultsLayout(int mode) const;
+    bool RunPoint(int point, const PointInputs& inputs, int panelCode1, int panelCode2);
+    bool CalculateSinglePoint();
+    bool CalculateTwoPoints();
+    bool CalculateRange(bool& refused);
+    void StoreDifference();
+    void OpenResultTools();
+    int Px(int twips) const;
+
+    RowControls rows_[2]{};
+    PrintSections printSections_;
+    std::map<int, bool> toolEnabled_;
+    PointSource pointSource_;
+    QSize loadSize_;
+};
+
+// The one main window while it exists, else null.
+ThermixMain* MainWindow();
+
+} // namespace vq

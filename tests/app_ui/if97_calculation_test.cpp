@@ -1,0 +1,152 @@
+// Calculate through the IF97 driver: typed inputs, chosen units, grid texts.
+#include "app/thermix_main.h"
+#include "common/number_format.h"
+#include "common/program_identity.h"
+#include "common/session_state.h"
+#include "equations/flag_values.h"
+#include "preferences/output_mod.h"
+#include "program_tables.h"
+#include "recording_user_interface.h"
+#include "solver/asme_error_messages.h"
+#include "solver/asme_property.h"
+#include "solver/result_table.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace vq {
+namespace {
+
+class If97Calculation : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test::SetUpProgramTables(UnitSystemSI);
+        UseIF97 = true;
+        main = std::make_unique<ThermixMain>();
+        main->NewInputFile();
+    }
+    void Type(QLineEdit* box, const char* text)
+    {
+        box->clear();
+        QTest::keyClicks(box, text);
+    }
+    void Choose(QComboBox* list, int code) { list->setCurrentIndex(list->findData(code)); }
+    void Units(QComboBox* list, const char* name)
+    {
+        const int i = list->findText(name);
+        ASSERT_GE(i, 0) << name;
+        list->setCurrentIndex(i);
+    }
+    // Row (parameters in rows) or column (in columns) of a shown parameter.
+    int Line(int code)
+    {
+        for (int i = 0; i < OutputPrefs.NumParams; ++i)
+            if (OutputPrefs.ParamIds[static_cast<std::size_t>(i)] == code)
+                return i + 1;
+        return -1;
+    }
+    const GridModel& Grid() { return main->GRD_Output->Model(); }
+
+    test::RecordingUserInterface ui;
+    std::unique_ptr<ThermixMain> main;
+};
+
+// The driver asks the seam for the mode; the recording seam answers what the test sets.
+#define SYNC_MODE() ui.mode = main->GetInputMode()
+
+TEST_F(If97Calculation, SinglePointSuperheatedSteam)
+{
+    Units(main->CMB_State1Units, "MPa");
+    Units(main->CMB_State2Units, "deg. C");
+    Type(main->TXT_State1, "1");
+    Type(main->TXT_State2, "200");
+    SYNC_MODE();
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
+
+    EXPECT_EQ(Grid().TextMatrix(Line(PropPhase), 1), "Gas");
+    // Enthalpy and density straight from the region-2 equation at 1 MPa, 473.15 K.
+    const double h = CalcAsmeProperty(PropEnthalpy, 2, 2, 1.0, 473.15, 0.0, NotApplicableValue);
+    const double rho = CalcAsmeProperty(PropDensity, 2, 2, 1.0, 473.15, 0.0, NotApplicableValue);
+    EXPECT_NEAR(h, 2828.27, 0.01);
+    EXPECT_EQ(OutputParams(PropEnthalpy).Units, "kJ/kg");
+    EXPECT_EQ(Grid().TextMatrix(Line(PropEnthalpy), 1), FormatNumberText(h, h, h, OutputPrefs.Digits));
+    EXPECT_EQ(Grid().TextMatrix(Line(PropDensity), 1), FormatNumberText(rho, rho, rho, OutputPrefs.Digits));
+    EXPECT_EQ(Grid().TextMatrix(Line(PropQuality), 1), "N/A");
+    EXPECT_NE(Grid().TextMatrix(Line(PropEnthalpy), 0).find("(kJ/kg)"), std::string::npos);
+}
+
+TEST_F(If97Calculation, TwoPointsSaturatedPairAndDifference)
+{
+    main->TAB_InputMode->setCurrentIndex(TwoPointsMode);
+    Units(main->CMB_State1Units, "MPa");
+    Choose(main->CMB_State2, PropSaturatedLiquid);
+    Type(main->TXT_State1, "1");
+    SYNC_MODE();
+    ASSERT_TRUE(main->BTN_Calculate->isEnabled());
+    main->BTN_Calculate_Click();
+    ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
+
+    // Two-point tables have the points in rows.
+    ASSERT_EQ(Grid().Rows(), 4);
+    const int h = Line(PropEnthalpy);
+    EXPECT_EQ(Grid().TextMatrix(1, Line(PropPhase)), "Saturated Liquid");
+    EXPECT_EQ(Grid().TextMatrix(2, Line(PropPhase)), "Saturated Vapor");
+    EXPECT_EQ(Grid().TextMatrix(3, Line(PropPhase)), "N/A");
+    const double hf = ResultTable(1, h), hg = ResultTable(2, h);
+    EXPECT_NEAR(hf, 762.68, 0.05);
+    EXPECT_NEAR(hg, 2777.1, 0.1);
+    EXPECT_DOUBLE_EQ(ResultTable(3, h), hg - hf);
+    EXPECT_EQ(ResultTable(3, Line(PropTemperature)), 0.0);
+}
+
+TEST_F(If97Calculation, RangeOfTemperatures)
+{
+    main->TAB_InputMode->setCurrentIndex(RangeMode);
+    Units(main->CMB_State1Units, "MPa");
+    Units(main->CMB_State2Units, "deg. C");
+    Type(main->TXT_State1, "1");
+    Type(main->TXT_State2, "0");
+    Type(main->TXT_State2End, "10");
+    Type(main->TXT_State2Inc, "4");
+    SYNC_MODE();
+    main->BTN_Calculate_Click();
+    ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    ASSERT_EQ(Grid().Rows(), 5);
+    EXPECT_EQ(Grid().TextMatrix(1, 0), "= 0");
+    EXPECT_EQ(Grid().TextMatrix(4, 0), "= 12");
+    for (int r = 1; r <= 4; ++r)
+        EXPECT_EQ(Grid().TextMatrix(r, Line(PropPhase)), "Liquid") << r;
+    // Temperatures come back as typed, in one common pattern.
+    const std::string t4 = Grid().TextMatrix(4, Line(PropTemperature));
+    EXPECT_EQ(t4.substr(0, 2), "12") << t4;
+    EXPECT_TRUE(main->IsToolEnabled(ToolCreateGraph));
+}
+
+TEST_F(If97Calculation, PressureAboveTheEquationsIsRefused)
+{
+    Units(main->CMB_State1Units, "MPa");
+    Units(main->CMB_State2Units, "deg. C");
+    Type(main->TXT_State1, "1");
+    Type(main->TXT_State2, "200");
+    SYNC_MODE();
+    main->BTN_Calculate_Click();
+    ASSERT_GT(Grid().Rows(), 0);
+    Type(main->TXT_State1, "150");
+    main->BTN_Calculate_Click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, std::string(AsmeErrorMessage(ErrPressureOutOfRange)));
+    EXPECT_EQ(ui.messages[0].title, ProgramTitle);
+    EXPECT_EQ(Grid().Rows(), 0);
+    EXPECT_FALSE(main->IsToolEnabled(ToolPrint));
+}
+
+} // namespace
+} // namespace vq

@@ -1,0 +1,293 @@
+// The main window with a scripted property source: panel rules, the three modes,
+// the grid texts and the result tools.
+#include "app/thermix_main.h"
+#include "common/number_parsing.h"
+#include "common/program_identity.h"
+#include "common/session_state.h"
+#include "equations/flag_values.h"
+#include "preferences/output_mod.h"
+#include "program_tables.h"
+#include "recording_user_interface.h"
+#include "solver/result_table.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace vq {
+namespace {
+
+struct Call {
+    int point;
+    PointInputs in;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test::SetUpProgramTables();
+        main = std::make_unique<ThermixMain>();
+        main->SetPointSource([this](int point, const PointInputs& in, int, int) {
+            calls.push_back({point, in});
+            if (failAt == point) {
+                ui.Message("Error 9999", MessageStyle::Exclamation, ProgramTitle);
+                return true;
+            }
+            // Parameter i at point j holds 100 j + i; the phase is liquid.
+            const bool f = OutputPrefs.RowColOrder[main->GetInputMode() == 0 ? 0 : 1] != 0;
+            for (int i = 1; i <= OutputPrefs.NumParams; ++i) {
+                const double v = OutputPrefs.ParamIds[static_cast<std::size_t>(i - 1)] == 11 ? -1.0 : 100.0 * point + i;
+                (f ? ResultTable(point, i) : ResultTable(i, point)) = v;
+            }
+            return false;
+        });
+        main->NewInputFile();
+        DocumentSaved = true;
+    }
+
+    void Type(QLineEdit* box, const char* text)
+    {
+        box->clear();
+        QTest::keyClicks(box, text);
+    }
+    void Choose(QComboBox* list, int code)
+    {
+        const int i = list->findData(code);
+        ASSERT_GE(i, 0) << "code " << code;
+        list->setCurrentIndex(i);
+    }
+    std::vector<int> Codes(const QComboBox* list)
+    {
+        std::vector<int> codes;
+        for (int i = 0; i < list->count(); ++i)
+            codes.push_back(list->itemData(i).toInt());
+        return codes;
+    }
+    const GridModel& Grid() { return main->GRD_Output->Model(); }
+    bool AnyResultTool()
+    {
+        for (int t : {ToolPrint, ToolPrintPreview, ToolExportOutput, ToolSaveOutput, ToolSaveOutputAs, ToolCreatePdf,
+                      ToolCreateGraph})
+            if (main->IsToolEnabled(t))
+                return true;
+        return false;
+    }
+
+    test::RecordingUserInterface ui;
+    std::unique_ptr<ThermixMain> main;
+    std::vector<Call> calls;
+    int failAt = 0;
+};
+
+TEST_F(MainWindowTest, NewDocumentState)
+{
+    EXPECT_EQ(main->GetInputMode(), 0);
+    EXPECT_EQ(main->CMB_State1->currentData().toInt(), 1);
+    EXPECT_EQ(main->CMB_State1->currentText(), "Pressure");
+    EXPECT_EQ(main->CMB_State2->currentData().toInt(), 2);
+    EXPECT_EQ(Codes(main->CMB_State1), (std::vector<int>{1, 2, 3, 4, 5, 6, 8, 9, 10}));
+    EXPECT_GT(main->CMB_State1Units->count(), 0);
+    EXPECT_TRUE(main->TXT_State1->text().isEmpty());
+    EXPECT_FALSE(main->BTN_Calculate->isEnabled());
+    EXPECT_EQ(main->windowTitle().toStdString(), ProgramTitle + " - Untitled");
+    EXPECT_EQ(Grid().Rows(), 0);
+    EXPECT_FALSE(AnyResultTool());
+    EXPECT_TRUE(main->Sections().PrintFormatGeneralUse(0));
+    EXPECT_TRUE(main->Sections().PrintFormatGeneralUse(1));
+    EXPECT_EQ(main->Sections().PrintFormatGeneralName(1), "Results");
+    EXPECT_FALSE(main->Sections().PrintSectionNewPage);
+}
+
+TEST_F(MainWindowTest, PropertyChoicesRelabelAndRefillTheRows)
+{
+    Choose(main->CMB_State1, 8);
+    EXPECT_EQ(Codes(main->CMB_State2), (std::vector<int>{1, 2}));
+    EXPECT_FALSE(DocumentSaved);
+
+    Choose(main->CMB_State1, 1);
+    main->TAB_InputMode->setCurrentIndex(TwoPointsMode);
+    Choose(main->CMB_State2, 9);
+    EXPECT_EQ(main->LBL_State2->text(), "2nd Val&ue: Saturated Vapor");
+    EXPECT_EQ(main->LBL_State1->text(), "Sat. Value:");
+    EXPECT_FALSE(main->TXT_State2->isVisibleTo(main.get()));
+    EXPECT_FALSE(main->CMB_State2Units->isVisibleTo(main.get()));
+
+    Choose(main->CMB_State2, 11 - 1); // Saturated Vapor
+    Choose(main->CMB_State2, 6);      // back to a value: unit list returns
+    EXPECT_TRUE(main->CMB_State2Units->isVisibleTo(main.get()));
+    EXPECT_GT(main->CMB_State2Units->count(), 0);
+
+    Type(main->TXT_State1, "1");
+    main->TAB_InputMode->setCurrentIndex(RangeMode);
+    EXPECT_TRUE(main->TXT_State1->text().isEmpty()) << "a mode change empties the boxes";
+    EXPECT_FALSE(main->BTN_Calculate->isEnabled());
+    for (int code : Codes(main->CMB_State2))
+        EXPECT_FALSE(code == 9 || code == 10);
+    EXPECT_EQ(main->CMB_State2->currentData().toInt(), 6) << "Entropy stays chosen";
+    EXPECT_TRUE(main->TXT_State2Inc->isVisibleTo(main.get()));
+    EXPECT_FALSE(main->TXT_State1Inc->isVisibleTo(main.get()));
+}
+
+TEST_F(MainWindowTest, SinglePointFillsOneColumnAndOpensTheOutputTools)
+{
+    Type(main->TXT_State1, "1");
+    EXPECT_FALSE(main->BTN_Calculate->isEnabled());
+    Type(main->TXT_State2, "200");
+    ASSERT_TRUE(main->BTN_Calculate->isEnabled());
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].in.code1, 1);
+    EXPECT_EQ(calls[0].in.value1, 1.0);
+    EXPECT_EQ(calls[0].in.value2, 200.0);
+    EXPECT_EQ(calls[0].in.units1, main->CMB_State1Units->currentText().toStdString());
+    ASSERT_EQ(Grid().Rows(), OutputPrefs.NumParams + 1);
+    ASSERT_EQ(Grid().Cols(), 2);
+    EXPECT_EQ(Grid().TextMatrix(0, 0), "Parameter");
+    EXPECT_EQ(Grid().TextMatrix(0, 1), "Value");
+    EXPECT_EQ(Grid().TextMatrix(1, 0), "Phase");
+    EXPECT_EQ(Grid().TextMatrix(1, 1), "Liquid");
+    EXPECT_NE(Grid().TextMatrix(2, 1).find("102"), std::string::npos);
+    for (int t : {ToolPrint, ToolPrintPreview, ToolExportOutput, ToolSaveOutput, ToolSaveOutputAs, ToolCreatePdf})
+        EXPECT_TRUE(main->IsToolEnabled(t));
+    EXPECT_FALSE(main->IsToolEnabled(ToolCreateGraph));
+    EXPECT_TRUE(ui.busyCalls.size() >= 2 && !ui.busyCalls.back());
+
+    // Any edit throws the results away.
+    Type(main->TXT_State2, "201");
+    EXPECT_EQ(Grid().Rows(), 0);
+    EXPECT_FALSE(AnyResultTool());
+}
+
+TEST_F(MainWindowTest, TwoPointsSaturatedPairAndDifference)
+{
+    main->TAB_InputMode->setCurrentIndex(TwoPointsMode);
+    Choose(main->CMB_State1, 9); // Saturated Liquid first, Pressure second
+    Choose(main->CMB_State2, 1);
+    Type(main->TXT_State2, "1");
+    ASSERT_TRUE(main->BTN_Calculate->isEnabled());
+    main->BTN_Calculate_Click();
+
+    // The saturated code is passed second; the second point is the other saturated state.
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].in.code1, 1);
+    EXPECT_EQ(calls[0].in.code2, 9);
+    EXPECT_EQ(calls[0].in.value1, 1.0);
+    EXPECT_EQ(calls[1].in.code2, 10);
+    ASSERT_EQ(Grid().Rows(), 4) << "points in rows for the two-point table";
+    EXPECT_EQ(Grid().TextMatrix(3, 0), "Difference");
+    EXPECT_EQ(Grid().TextMatrix(3, 1), "N/A") << "phase has no difference";
+    // Pressure (parameter 2): 202 - 102.
+    EXPECT_EQ(ResultTable(3, 2), 100.0);
+    EXPECT_NE(Grid().TextMatrix(3, 2).find("100"), std::string::npos);
+
+    // A saturated code with a partner other than Pressure or Temperature is refused.
+    Choose(main->CMB_State2, 3);
+    Type(main->TXT_State2, "500");
+    calls.clear();
+    main->BTN_Calculate_Click();
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(ui.LastMessage(), "Two point saturation calculations can only be made using Pressure or Temperature.");
+    EXPECT_EQ(Grid().Rows(), 0);
+}
+
+TEST_F(MainWindowTest, TwoPointsDifferenceSkipsFlagValues)
+{
+    main->TAB_InputMode->setCurrentIndex(TwoPointsMode);
+    Type(main->TXT_State1, "1");
+    Type(main->TXT_State2, "100");
+    Type(main->TXT_State1End, "2");
+    Type(main->TXT_State2End, "300");
+    main->SetPointSource([](int point, const PointInputs&, int, int) {
+        for (int i = 1; i <= OutputPrefs.NumParams; ++i)
+            ResultTable(point, i) = point == 2 && i == 3 ? NotApplicableValue : 10.0 * point;
+        return false;
+    });
+    main->BTN_Calculate_Click();
+    EXPECT_EQ(ResultTable(3, 2), 10.0);
+    EXPECT_EQ(ResultTable(3, 3), NotApplicableValue);
+    EXPECT_EQ(Grid().TextMatrix(2, 3), "N/A");
+    EXPECT_EQ(Grid().TextMatrix(3, 3), "N/A");
+}
+
+TEST_F(MainWindowTest, RangeStepsTheSecondProperty)
+{
+    main->TAB_InputMode->setCurrentIndex(RangeMode);
+    Type(main->TXT_State1, "1");
+    Type(main->TXT_State2, "0");
+    Type(main->TXT_State2End, "10");
+    Type(main->TXT_State2Inc, "4");
+    ASSERT_TRUE(main->BTN_Calculate->isEnabled());
+    main->BTN_Calculate_Click();
+
+    ASSERT_EQ(calls.size(), 4u);
+    EXPECT_EQ(calls[3].in.value2, 12.0);
+    ASSERT_EQ(Grid().Rows(), 5);
+    EXPECT_EQ(Grid().TextMatrix(1, 0), "= 0");
+    EXPECT_EQ(Grid().TextMatrix(4, 0), "= 12");
+    EXPECT_NE(Grid().TextMatrix(0, 0).find("Temperature"), std::string::npos);
+    EXPECT_NE(Grid().TextMatrix(0, 0).find(main->CMB_State2Units->currentText().toStdString()), std::string::npos);
+    EXPECT_TRUE(main->IsToolEnabled(ToolCreateGraph));
+
+    // A refused range keeps the headers without values and shows why.
+    Type(main->TXT_State2Inc, "0");
+    calls.clear();
+    main->BTN_Calculate_Click();
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(ui.LastMessage(), "The range increment must be greater than zero.");
+    EXPECT_EQ(Grid().Rows(), 2);
+    EXPECT_EQ(Grid().TextMatrix(1, 1), "");
+    Type(main->TXT_State2Inc, "1");
+    Type(main->TXT_State2End, "0");
+    main->BTN_Calculate_Click();
+    EXPECT_EQ(ui.LastMessage(), "The end of the range must be larger then the start.");
+    EXPECT_FALSE(main->IsToolEnabled(ToolCreateGraph));
+}
+
+TEST_F(MainWindowTest, FailureClearsTheGrid)
+{
+    Type(main->TXT_State1, "1");
+    Type(main->TXT_State2, "200");
+    main->BTN_Calculate_Click();
+    ASSERT_GT(Grid().Rows(), 0);
+    failAt = 1;
+    main->BTN_Calculate_Click();
+    EXPECT_EQ(ui.LastMessage(), "Error 9999");
+    EXPECT_EQ(Grid().Rows(), 0);
+    EXPECT_FALSE(AnyResultTool());
+    EXPECT_FALSE(ui.busyCalls.back());
+
+    // In Two Points a failed second point discards the first.
+    main->TAB_InputMode->setCurrentIndex(TwoPointsMode);
+    Type(main->TXT_State1, "1");
+    Type(main->TXT_State2, "100");
+    Type(main->TXT_State1End, "2");
+    Type(main->TXT_State2End, "300");
+    failAt = 2;
+    main->BTN_Calculate_Click();
+    EXPECT_EQ(Grid().Rows(), 0);
+}
+
+TEST_F(MainWindowTest, GermanDecimalSymbolInTheGrid)
+{
+    ScopedLocaleSeparators german(LocaleSeparators::German());
+    main->SetPointSource([](int point, const PointInputs&, int, int) {
+        for (int i = 1; i <= OutputPrefs.NumParams; ++i)
+            ResultTable(i, point) = 1234.5;
+        return false;
+    });
+    Type(main->TXT_State1, "1,5");
+    Type(main->TXT_State2, "200");
+    main->BTN_Calculate_Click();
+    const std::string text = Grid().TextMatrix(2, 1);
+    EXPECT_EQ(text.substr(0, 6), "1234,5") << text;
+}
+
+} // namespace
+} // namespace vq
