@@ -114,9 +114,16 @@ TEST_F(DocumentFileTest, RoundTripOfEveryModeAndProperty)
             SelectPropertyDatabase(true);
             host.mode = 0;
             host.inputs = {};
+            // The document's unit preferences are in place before its inputs are applied.
+            std::vector<int> systemsSeen;
+            host.onSelectUnits = [&] { systemsSeen.push_back(UnitPrefs.UnitSystem); };
             bool cancelled = false;
             ASSERT_TRUE(ReadInputFile(doc, cancelled));
+            host.onSelectUnits = nullptr;
             EXPECT_FALSE(cancelled);
+            EXPECT_FALSE(systemsSeen.empty());
+            for (int system : systemsSeen)
+                EXPECT_EQ(system, UnitSystemSI);
             EXPECT_EQ(host.mode, mode);
             EXPECT_EQ(host.inputs[0], inputs[0]);
             EXPECT_EQ(host.inputs[1], inputs[1]);

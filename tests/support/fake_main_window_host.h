@@ -4,6 +4,7 @@
 
 #include "common/main_window_host.h"
 
+#include <functional>
 #include <map>
 #include <ostream>
 #include <set>
@@ -103,6 +104,8 @@ public:
     }
     bool SelectUnits(int n, const std::string& units) override
     {
+        if (onSelectUnits)
+            onSelectUnits();
         if (units.empty())
             return false;
         inputs[n - 1].unitsText = units;
@@ -140,6 +143,7 @@ public:
 
     int mode = 0;
     int modeChanges = 0;
+    std::function<void()> onSelectUnits; // runs whenever a units item is selected
     std::array<InputControls, 2> inputs;
     int captionUpdates = 0;
     int newDocuments = 0;
