@@ -150,6 +150,13 @@ TEST_F(SettingsFileTest, CreatesAMissingFileAndReportsFailures)
     ASSERT_TRUE(WriteLastFilesSection(path));
     EXPECT_EQ(ReadFileBytes(path), " \r\n[Last Files]\r\n1=/data/x.vpq\r\nLastWorkingDir=" + Cwd() + "\r\n \r\n");
 
+    // A line break inside a value cannot break the file's lines.
+    RecentFiles[1] = "/data/two\r\n[Toolbar].vpq";
+    ASSERT_TRUE(WriteLastFilesSection(path));
+    EXPECT_NE(ReadFileBytes(path).find("\r\n2=/data/two  [Toolbar].vpq\r\n"), std::string::npos);
+    RecentFiles[1].clear();
+    ASSERT_TRUE(WriteLastFilesSection(path));
+
     const std::string old = ReadFileBytes(path);
     SimulateWriteFailure(SimulatedWriteFailure::Rename);
     RecentFiles[0] = "/data/y.vpq";
