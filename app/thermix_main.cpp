@@ -1,6 +1,7 @@
 #include "app/thermix_main.h"
 
 #include "app/property_sources.h"
+#include "app/thermix_work.h"
 #include "common/number_format.h"
 #include "common/number_parsing.h"
 #include "common/program_identity.h"
@@ -12,6 +13,7 @@
 #include "preferences/output_mod.h"
 #include "solver/result_table.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -635,6 +637,15 @@ void ThermixMain::BTN_Calculate_Click()
     SizeOutputGrid();
     ui.SetBusy(false);
     OpenResultTools();
+}
+
+void ThermixMain::closeEvent(QCloseEvent* event)
+{
+    if (QuerySaveChanges()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
 }
 
 } // namespace vq

@@ -111,6 +111,9 @@ public:
     QLabel* LBL_PropertySourceName = nullptr;
     GridControl* GRD_Output = nullptr;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     struct RowControls {
         QComboBox* property;

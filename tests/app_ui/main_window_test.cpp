@@ -1,6 +1,7 @@
 // The main window with a scripted property source: panel rules, the three modes,
 // the grid texts and the result tools.
 #include "app/thermix_main.h"
+#include "app/thermix_work.h"
 #include "common/number_parsing.h"
 #include "common/program_identity.h"
 #include "common/session_state.h"
@@ -287,6 +288,21 @@ TEST_F(MainWindowTest, GermanDecimalSymbolInTheGrid)
     main->BTN_Calculate_Click();
     const std::string text = Grid().TextMatrix(2, 1);
     EXPECT_EQ(text.substr(0, 6), "1234,5") << text;
+}
+
+TEST_F(MainWindowTest, SaveChangesQuestion)
+{
+    DocumentSaved = true;
+    EXPECT_FALSE(QuerySaveChanges());
+    EXPECT_TRUE(ui.questions.empty());
+
+    DocumentSaved = false;
+    DocumentName = "boiler.vpq";
+    ui.answers = {Answer::Cancel, Answer::No};
+    EXPECT_TRUE(QuerySaveChanges());
+    EXPECT_EQ(ui.questions.back().text, "Save changes to 'boiler.vpq'?");
+    EXPECT_EQ(ui.questions.back().title, ProgramTitle);
+    EXPECT_FALSE(QuerySaveChanges());
 }
 
 } // namespace

@@ -1,0 +1,214 @@
+#include "app/start_form.h"
+
+#include "app/main_window_host_impl.h"
+#include "app/shell_windows.h"
+#include "app/thermix_main.h"
+#include "common/number_parsing.h"
+#include "common/program_identity.h"
+#include "common/search_paths.h"
+#include "common/session_state.h"
+#include "common/calculation_defaults.h"
+#include "common/settings_file.h"
+#include "common/ui/widget_routines.h"
+#include "common/ui/locale_separators.h"
+#include "common/ui/qt_user_interface.h"
+#include "preferences/output_mod.h"
+#include "units/unit_catalogue.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+namespace vq {
+namespace {
+
+constexpr int LogoEndLeft = 405, LogoEndTop = 465, LogoStartSize = 480;
+
+QtUserInterface qtInterface;
+ThermixMainHost* mainHost = nullptr;
+
+int RoundTo16Bit(double v)
+{
+    return static_cast<int>(std::lround(std::clamp(v, -32768.0, 32767.0)));
+}
+
+QPixmap LogoPixmap(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(30, 90, 160));
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(QRectF(size * 0.1, size * 0.1, size * 0.8, size * 0.8));
+    painter.setPen(QPen(Qt::white, std::max(2, size / 16)));
+    for (int k = 0; k < 3; ++k) {
+        const double x = size * (0.32 + 0.18 * k);
+        painter.drawLine(QPointF(x, size * 0.7), QPointF(x + size * 0.05, size * 0.3));
+    }
+    return pixmap;
+}
+
+} // namespace
+
+LogoPlacement PositionLogo(int percent, int productCode, int startLeft, int startTop)
+{
+    double x = 0, y = 0;
+    if (productCode == 1 || productCode == 6) {
+        x = startLeft;
+        y = startTop;
+    }
+    LogoPlacement p;
+    p.left = RoundTo16Bit(x - (x - LogoEndLeft) / 100.0 * percent);
+    p.top = RoundTo16Bit(y - (y - LogoEndTop) / 100.0 * percent);
+    p.width = p.height = RoundTo16Bit(LogoStartSize - (-LogoStartSize / 100.0) * percent);
+    return p;
+}
+
+std::string ScreenRefusal(int widthPixels, double twipsPerPixelX, double twipsPerPixelY)
+{
+    if (widthPixels < 800)
+        return "This application requires video resolution of SVGA (800x600) quality or better."
+               " Cannot load application.";
+    if (widthPixels == 800 && (twipsPerPixelX == 12.0 || twipsPerPixelY == 12.0))
+        return "Cannot load application. In 800x600 mode this application requires the use of Small Fonts.\r\n\r\n"
+               "Please either change your font size to Small Fonts or increase your display to a higher resolution."
+               " You can do these by choosing Display in the Control Panel and going to the Settings tab.";
+    return "";
+}
+
+std::string SettingsFileHeaderLine()
+{
+    return ToUpperAscii(ProgramLongTitle) + " INI FILE";
+}
+
+std::string SettingsFilePath;
+std::string CustomToolbarFile;
+std::string HelpFilePath;
+
+bool CreateSettingsFileIfMissing(const std::string& path)
+{
+    if (path.empty())
+        return false;
+    if (QFileInfo::exists(QString::fromStdString(path)))
+        return true;
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+    std::ofstream out(path, std::ios::binary);
+    out << SettingsFileHeaderLine() << "\r\n";
+    return static_cast<bool>(out);
+}
+
+StartForm::StartForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName("StartForm");
+    auto* layout = new QVBoxLayout(this);
+    imgLogo = new QLabel(this);
+    lblProductName = new QLabel(this);
+    QFont big = lblProductName->font();
+    big.setPointSize(big.pointSize() * 2);
+    big.setBold(true);
+    lblProductName->setFont(big);
+    lblVersion = new QLabel(this);
+    LBL_PreRelease = new QLabel(this);
+    lblDescription = new QLabel(this);
+    lblDescription->setWordWrap(true);
+    lblAdditionalInfo = new QLabel(this);
+    for (QWidget* w : std::initializer_list<QWidget*>{imgLogo, lblProductName, lblVersion, LBL_PreRelease,
+                                                      lblDescription, lblAdditionalInfo})
+        layout->addWidget(w, 0, Qt::AlignHCenter);
+    setFixedWidth(520);
+}
+
+ThermixMain* StartProgram(const StartupOptions& options)
+{
+    // Run-time errors are reported by the event handlers; there is no development
+    // environment to stop in.
+    TrapErrors = true;
+    SetProgramIdentity();
+    GetLocaleSeparators();
+    ReadControlFile();
+    // Settings file and help.
+    HelpFilePath = BuildPath("Thermix.HLP", PathKindProgram);
+    SettingsFilePath = PathObjects[SettingsFilePathEntry] ? PathObjects[SettingsFilePathEntry]->FileNameAndPath() : "";
+    CustomToolbarFile =
+        PathObjects[CustomToolbarPathEntry] ? PathObjects[CustomToolbarPathEntry]->FileNameAndPath() : "";
+    CreateSettingsFileIfMissing(SettingsFilePath);
+    ReadIniControlsSection(SettingsFilePath);
+
+    InstallUserInterface(&qtInterface);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const double twipsPerPixel = screen ? 1440.0 / screen->logicalDotsPerInchX() : 15.0;
+    const std::string refusal =
+        screen ? ScreenRefusal(screen->geometry().width(), twipsPerPixel, 1440.0 / screen->logicalDotsPerInchY()) : "";
+    if (!refusal.empty()) {
+        qtInterface.Message(refusal, MessageStyle::Critical, ProgramTitle);
+        InstallUserInterface(nullptr);
+        return nullptr;
+    }
+    qtInterface.SetBusy(true);
+
+    auto* splash = new StartForm;
+    splash->lblProductName->setText(QString::fromStdString(GetVersionText(6)));
+    splash->lblVersion->setText(QString::fromStdString(GetVersionText(1)));
+    splash->LBL_PreRelease->setText(QString::fromStdString(GetVersionText(4)));
+    splash->lblDescription->setText(QString::fromStdString(GetAboutNoticeText()));
+    splash->lblAdditionalInfo->setText(
+        QString::fromStdString("See About " + ProgramTitle + " for additional copyright information."));
+    const LogoPlacement logo = PositionLogo(100, GetProductCode(), 0, 0);
+    const int logoPixels = (logo.width * splash->logicalDpiX() + 720) / 1440;
+    splash->imgLogo->setPixmap(LogoPixmap(logoPixels));
+    splash->adjustSize();
+    if (screen)
+        splash->move(screen->geometry().center() - splash->rect().center());
+    splash->show();
+    splash->repaint();
+    Pause(options.splashSeconds);
+    splash->repaint();
+
+    BuildUnitFamilies();
+    InitOutputParams();
+
+    auto* main = new ThermixMain;
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    mainHost = new ThermixMainHost(*main);
+    InstallMainWindowHost(mainHost);
+    QObject::connect(main, &QObject::destroyed, [] {
+        InstallMainWindowHost(nullptr);
+        delete mainHost;
+        mainHost = nullptr;
+        qtInterface.SetOwner(nullptr);
+        qtInterface.SetSolutionChooser({});
+        qtInterface.SetInputModeSource({});
+    });
+    qtInterface.SetOwner(main);
+    qtInterface.SetSolutionChooser([main](const SolutionChoice& c) { return ChooseSaturationSolution(c, main); });
+    qtInterface.SetInputModeSource([main] { return main->GetInputMode(); });
+    main->NewInputFile();
+    splash->raise();
+
+    LoadSettingsAtStartup(SettingsFilePath, CustomToolbarFile);
+    ResetCalculationDefaults();
+
+    // The command-line document name shows until the new document replaces it.
+    DocumentName = options.commandLineDocument.empty() ? UntitledDocument : options.commandLineDocument;
+    main->SetMainCaption();
+    main->show();
+    splash->raise();
+    main->NewInputFile();
+    DocumentSaved = true;
+    qtInterface.SetBusy(false);
+    splash->close();
+    splash->deleteLater();
+    return main;
+}
+
+} // namespace vq
