@@ -90,8 +90,6 @@ std::string SettingsFileHeaderLine()
     return ToUpperAscii(ProgramLongTitle) + " INI FILE";
 }
 
-std::string SettingsFilePath;
-std::string CustomToolbarFile;
 std::string HelpFilePath;
 
 bool CreateSettingsFileIfMissing(const std::string& path)

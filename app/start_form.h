@@ -20,10 +20,7 @@ LogoPlacement PositionLogo(int percent, int productCode, int startLeft, int star
 // Why the screen cannot show the program ("" when it can).
 std::string ScreenRefusal(int widthPixels, double twipsPerPixelX, double twipsPerPixelY);
 
-// Program-wide paths set at start-up: the settings file, the user's toolbar layout
-// and the help file.
-extern std::string SettingsFilePath;
-extern std::string CustomToolbarFile;
+// The help file, set at start-up.
 extern std::string HelpFilePath;
 
 // The header line of a new settings file.

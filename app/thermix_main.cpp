@@ -641,7 +641,8 @@ void ThermixMain::BTN_Calculate_Click()
 
 void ThermixMain::closeEvent(QCloseEvent* event)
 {
-    if (QuerySaveChanges()) {
+    // A cancelled save-changes question keeps the window open.
+    if (ExitProgram(false)) {
         event->ignore();
         return;
     }

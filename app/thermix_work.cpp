@@ -1,8 +1,9 @@
 #include "app/thermix_work.h"
 
-#include "common/document_file.h"
+#include "common/ui/document_commands.h"
 #include "common/program_identity.h"
 #include "common/session_state.h"
+#include "common/settings_file.h"
 #include "common/user_interface.h"
 
 namespace vq {
@@ -20,6 +21,17 @@ bool QuerySaveChanges()
     bool cancelled = false;
     SaveInputFile(cancelled);
     return cancelled;
+}
+
+bool ExitProgram(bool force)
+{
+    if (!force && QuerySaveChanges())
+        return true;
+    const BusyScope busy;
+    WriteLastFilesSection(SettingsFilePath);
+    WriteToolbarSection(SettingsFilePath, CustomToolbarFile);
+    WritePropertyDatabaseSection(SettingsFilePath);
+    return false;
 }
 
 } // namespace vq

@@ -1,14 +1,18 @@
 // The main window with a scripted property source: panel rules, the three modes,
 // the grid texts and the result tools.
+#include "app/main_window_host_impl.h"
 #include "app/thermix_main.h"
 #include "app/thermix_work.h"
+#include "common/document_file.h"
 #include "common/number_parsing.h"
+#include "common/settings_file.h"
 #include "common/program_identity.h"
 #include "common/session_state.h"
 #include "equations/flag_values.h"
 #include "preferences/output_mod.h"
 #include "program_tables.h"
 #include "recording_user_interface.h"
+#include "temp_folder.h"
 #include "solver/result_table.h"
 
 #include <QComboBox>
@@ -303,6 +307,46 @@ TEST_F(MainWindowTest, SaveChangesQuestion)
     EXPECT_EQ(ui.questions.back().text, "Save changes to 'boiler.vpq'?");
     EXPECT_EQ(ui.questions.back().title, ProgramTitle);
     EXPECT_FALSE(QuerySaveChanges());
+
+    // Yes saves a named document; a save that fails counts as Cancel.
+    ThermixMainHost host(*main);
+    InstallMainWindowHost(&host);
+    test::TempFolder folder;
+    CurrentInputFile = folder.File("boiler.vpq");
+    ui.answers = {Answer::Yes};
+    EXPECT_FALSE(QuerySaveChanges());
+    EXPECT_TRUE(DocumentSaved);
+    EXPECT_EQ(test::ReadFileBytes(CurrentInputFile).substr(0, DocumentHeaderLine().size()), DocumentHeaderLine());
+
+    DocumentSaved = false;
+    CurrentInputFile = folder.File("no such folder/boiler.vpq");
+    ui.answers = {Answer::Yes};
+    ui.Clear();
+    EXPECT_TRUE(QuerySaveChanges());
+    EXPECT_FALSE(ui.messages.empty());
+    EXPECT_FALSE(DocumentSaved);
+    InstallMainWindowHost(nullptr);
+}
+
+TEST_F(MainWindowTest, ClosingAsksAndSavesTheSettings)
+{
+    test::TempFolder folder;
+    SettingsFilePath = folder.File("Thermix2.ini");
+    test::WriteFileBytes(SettingsFilePath, "VAPOQUANT INI FILE\r\n");
+    main->show();
+    DocumentSaved = false;
+    ui.answers = {Answer::Cancel};
+    main->close();
+    EXPECT_TRUE(main->isVisible()) << "Cancel keeps the program running";
+    EXPECT_EQ(test::ReadFileBytes(SettingsFilePath), "VAPOQUANT INI FILE\r\n");
+
+    ui.answers = {Answer::No};
+    main->close();
+    EXPECT_FALSE(main->isVisible());
+    const std::string settings = test::ReadFileBytes(SettingsFilePath);
+    EXPECT_NE(settings.find("[Last Files]"), std::string::npos);
+    EXPECT_NE(settings.find("[Property Database]"), std::string::npos);
+    SettingsFilePath.clear();
 }
 
 } // namespace

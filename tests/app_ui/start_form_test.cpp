@@ -1,6 +1,15 @@
 #include "app/start_form.h"
+#include "app/thermix_main.h"
+#include "common/session_state.h"
+#include "common/settings_file.h"
+#include "common/user_interface.h"
 #include "common/program_identity.h"
 #include "temp_folder.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +44,37 @@ TEST(StartUp, LogoScreenAndSettingsFile)
     test::WriteFileBytes(empty, "");
     ASSERT_TRUE(CreateSettingsFileIfMissing(empty));
     EXPECT_EQ(test::ReadFileBytes(empty), "");
+}
+
+
+TEST(StartUp, SequenceReachesTheMainWindowWithANewDocument)
+{
+    test::TempFolder config;
+    qputenv("VAPOQUANT_CONFIG_DIR", QByteArray::fromStdString(config.Path().string()));
+    StartupOptions options;
+    options.splashSeconds = 0.0;
+    options.commandLineDocument = "plant.vpq";
+    ThermixMain* main = StartProgram(options);
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    // The argument is replaced by the new untitled document.
+    EXPECT_EQ(main->windowTitle().toStdString(), ProgramTitle + " - Untitled");
+    EXPECT_EQ(DocumentName, "Untitled");
+    EXPECT_TRUE(DocumentSaved);
+    EXPECT_EQ(main->GetInputMode(), 0);
+    EXPECT_EQ(main->CMB_State1->currentData().toInt(), 1);
+    EXPECT_EQ(main->CMB_State2->currentData().toInt(), 2);
+    EXPECT_EQ(main->LBL_PropertySourceName->text().toStdString(), IF97DatabaseCaption);
+    EXPECT_TRUE(UseIF97);
+    EXPECT_TRUE(main->Sections().PrintFormatGeneralUse(0) && main->Sections().PrintFormatGeneralUse(1));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(test::ReadFileBytes(SettingsFilePath), SettingsFileHeaderLine() + "\r\n");
+    EXPECT_EQ(CurrentUserInterface().InputMode(), 0);
+
+    main->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    InstallUserInterface(nullptr);
+    qunsetenv("VAPOQUANT_CONFIG_DIR");
 }
 
 } // namespace
