@@ -9,6 +9,9 @@ namespace vq {
 namespace {
 
 constexpr double CriticalVolume = 1.0 / CriticalDensity;
+// The saturated liquid is densest near 277.13 K (v' = 0.00100007433 m3/kg), not at
+// 273.15 K (0.0010002): its volumes between the two are saturated states too.
+constexpr double LeastSaturatedLiquidVolume = 0.00100007;
 
 struct SatRange {
     double lo;
@@ -38,7 +41,7 @@ bool SatInputOutOfRange(int code, double value, int side)
     case 5:
         if (code == 4)
             value = 1.0 / value;
-        range = side == SatSideLiquid ? SatRange{0.0010002, CriticalVolume} : SatRange{CriticalVolume, 206.14};
+        range = side == SatSideLiquid ? SatRange{LeastSaturatedLiquidVolume, CriticalVolume} : SatRange{CriticalVolume, 206.14};
         error = code == 4 ? ErrSatDensity : ErrSatSpecificVolume;
         break;
     case 6:

@@ -55,6 +55,10 @@ TEST_F(SatInputOutOfRangeTest, SideRangesOfEnthalpyVolumeDensityEntropy)
     EXPECT_EQ(Check(5, 1.0 / 322.0, 0), 0);
     EXPECT_EQ(Check(5, 1.0 / 322.0, 1), 0);
     EXPECT_EQ(Check(5, 0.001, 0), 9230);
+    // The saturated liquid near 4 C is denser than at 273.15 K.
+    EXPECT_EQ(Check(5, 0.00100008, 0), 0);
+    EXPECT_EQ(Check(4, 999.92, 0), 0);
+    EXPECT_EQ(Check(5, 0.00100006, 0), 9230);
     EXPECT_EQ(Check(5, 0.0032, 0), 9230);
     EXPECT_EQ(Check(5, 206.14, 1), 0);
     EXPECT_EQ(Check(5, 206.15, 1), 9230);
