@@ -1,7 +1,6 @@
 #include "solver/asme_state.h"
 
 #include "common/program_identity.h"
-#include "common/preference_records.h"
 #include "common/user_interface.h"
 #include "equations/asme_error.h"
 #include "equations/flag_values.h"
@@ -12,151 +11,327 @@
 #include "solver/asme_conversion.h"
 #include "solver/asme_error_messages.h"
 #include "solver/asme_property.h"
+#include "solver/backward_equations.h"
+#include "solver/forward_state.h"
+#include "solver/iterative_solvers.h"
+#include "solver/region_selection.h"
 #include "solver/result_table.h"
+#include "solver/root_search.h"
 #include "solver/saturation_input_check.h"
+#include "solver/saturation_search.h"
+#include "solver/saturation_state.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
 namespace vq {
 namespace {
 
-constexpr double Region13Temperature = 623.15; // K
-constexpr double Region25Temperature = 1073.15;
-constexpr double Region5PressureLimit = 10.0;  // MPa
-constexpr double Region2OnlyTemperature = 863.15;
-constexpr double SaturationBand = 0.001;       // MPa
+// The state of one calculation. rho is the region-3 density, or in region 4 the
+// density of the side that phase names (the liquid's for a mixture); rhoVapour is the
+// saturated vapour's.
+struct StatePoint {
+    int region = 0;
+    int phase = 2;
+    double p = 0.0;
+    double T = 0.0;
+    double rho = 0.0;
+    double x = NotApplicableValue;
+    double rhoVapour = NoVapourDensity;
+};
 
-// Stores the shown outputs of the state (or flag values once a fault is recorded).
-void StoreOutputs(int index, int phase, int region, double p, double T, double rho, double x)
+// Relative residual to which a polished state reproduces its inputs.
+constexpr double PolishTolerance = 1e-12;
+
+double Tolerance(double target)
+{
+    return PolishTolerance * std::max(1.0, std::abs(target));
+}
+
+// T at p in region 1 or 2 from the backward equation, then made exact on the forward
+// equation. The backward value stands when the steps do not settle.
+double BackwardTemperature(int region, double p, int code, double target)
+{
+    double T = CalcBackwardTemperature(p, code, target, region);
+    if (!std::isfinite(T))
+        return T;
+    const RootFunction f = [region, p, code, target](double t) {
+        const ValueAndSlope v = GibbsProperty(EvaluateGibbs(region, p, t), code, GibbsVariable::Temperature);
+        return RootEval{v.value - target, v.slope};
+    };
+    NewtonPolish1(f, T, Tolerance(target));
+    return T;
+}
+
+// Region-3 (rho, T) at p from the backward equations with h (code 3) or s (code 6),
+// made exact on the region-3 equation.
+void BackwardRegion3(double p, int code, double target, double& T, double& rho)
+{
+    T = CalcBackwardTemperature(p, code, target, 3);
+    rho = CalcBackwardDensity(p, code, target, 3);
+    if (!std::isfinite(T) || !std::isfinite(rho))
+        return;
+    const Function2 f = [p, code, target](double d, double t) {
+        const HelmholtzState st = EvaluateHelmholtz(t, d);
+        const ValueAndSlope byRho = HelmholtzProperty(st, code, HelmholtzVariable::Density);
+        const ValueAndSlope byT = HelmholtzProperty(st, code, HelmholtzVariable::Temperature);
+        return Residual2{st.p - p, byRho.value - target, st.pRho, st.pT, byRho.slope, byT.slope};
+    };
+    NewtonPolish2(f, rho, T, Tolerance(p), Tolerance(target));
+}
+
+// The state of an enthalpy-entropy pair in region 1, 2 or 3.
+void SolveEnthalpyEntropy(double h, double s, StatePoint& st)
+{
+    const int region = st.region;
+    st.p = CalcBackwardPressure(h, s, region);
+    st.T = CalcBackwardTemperature(st.p, 3, h, region);
+    if (region == 3) {
+        st.rho = CalcBackwardDensity(st.p, 3, h, 3);
+        const Function2 f = [h, s](double d, double t) {
+            const HelmholtzState e = EvaluateHelmholtz(t, d);
+            return Residual2{e.h - h, e.s - s, e.hRho, e.hT, e.sRho, e.sT};
+        };
+        NewtonPolish2(f, st.rho, st.T, Tolerance(h), Tolerance(s));
+        st.p = EvaluateHelmholtz(st.T, st.rho).p;
+        return;
+    }
+    const Function2 f = [region, h, s](double pr, double t) {
+        const GibbsState e = EvaluateGibbs(region, pr, t);
+        return Residual2{e.h - h, e.s - s, e.EnthalpyP(), e.cp, e.EntropyP(), e.EntropyT()};
+    };
+    NewtonPolish2(f, st.p, st.T, Tolerance(h), Tolerance(s));
+}
+
+void SolveRegion125(int code1, double y1, int code2, double y2, StatePoint& st)
+{
+    const int region = st.region;
+    if (code1 == 1) {
+        st.p = y1;
+        if (region == 1)
+            st.T = 450.0;
+        else if (region == 2)
+            st.T = st.p < Region13CornerPressure ? GetSatTemperature(st.p) : GetB23Temperature(st.p);
+        else
+            st.T = 1600.0;
+        switch (code2) {
+        case 2: st.T = y2; break;
+        case 3:
+        case 6:
+            if (region == 5)
+                SolveTemperature(code2, y2, st.phase, region, st.p, st.T, st.rho);
+            else
+                st.T = BackwardTemperature(region, st.p, code2, y2);
+            break;
+        case 4:
+        case 5: SolveTemperature(code2, y2, st.phase, region, st.p, st.T, st.rho); break;
+        default: SetAsmeError(ErrPropertyCombination); break;
+        }
+    } else if (code1 == 2) {
+        st.T = y1;
+        st.p = region == 1 ? 10.0 : region == 2 ? 0.01 : 5.0;
+        if (code2 >= 3 && code2 <= 6)
+            SolvePressure(code2, y2, st.phase, region, st.p, st.T, st.rho);
+        else
+            SetAsmeError(ErrPropertyCombination);
+    } else if (code1 == 3 && code2 == 6 && region != 5) {
+        SolveEnthalpyEntropy(y1, y2, st);
+    } else {
+        SetAsmeError(ErrPropertyCombination);
+    }
+}
+
+void SolveRegion3(int code1, double y1, int code2, double y2, StatePoint& st)
+{
+    if (code1 == 1) {
+        st.p = y1;
+        switch (code2) {
+        case 2:
+            st.T = y2;
+            st.rho = GetRegion3StartDensity(st.p, st.T);
+            SolveDensity(1, st.p, st.phase, 3, st.p, st.T, st.rho);
+            break;
+        case 3:
+        case 6: BackwardRegion3(st.p, code2, y2, st.T, st.rho); break;
+        case 4:
+        case 5:
+            st.rho = code2 == 4 ? y2 : 1.0 / y2;
+            st.T = 740.0;
+            SolveTemperature(1, st.p, st.phase, 3, st.p, st.T, st.rho);
+            break;
+        default: SetAsmeError(ErrPropertyCombination); break;
+        }
+    } else if (code1 == 2) {
+        st.T = y1;
+        switch (code2) {
+        case 4:
+        case 5: SolvePressure(code2, y2, st.phase, 3, st.p, st.T, st.rho); break;
+        case 3:
+        case 6: SolvePressureDensity(code2, y2, st.p, st.T, st.rho); break;
+        default: SetAsmeError(ErrPropertyCombination); break;
+        }
+    } else if (code1 == 3 && code2 == 6) {
+        SolveEnthalpyEntropy(y1, y2, st);
+    } else {
+        SetAsmeError(ErrPropertyCombination);
+    }
+}
+
+// A single-phase pair that lies on the saturation line: the quality follows from the
+// second property (from the specific volume for a density).
+void SolveTwoPhase(int code1, double y1, int code2, double y2, StatePoint& st)
+{
+    SaturationPoint sat;
+    if (code1 == 1) {
+        if (code2 == 2) {
+            SetAsmeError(ErrPTOnSaturationLine);
+            return;
+        }
+        sat = SaturationAtPressure(y1);
+    } else if (code1 == 2) {
+        sat = SaturationAtTemperature(y1);
+    }
+    if (code1 != 1 && code1 != 2) {
+        SetAsmeError(ErrPropertyCombination);
+        return;
+    }
+    if (code2 < 3 || code2 > 6) {
+        SetAsmeError(ErrPropertyCombination);
+        return;
+    }
+    if (!sat.valid) {
+        SetAsmeError(ErrSaturationIterations);
+        return;
+    }
+    const int compared = code2 == 4 ? 5 : code2;
+    const double value = code2 == 4 ? 1.0 / y2 : y2;
+    const double liquid = SaturatedProperty(compared, 0, sat, 0.0);
+    const double vapour = SaturatedProperty(compared, 1, sat, 1.0);
+    const double x = (value - liquid) / (vapour - liquid);
+    if (!std::isfinite(x)) {
+        SetAsmeError(ErrSaturationIterations);
+        return;
+    }
+    st.p = sat.p;
+    st.T = sat.T;
+    st.x = std::clamp(x, 0.0, 1.0);
+    st.rho = sat.rhoLiquid;
+    st.rhoVapour = sat.rhoVapour;
+}
+
+void SolveSaturatedInput(int code1, double y1, StatePoint& st)
+{
+    st.region = 4;
+    if (SatInputOutOfRange(code1, y1, st.phase)) {
+        AsmeErrorFlag = true;
+        return;
+    }
+    SolveSaturationState(code1, y1, st.phase, st.region, st.p, st.T, st.rho, st.x, &st.rhoVapour);
+    if (!AsmeErrorFlag)
+        LoadRegionCoefficients(st.region, 0);
+}
+
+// Sets an error when a solved state holds a value that is not a number.
+void CheckSolvedState(const StatePoint& st)
+{
+    if (AsmeErrorFlag)
+        return;
+    if (!std::isfinite(st.p) || st.p <= 0.0)
+        SetAsmeError(ErrPressureIterations);
+    else if (!std::isfinite(st.T) || st.T <= 0.0)
+        SetAsmeError(ErrTemperatureIterations);
+    else if ((st.region == 3 || (st.region == 4 && st.T > Region3SwitchTemperature)) &&
+             (!std::isfinite(st.rho) || st.rho <= 0.0))
+        SetAsmeError(ErrDensityIterations);
+}
+
+void StoreOutputs(int index, const StatePoint& st)
 {
     const int mode = CurrentUserInterface().InputMode();
     const bool transposed = OutputPrefs.RowColOrder[mode == 0 ? 0 : 1] != 0;
-    const int count = OutputPrefs.NumParams;
-    for (int k = 1; k <= count && k <= NumOutputParams; ++k) {
+    const int count = std::clamp(OutputPrefs.NumParams, 0, NumOutputParams);
+    for (int k = 1; k <= count; ++k) {
         const int id = OutputPrefs.ParamIds[static_cast<std::size_t>(k - 1)];
-        const int r = transposed ? index : k;
-        const int c = transposed ? k : index;
-        if (!ResultTable.Contains(r, c))
-            continue;
-        const double v = AsmeErrorFlag ? NotApplicableValue : CalcAsmeProperty(id, phase, region, p, T, rho, x);
-        ResultTable(r, c) = OutputParams(id).IsTextValue || !IsResultValue(v) ? v : ConvertAsmeOutput(v, id);
+        double value = NotApplicableValue;
+        if (!AsmeErrorFlag)
+            value = CalcAsmeProperty(id, st.phase, st.region, st.p, st.T, st.rho, st.x, st.rhoVapour);
+        if (!OutputParams(id).IsTextValue && IsResultValue(value))
+            value = ConvertAsmeOutput(value, id);
+        const int row = transposed ? index : k;
+        const int col = transposed ? k : index;
+        if (ResultTable.Contains(row, col))
+            ResultTable(row, col) = value;
     }
 }
 
 } // namespace
 
-int GetRegionFromPressureTemperature(double p, double T)
-{
-    if (!(p >= 0.0006112 && p <= 100.0)) {
-        SetAsmeError(ErrPressureOutOfRange);
-        return 0;
-    }
-    if (!(T >= 273.15 && T <= 2273.15)) {
-        SetAsmeError(ErrTemperatureOutOfRange);
-        return 0;
-    }
-    if (T >= Region25Temperature) {
-        if (p > Region5PressureLimit) {
-            SetAsmeError(ErrPressureOutOfRange);
-            return 0;
-        }
-        return 5;
-    }
-    if (T <= Region13Temperature) {
-        if (p >= CriticalPressure)
-            return 1;
-        const double psat = GetSatPressure(T);
-        const double tolerance = p < 0.01 ? SaturationBand * psat : SaturationBand;
-        if (std::fabs(p - psat) <= tolerance)
-            return 4;
-        return p < psat ? 2 : 1;
-    }
-    if (p < CriticalPressure && T < CriticalTemperature && std::fabs(p - GetSatPressure(T)) <= SaturationBand)
-        return 4;
-    if (T > Region2OnlyTemperature)
-        return 2;
-    return p > GetB23Pressure(T) ? 3 : 2;
-}
-
 void CalcAsmeState(int& index, int code1, double value1, const std::string& units1, int code2, double value2,
                    const std::string& units2, bool& failed)
 {
+    // The pair is put in order on copies; the caller's variables stay as they are.
+    std::string unitsFirst = units1, unitsSecond = units2;
     LastLoadedRegion = 0;
     ClearAsmeError();
-    std::string u1 = units1, u2 = units2;
     if (code1 > code2) {
         std::swap(code1, code2);
         std::swap(value1, value2);
-        std::swap(u1, u2);
+        std::swap(unitsFirst, unitsSecond);
     }
 
-    // Saturated inputs: the second code names the side of the saturation line.
+    StatePoint st;
     bool saturated = true;
-    int phase = PhaseTwoPhase;
-    double x = NotApplicableValue;
     switch (code2) {
-    case PropSaturatedLiquid: phase = PhaseSaturatedLiquid; x = 0.0; break;
-    case PropSaturatedVapor: phase = PhaseSaturatedVapour; x = 1.0; break;
-    case PropQuality:
-        x = ConvertAsmeInput(PropQuality, value2, u2);
-        if (!(x >= 0.0 && x <= 1.0))
+    case 9:
+        st.phase = 0;
+        st.x = 0.0;
+        break;
+    case 10:
+        st.phase = 1;
+        st.x = 1.0;
+        break;
+    case 8:
+        st.phase = 2;
+        st.x = ConvertAsmeInput(8, value2, unitsSecond);
+        if (!(st.x >= 0.0 && st.x <= 1.0))
             SetAsmeError(ErrQualityOutOfRange);
         break;
     default: saturated = false; break;
     }
 
-    int region = 0;
-    double p = 0.0, T = 0.0, rho = 0.0;
-    if (!AsmeErrorFlag && saturated) {
-        const double y1 = ConvertAsmeInput(code1, value1, u1);
-        region = 4;
-        if (SatInputOutOfRange(code1, y1, phase)) {
-            AsmeErrorFlag = true;
-        } else if (code1 == PropTemperature) {
-            T = y1;
-            p = GetSatPressure(T);
-        } else if (code1 == PropPressure) {
-            p = y1;
-            T = GetSatTemperature(p);
+    if (!AsmeErrorFlag) {
+        const double y1 = ConvertAsmeInput(code1, value1, unitsFirst);
+        if (saturated) {
+            SolveSaturatedInput(code1, y1, st);
         } else {
-            SetAsmeError(ErrPropertyCombination);
-        }
-        // Above 623.15 K the two sides need their region-3 densities.
-        if (!AsmeErrorFlag && !(T < Region13Temperature))
-            SetAsmeError(ErrPropertyCombination);
-        if (!AsmeErrorFlag) {
-            rho = CalcAsmeProperty(PropDensity, phase, region, p, T, rho, x);
-            LoadRegionCoefficients(region, 0);
-        }
-    } else if (!AsmeErrorFlag) {
-        const double y1 = ConvertAsmeInput(code1, value1, u1);
-        const double y2 = ConvertAsmeInput(code2, value2, u2);
-        if (code1 == PropPressure && code2 == PropTemperature) {
-            p = y1;
-            T = y2;
-            region = GetRegionFromPressureTemperature(p, T);
-        } else {
-            SetAsmeError(ErrPropertyCombination);
-        }
-        LoadRegionCoefficients(region, 0);
-        if (!AsmeErrorFlag) {
-            switch (region) {
-            case 1:
-            case 2:
-            case 5: break;
-            case 3: SetAsmeError(ErrPropertyCombination); break;
-            case 4: SetAsmeError(ErrPTOnSaturationLine); break;
-            default:
-                CurrentUserInterface().Message("Region = " + std::to_string(region), MessageStyle::Exclamation,
-                                               ProgramTitle);
-                failed = true;
-                return;
+            const double y2 = ConvertAsmeInput(code2, value2, unitsSecond);
+            if (code1 == 1)
+                st.region = GetRegionFromPressure(y1, code2, y2);
+            else if (code1 == 2)
+                st.region = GetRegionFromTemperature(y1, code2, y2);
+            else if (code1 == 3)
+                st.region = GetRegionFromHS(y1, y2);
+            LoadRegionCoefficients(st.region, 0);
+            if (!AsmeErrorFlag) {
+                switch (st.region) {
+                case 1:
+                case 2:
+                case 5: SolveRegion125(code1, y1, code2, y2, st); break;
+                case 3: SolveRegion3(code1, y1, code2, y2, st); break;
+                case 4: SolveTwoPhase(code1, y1, code2, y2, st); break;
+                default:
+                    CurrentUserInterface().Message("Region = " + std::to_string(st.region),
+                                                   MessageStyle::Exclamation, ProgramTitle);
+                    failed = true;
+                    return;
+                }
             }
         }
+        CheckSolvedState(st);
     }
 
-    StoreOutputs(index, phase, region, p, T, rho, x);
+    StoreOutputs(index, st);
     if (AsmeErrorFlag && CurrentUserInterface().InputMode() != 2) {
         ShowAsmeError();
         failed = true;

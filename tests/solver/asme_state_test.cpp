@@ -1,5 +1,6 @@
 // The IF97 driver in SI units against the IAPWS-IF97 verification values.
 #include "solver/asme_state.h"
+#include "solver/region_selection.h"
 
 #include "common/program_identity.h"
 #include "equations/asme_error.h"
@@ -87,16 +88,16 @@ TEST_F(AsmeState, PressureTemperatureVerificationValues)
 
 TEST_F(AsmeState, RegionsOfPressureAndTemperature)
 {
-    EXPECT_EQ(GetRegionFromPressureTemperature(3, 300), 1);
-    EXPECT_EQ(GetRegionFromPressureTemperature(0.0035, 300), 2);
-    EXPECT_EQ(GetRegionFromPressureTemperature(25, 650), 3);
-    EXPECT_EQ(GetRegionFromPressureTemperature(10, 1500), 5);
-    EXPECT_EQ(GetRegionFromPressureTemperature(1.0005, 453.035632), 4);
+    EXPECT_EQ(GetRegionFromPressure(3, 2, 300), 1);
+    EXPECT_EQ(GetRegionFromPressure(0.0035, 2, 300), 2);
+    EXPECT_EQ(GetRegionFromPressure(25, 2, 650), 3);
+    EXPECT_EQ(GetRegionFromPressure(10, 2, 1500), 5);
+    EXPECT_EQ(GetRegionFromPressure(1.0005, 2, 453.035632), 4);
     EXPECT_FALSE(AsmeErrorFlag);
-    EXPECT_EQ(GetRegionFromPressureTemperature(20, 1500), 0);
+    EXPECT_EQ(GetRegionFromPressure(20, 2, 1500), 0);
     EXPECT_EQ(AsmeErrorCode, ErrPressureOutOfRange);
     ClearAsmeError();
-    EXPECT_EQ(GetRegionFromPressureTemperature(1, 250), 0);
+    EXPECT_EQ(GetRegionFromPressure(1, 2, 250), 0);
     EXPECT_EQ(AsmeErrorCode, ErrTemperatureOutOfRange);
 }
 
@@ -131,7 +132,7 @@ TEST_F(AsmeState, FaultsShowTheirNumberedMessageExceptInRange)
     ui.mode = 0;
     EXPECT_TRUE(Calc(PropPressure, 1, "MPa", PropQuality, 1.5, "Fraction"));
     EXPECT_EQ(AsmeErrorCode, ErrQualityOutOfRange);
-    EXPECT_TRUE(Calc(PropPressure, 1, "MPa", PropEnthalpy, 2800, "kJ/kg"));
+    EXPECT_TRUE(Calc(PropEnthalpy, 500, "kJ/kg", PropDensity, 10, "kg/m3"));
     EXPECT_EQ(AsmeErrorCode, ErrPropertyCombination);
 }
 
