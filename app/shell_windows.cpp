@@ -123,7 +123,10 @@ SupportForm::SupportForm(const std::string& supportText, QWidget* parent) : QDia
 
 void SupportForm::keyPressEvent(QKeyEvent* event)
 {
-    if ((event->key() == Qt::Key_K || event->key() == Qt::Key_Plus) && event->modifiers() == Qt::ControlModifier) {
+    // Ctrl+K, or Ctrl with the keypad's plus key.
+    const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
+    const Qt::KeyboardModifiers shift = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_K || (keypad && event->key() == Qt::Key_Plus)) && shift == Qt::ControlModifier) {
         ShowCalculator();
         return;
     }

@@ -7,6 +7,13 @@ namespace vq {
 // (or the save failed), so the caller must not go on.
 bool QuerySaveChanges();
 
+// Tests that the settings file can be opened before user defaults are recalled from
+// it; tells the user and sets failed when it cannot.
+void RecallUserDefaults(bool& failed);
+
+// Opens recent file n (1 to 4) after the save-changes question.
+void OpenRecentFile(int n);
+
 // The exit sequence up to the end of the program: the save-changes question (unless
 // forced), then the "[Last Files]", "[Toolbar]" and "[Property Database]" sections of
 // the settings file. True when the user cancelled, so the program goes on.

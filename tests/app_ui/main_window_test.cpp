@@ -15,6 +15,7 @@
 #include "temp_folder.h"
 #include "solver/result_table.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -347,6 +348,73 @@ TEST_F(MainWindowTest, ClosingAsksAndSavesTheSettings)
     EXPECT_NE(settings.find("[Last Files]"), std::string::npos);
     EXPECT_NE(settings.find("[Property Database]"), std::string::npos);
     SettingsFilePath.clear();
+}
+
+TEST_F(MainWindowTest, RecallingDefaultsNeedsTheSettingsFile)
+{
+    test::TempFolder folder;
+    bool failed = false;
+    SettingsFilePath = folder.File("Thermix2.ini");
+    RecallUserDefaults(failed);
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(ui.LastMessage(), SettingsFilePath +
+                                    " file not found. Defaults must first be Set before they can be recalled as User defaults.");
+    test::WriteFileBytes(SettingsFilePath, "x\r\n");
+    ui.Clear();
+    RecallUserDefaults(failed);
+    EXPECT_FALSE(failed);
+    EXPECT_TRUE(ui.messages.empty());
+    SettingsFilePath = folder.Path().string();
+    RecallUserDefaults(failed);
+    EXPECT_TRUE(failed);
+    EXPECT_NE(ui.LastMessage().find("User defaults not obtained."), std::string::npos);
+    SettingsFilePath.clear();
+}
+
+TEST_F(MainWindowTest, ARecentFileThatDoesNotOpenKeepsTheDocument)
+{
+    ThermixMainHost host(*main);
+    InstallMainWindowHost(&host);
+    test::TempFolder folder;
+    DocumentName = "boiler.vpq";
+    CurrentInputFile = folder.File("boiler.vpq");
+    RecentFiles = {folder.File("gone.vpq"), "", "", ""};
+    OpenRecentFile(1);
+    EXPECT_FALSE(ui.messages.empty());
+    EXPECT_EQ(DocumentName, "boiler.vpq");
+    EXPECT_EQ(CurrentInputFile, folder.File("boiler.vpq"));
+
+    // A cancelled save-changes question opens nothing.
+    DocumentSaved = false;
+    ui.Clear();
+    ui.answers = {Answer::Cancel};
+    OpenRecentFile(1);
+    EXPECT_TRUE(ui.messages.empty());
+    InstallMainWindowHost(nullptr);
+}
+
+TEST_F(MainWindowTest, TheLoadSizeIsTheSmallestSize)
+{
+    main->show();
+    main->resize(100, 100);
+    EXPECT_EQ(main->size(), main->LoadSize());
+    const int gridWidth = main->GRD_Output->width();
+    main->resize(main->LoadSize().width() + 100, main->LoadSize().height() + 80);
+    QApplication::processEvents();
+    EXPECT_EQ(main->GRD_Output->width(), gridWidth + 100) << "the grid takes the extra width";
+}
+
+TEST_F(MainWindowTest, DependentPropertyListLeavesOutTheRangePropertyAndStates)
+{
+    QComboBox list;
+    main->FillDependentPropertyList(&list, PropPressure);
+    std::vector<int> codes;
+    for (int i = 0; i < list.count(); ++i)
+        codes.push_back(list.itemData(i).toInt());
+    // The default shown list without Phase and the range property, in display order.
+    EXPECT_EQ(codes, (std::vector<int>{2, 4, 3, 14, 13, 12, 8, 23}));
+    EXPECT_EQ(list.currentIndex(), 0);
+    EXPECT_EQ(list.itemText(0), "Temperature");
 }
 
 } // namespace
