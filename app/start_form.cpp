@@ -191,6 +191,7 @@ ThermixMain* StartProgram(const StartupOptions& options)
     qtInterface.SetSolutionChooser([main](const SolutionChoice& c) { return ChooseSaturationSolution(c, main); });
     qtInterface.SetInputModeSource([main] { return main->GetInputMode(); });
     main->NewInputFile();
+    main->InitPrintSections();
     splash->raise();
 
     LoadSettingsAtStartup(SettingsFilePath, CustomToolbarFile);

@@ -1,5 +1,7 @@
 // Calculate through the IF97 driver: typed inputs, chosen units, grid texts.
+#include "app/shell_windows.h"
 #include "app/thermix_main.h"
+#include "common/ui/qt_user_interface.h"
 #include "common/number_format.h"
 #include "common/program_identity.h"
 #include "common/session_state.h"
@@ -16,7 +18,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
+#include <QLabel>
+#include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -146,6 +151,41 @@ TEST_F(If97Calculation, PressureAboveTheEquationsIsRefused)
     EXPECT_EQ(ui.messages[0].title, ProgramTitle);
     EXPECT_EQ(Grid().Rows(), 0);
     EXPECT_FALSE(main->IsToolEnabled(ToolPrint));
+}
+
+TEST_F(If97Calculation, TwoSaturationSolutionsAreOfferedInTheWindow)
+{
+    // Saturated vapour of 2700 kJ/kg lies near 117 C and near 320 C.
+    Choose(main->CMB_State1, PropEnthalpy);
+    Choose(main->CMB_State2, PropSaturatedVapor);
+    Units(main->CMB_State1Units, "kJ/kg");
+    Type(main->TXT_State1, "2700");
+    OutputParams(PropTemperature).Units = "deg. C";
+
+    QtUserInterface qt;
+    qt.SetOwner(main.get());
+    qt.SetSolutionChooser([this](const SolutionChoice& c) { return ChooseSaturationSolution(c, main.get()); });
+    qt.SetInputModeSource([this] { return main->GetInputMode(); });
+    InstallUserInterface(&qt);
+    QString first, second;
+    QTimer::singleShot(0, [&] {
+        auto* form = qobject_cast<MultipleSolutionResultsForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(form, nullptr);
+        first = form->LBL_TSat[0]->text();
+        second = form->LBL_TSat[1]->text();
+        form->OPT_Select_Solution[1]->setChecked(true);
+        form->close();
+    });
+    main->BTN_Calculate_Click();
+    InstallUserInterface(&ui);
+
+    EXPECT_TRUE(first.startsWith("TSat = 11")) << first.toStdString();
+    EXPECT_TRUE(second.startsWith("TSat = 3")) << second.toStdString();
+    ASSERT_GT(Grid().Rows(), 0);
+    const double t = ResultTable(Line(PropTemperature), 1);
+    EXPECT_GT(t, 300.0);
+    EXPECT_LT(t, 340.0);
+    EXPECT_EQ(Grid().TextMatrix(Line(PropPhase), 1), "Saturated Vapor");
 }
 
 } // namespace

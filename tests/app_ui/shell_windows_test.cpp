@@ -1,3 +1,4 @@
+#include "app/print_sections.h"
 #include "app/shell_windows.h"
 #include "common/program_identity.h"
 #include "recording_user_interface.h"
@@ -81,6 +82,21 @@ TEST(AboutForm, TitleAndNotices)
     EXPECT_EQ(about.windowTitle().toStdString(), "About " + ProgramTitle);
     EXPECT_EQ(about.lblTitle->text().toStdString(), GetVersionText(0));
     EXPECT_EQ(about.lblDisclaimer->text().toStdString(), GetLegalNoticeText());
+}
+
+TEST(PrintSections, ChoicesLastUntilTheSectionsAreBuiltAgain)
+{
+    PrintSections sections;
+    EXPECT_EQ(sections.PrintFormatGeneralName(0), "Input Data");
+    EXPECT_EQ(sections.PrintFormatGeneralControlType(1), 2);
+    EXPECT_FALSE(sections.PrintSectionNewPage);
+    sections.SetPrintFormatGeneralUse(1, false);
+    sections.SetPrintFormatGeneralUse(5, false);
+    EXPECT_FALSE(sections.PrintFormatGeneralUse(1));
+    EXPECT_FALSE(sections.PrintFormatGeneralUse(5));
+    EXPECT_EQ(sections.PrintFormatGeneralName(-1), "");
+    sections.InitPrintSections();
+    EXPECT_TRUE(sections.PrintFormatGeneralUse(1));
 }
 
 } // namespace
