@@ -8,7 +8,7 @@ namespace vq {
 
 bool IsSaturationInputCode(double code)
 {
-    return code == SaturatedLiquidCode || code == SaturatedVaporCode;
+    return code == static_cast<int>(PropSaturatedLiquid) || code == static_cast<int>(PropSaturatedVapor);
 }
 
 std::vector<int> PropertyList1Codes()
@@ -35,8 +35,8 @@ std::vector<int> PropertyList2Codes(int code1, int mode)
     default: return {};
     }
     if (withSaturated && mode != RangeMode) {
-        allowed.push_back(SaturatedLiquidCode);
-        allowed.push_back(SaturatedVaporCode);
+        allowed.push_back(PropSaturatedLiquid);
+        allowed.push_back(PropSaturatedVapor);
     }
     std::vector<int> codes;
     for (int c : allowed)
@@ -99,7 +99,7 @@ InputRowLayout SaturatedTwoPointRow(const char* prefixVapor, const char* prefixL
 {
     // The row names the other saturated state that the pair yields.
     InputRowLayout row;
-    row.label = code == SaturatedLiquidCode ? prefixVapor : prefixLiquid;
+    row.label = code == PropSaturatedLiquid ? prefixVapor : prefixLiquid;
     row.labelWidth = 2100;
     row.valueVisible = false;
     row.unitsVisible = false;

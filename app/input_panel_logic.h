@@ -3,6 +3,8 @@
 // when Calculate is possible, and the arithmetic of a range.
 #pragma once
 
+#include "preferences/output_mod.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -11,14 +13,6 @@ namespace vq {
 
 // Input modes (the tabs of the main window).
 enum InputModeCode : int { SinglePointMode = 0, TwoPointsMode = 1, RangeMode = 2 };
-
-inline constexpr int PressureCode = 1;
-inline constexpr int TemperatureCode = 2;
-inline constexpr int InternalEnergyCode = 7;
-inline constexpr int QualityCode = 8;
-inline constexpr int SaturatedLiquidCode = 9;
-inline constexpr int SaturatedVaporCode = 10;
-inline constexpr int PhaseCode11 = 11;
 
 inline constexpr int MaxRangePoints = 1000;
 

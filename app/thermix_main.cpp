@@ -281,7 +281,7 @@ void ThermixMain::FillDependentPropertyList(QComboBox* list, int code) const
     list->clear();
     for (int i = 0; i < OutputPrefs.NumParams; ++i) {
         const int id = OutputPrefs.ParamIds[static_cast<std::size_t>(i)];
-        if (id == code || id == SaturatedLiquidCode || id == SaturatedVaporCode || id == PhaseCode11)
+        if (id == code || id == PropSaturatedLiquid || id == PropSaturatedVapor || id == PropPhase)
             continue;
         list->addItem(QString::fromStdString(OutputParams(id).Name), id);
     }
@@ -326,7 +326,7 @@ void ThermixMain::FillUnitsForProperty(QComboBox* propertyList, QComboBox* unitL
             const PropertyUnitList target = UnitListForProperty(code);
             if (!target.visible)
                 unitList->setVisible(false);
-            else if (code == QualityCode)
+            else if (code == PropQuality)
                 ShowUnitList(unitList, FillPercentCombo(false));
             else if (target.family >= 0)
                 ShowUnitList(unitList, FillUnitCombo(target.family));
@@ -350,9 +350,9 @@ void ThermixMain::NewInputFile()
     DocumentSaved = true;
     ClearInputProps(true);
     FillPropertyList(1);
-    CMB_State1->setCurrentIndex(FindComboItemByData(CMB_State1, PressureCode));
+    CMB_State1->setCurrentIndex(FindComboItemByData(CMB_State1, PropPressure));
     FillPropertyList(2);
-    CMB_State2->setCurrentIndex(FindComboItemByData(CMB_State2, TemperatureCode));
+    CMB_State2->setCurrentIndex(FindComboItemByData(CMB_State2, PropTemperature));
     TXT_State1->setVisible(true);
     TXT_State2->setVisible(true);
     FocusIfUsable(TXT_State1);
@@ -537,8 +537,8 @@ bool ThermixMain::CalculateTwoPoints()
                    SelectedCode(CMB_State2), Value(TXT_State2), CMB_State2Units->currentText().toStdString()};
     const bool sat1 = IsSaturationInputCode(in.code1);
     const bool sat2 = IsSaturationInputCode(in.code2);
-    if ((sat1 && in.code2 != PressureCode && in.code2 != TemperatureCode) ||
-        (sat2 && in.code1 != PressureCode && in.code1 != TemperatureCode)) {
+    if ((sat1 && in.code2 != PropPressure && in.code2 != PropTemperature) ||
+        (sat2 && in.code1 != PropPressure && in.code1 != PropTemperature)) {
         CurrentUserInterface().Message("Two point saturation calculations can only be made using Pressure or Temperature.",
                                        MessageStyle::Exclamation, ProgramTitle);
         return false;
@@ -546,7 +546,7 @@ bool ThermixMain::CalculateTwoPoints()
     if (RunPoint(1, SaturatedSecond(in), in.code1, in.code2))
         return false;
     // The second point: the other saturated state, or the end values.
-    auto other = [](int code) { return code == SaturatedLiquidCode ? SaturatedVaporCode : SaturatedLiquidCode; };
+    auto other = [](int code) { return code == PropSaturatedLiquid ? PropSaturatedVapor : PropSaturatedLiquid; };
     if (sat2) {
         in.code2 = other(in.code2);
     } else if (sat1) {
