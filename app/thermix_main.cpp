@@ -23,11 +23,10 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <exception>
 
 namespace vq {
 namespace {
-
-ThermixMain* theMainWindow = nullptr;
 
 // Panel geometry in twips.
 constexpr int RowTop1 = 1020;
@@ -56,16 +55,24 @@ double Value(const QLineEdit* box)
     return ParseDouble(Text(box), false, false);
 }
 
-} // namespace
-
-ThermixMain* MainWindow()
+// Runs an event handler; anything thrown is reported, cleanUp runs, and the program goes on.
+template <typename Handler, typename CleanUp = void (*)()>
+void Guarded(Handler handler, CleanUp cleanUp = [] {})
 {
-    return theMainWindow;
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        cleanUp();
+        CurrentUserInterface().SetBusy(false);
+        CurrentUserInterface().Message(std::string("An unexpected error occurred:\r\n\r\n      ") + e.what(),
+                                       MessageStyle::Exclamation, ProgramTitle);
+    }
 }
+
+} // namespace
 
 ThermixMain::ThermixMain(QWidget* parent) : QMainWindow(parent)
 {
-    theMainWindow = this;
     setObjectName("ThermixMain");
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -90,11 +97,7 @@ ThermixMain::ThermixMain(QWidget* parent) : QMainWindow(parent)
     ClearOutput();
 }
 
-ThermixMain::~ThermixMain()
-{
-    if (theMainWindow == this)
-        theMainWindow = nullptr;
-}
+ThermixMain::~ThermixMain() = default;
 
 int ThermixMain::Px(int twips) const
 {
@@ -172,14 +175,16 @@ void ThermixMain::BuildInputPanel(QWidget* panel)
         row.inc->hide();
     }
 
-    connect(CMB_State1, &QComboBox::currentIndexChanged, this, [this] { CMB_State1_Click(); });
-    connect(CMB_State2, &QComboBox::currentIndexChanged, this, [this] { CMB_State2_Click(); });
-    connect(CMB_State1Units, &QComboBox::currentIndexChanged, this, [this] { Invalidate(); });
-    connect(CMB_State2Units, &QComboBox::currentIndexChanged, this, [this] { Invalidate(); });
+    connect(CMB_State1, &QComboBox::currentIndexChanged, this, [this] { Guarded([this] { CMB_State1_Click(); }); });
+    connect(CMB_State2, &QComboBox::currentIndexChanged, this, [this] { Guarded([this] { CMB_State2_Click(); }); });
+    connect(CMB_State1Units, &QComboBox::currentIndexChanged, this, [this] { Guarded([this] { Invalidate(); }); });
+    connect(CMB_State2Units, &QComboBox::currentIndexChanged, this, [this] { Guarded([this] { Invalidate(); }); });
     for (QLineEdit* box : {TXT_State1, TXT_State1End, TXT_State1Inc, TXT_State2, TXT_State2End, TXT_State2Inc})
-        connect(box, &QLineEdit::textChanged, this, [this] { TextChanged(); });
-    connect(TAB_InputMode, &QTabBar::currentChanged, this, [this] { TAB_InputMode_Click(); });
-    connect(BTN_Calculate, &QPushButton::clicked, this, [this] { BTN_Calculate_Click(); });
+        connect(box, &QLineEdit::textChanged, this, [this] { Guarded([this] { TextChanged(); }); });
+    connect(TAB_InputMode, &QTabBar::currentChanged, this, [this] { Guarded([this] { TAB_InputMode_Click(); }); });
+    connect(BTN_Calculate, &QPushButton::clicked, this, [this] {
+        Guarded([this] { BTN_Calculate_Click(); }, [this] { ClearOutput(); });
+    });
 }
 
 void ThermixMain::PlaceRow(const RowControls& row, const InputRowLayout& layout)

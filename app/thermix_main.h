@@ -152,7 +152,4 @@ private:
     QSize loadSize_;
 };
 
-// The one main window while it exists, else null.
-ThermixMain* MainWindow();
-
 } // namespace vq

@@ -25,6 +25,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace vq {
 namespace {
 
@@ -415,6 +417,17 @@ TEST_F(MainWindowTest, DependentPropertyListLeavesOutTheRangePropertyAndStates)
     EXPECT_EQ(codes, (std::vector<int>{2, 4, 3, 14, 13, 12, 8, 23}));
     EXPECT_EQ(list.currentIndex(), 0);
     EXPECT_EQ(list.itemText(0), "Temperature");
+}
+
+TEST_F(MainWindowTest, AnUnexpectedFailureIsReportedAndClearsTheGrid)
+{
+    Type(main->TXT_State1, "1");
+    Type(main->TXT_State2, "200");
+    main->SetPointSource([](int, const PointInputs&, int, int) -> bool { throw std::runtime_error("broken"); });
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    EXPECT_NE(ui.LastMessage().find("broken"), std::string::npos);
+    EXPECT_EQ(Grid().Rows(), 0);
+    EXPECT_FALSE(ui.busyCalls.back());
 }
 
 } // namespace
