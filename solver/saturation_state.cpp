@@ -52,31 +52,38 @@ double Region3SaturatedDensity(double T, int side)
         return NaN;
     double lo = start, hi = start, fLo = f0, fHi = f0;
     const bool goDown = f0 > 0.0;
-    double d = 1e-5 * start;
-    bool bracketed = f0 == 0.0;
-    for (int i = 0; i < 60 && !bracketed; ++i) {
-        const double x = goDown ? start - d : start + d;
-        if (x <= 0.0)
-            break;
-        if (side == 0 && x < other && T < CriticalTemperature)
-            break;
-        if (side != 0 && x > other && T < CriticalTemperature)
-            break;
-        const double fx = excess(x);
-        if (goDown) {
-            lo = x;
-            fLo = fx;
-        } else {
-            hi = x;
-            fHi = fx;
+    // Near the critical point the loop is narrow: no step may exceed a sixteenth of
+    // the distance between the two sides, so that no crossing is stepped over.
+    const double cap = T < CriticalTemperature ? std::max(std::abs(start - other) / 16.0, 1e-5 * start)
+                                               : std::numeric_limits<double>::infinity();
+    auto walk = [&](bool limited) {
+        double d = 1e-5 * start;
+        double x = start, fx = f0;
+        for (int i = 0; i < 200; ++i) {
+            const double next = goDown ? x - d : x + d;
+            if (next <= 0.0 || (limited && (side == 0 ? next < other : next > other)))
+                return false;
+            const double fNext = excess(next);
+            if (Straddles(fx, fNext)) {
+                lo = goDown ? next : x;
+                fLo = goDown ? fNext : fx;
+                hi = goDown ? x : next;
+                fHi = goDown ? fx : fNext;
+                return true;
+            }
+            x = next;
+            fx = fNext;
+            d = std::min(2.0 * d, cap);
         }
-        bracketed = Straddles(fLo, fHi);
-        d *= 2.0;
-    }
-    if (!bracketed)
-        return NaN;
+        return false;
+    };
     if (f0 == 0.0)
         return start;
+    // Within a hair of the critical temperature the two sides meet: the walk may then
+    // pass the other side's start value.
+    const bool bracketed = walk(T < CriticalTemperature) || walk(false);
+    if (!bracketed)
+        return NaN;
     const RootFunction f = [T, ps](double rho) {
         const HelmholtzState st = EvaluateHelmholtz(T, rho);
         return RootEval{st.p - ps, st.pRho};

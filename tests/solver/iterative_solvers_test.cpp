@@ -151,6 +151,14 @@ TEST_F(SolverTest, SaturatedDensitiesAboveTheRegion3Switch)
             EXPECT_GT(st.pRho, 0.0); // a stable branch, not the middle of the loop
         }
     }
+    // Within a thousandth of a kelvin of the critical point the loop of the isotherm is
+    // narrower than a kg/m3, and both sides are still found.
+    for (double p : {22.0639, 22.06399, 22.064}) {
+        const SaturationPoint near = SaturationAtPressure(p);
+        ASSERT_TRUE(near.valid) << p;
+        EXPECT_GE(near.rhoLiquid, near.rhoVapour) << p;
+        EXPECT_NEAR(EvaluateHelmholtz(near.T, near.rhoVapour).p, GetSatPressure(near.T), 1e-11) << p;
+    }
     // The two sides meet at the critical point.
     const SaturationPoint c = SaturationAtTemperature(CriticalTemperature);
     EXPECT_NEAR(c.rhoLiquid, c.rhoVapour, 1e-6);

@@ -124,7 +124,9 @@ std::vector<GridState> BuildGrid()
         double T = spread(273.16, 623.15, 300, std::min(i, 299));
         if (i >= 300)
             T = CriticalTemperature - (CriticalTemperature - 623.2) * std::pow((520.0 - i) / 220.0, 3.0);
-        if (T > 647.09)
+        // Within 1e-4 K of the critical point the region-3 sides cross the critical
+        // density, so their saturated values leave the ranges of the sides.
+        if (T > 647.0959)
             continue;
         const SaturationPoint sat = SaturationAtTemperature(T);
         for (int k = 0; k <= 12; ++k) {
