@@ -126,7 +126,7 @@ int GridModel::RowHeight(int row) const
 
 void GridModel::SetRowHeight(int row, int twips)
 {
-    if (row < 0 || row >= rows_)
+    if (row < 0 || row >= rows_ || rowHeights_[static_cast<std::size_t>(row)] == std::max(twips, 0))
         return;
     rowHeights_[static_cast<std::size_t>(row)] = std::max(twips, 0);
     Notify(Change::Sizes);
