@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -225,8 +226,9 @@ TEST_F(RoundTripTest, EveryStateSolvesBackFromEveryInputPair)
             bool same = !failed && std::isfinite(sp) && std::isfinite(sT) && std::isfinite(srho) &&
                         Relative(sp, p) <= tolerance && Relative(sT, T) <= tolerance &&
                         Relative(srho, g.Value(4)) <= (wet ? xTolerance : tolerance);
+            // A saturated state may come back as the single-phase state on the line.
             if (same && wet)
-                same = std::abs(sx - x) <= xTolerance;
+                same = std::abs(sx - x) <= xTolerance || (!IsResultValue(sx) && (x == 0.0 || x == 1.0));
             if (same) {
                 ++t.solved;
                 continue;
@@ -244,6 +246,9 @@ TEST_F(RoundTripTest, EveryStateSolvesBackFromEveryInputPair)
                                  sT <= 2273.15 + 1e-9 && IsResultValue(sh);
             if (!failed && inRange && reproduces(pr.code1, v1) && reproduces(pr.code2, v2)) {
                 ++t.sameInputsOtherState;
+                if (std::getenv("VQ_SHOW_OTHER") && t.sameInputsOtherState <= 3)
+                    std::printf("%s region %d p=%.9g T=%.9g rho=%.9g x=%g -> p=%.9g T=%.9g rho=%.9g x=%g\n",
+                                PairName(pr.code1, pr.code2).c_str(), g.region, p, T, g.Value(4), x, sp, sT, srho, sx);
                 continue;
             }
             ++t.failures;
