@@ -48,11 +48,10 @@ TEST_F(GaussElim, ExportsOnlyGausselimWithSoname)
         s = s.substr(s.find_last_of(' ') + 1);
         while (!s.empty() && (s.back() == '\n' || s.back() == '\r'))
             s.pop_back();
-        if (s != "ELIMORA_1")
-            symbols.push_back(s);
+        symbols.push_back(s);
     }
     ASSERT_EQ(pclose(pipe), 0);
-    EXPECT_EQ(symbols, std::vector<std::string>{"GAUSSELIM@@ELIMORA_1"});
+    EXPECT_EQ(symbols, std::vector<std::string>{"GAUSSELIM"});
     EXPECT_EQ(dlsym(handle, "forward"), nullptr) << "helpers stay hidden";
 }
 
