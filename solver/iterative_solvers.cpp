@@ -93,7 +93,9 @@ Limits TemperatureLimits(int region, double p)
             lo = GetB23Temperature(p);
         else if (p > GetSatPressure(LowestTemperature))
             lo = GetSatTemperature(p);
-        return {lo, Region25Temperature};
+        // The region-2 and region-5 equations differ slightly at 1073.15 K: a state
+        // between their values lies a few thousandths of a kelvin past the limit.
+        return {lo, Region25Temperature + 0.1};
     }
     case 5: return {Region25Temperature, HighestTemperature};
     default: return {NaN, NaN};

@@ -181,9 +181,14 @@ int GetRegionFromPressure(double p, int code2, double value2)
         if (c.code == 6 ? X >= x5 : X > x5)
             return 5;
     }
-    // The range holds at every pressure, for entropy as for the others.
+    // The range holds at every pressure, for entropy as for the others. Where region 5
+    // begins, a value between the region-2 and region-5 values at 1073.15 K is a state
+    // at that temperature; the region-2 equation takes it.
     const double least = c.code == 5 ? LeastLiquidVolume(p) : Boundary(c.code, 1, p, LowestTemperature);
-    if (Below(X, least) || Above(X, Boundary(c.code, 2, p, Region25Temperature)))
+    double most = Boundary(c.code, 2, p, Region25Temperature);
+    if (p <= Region5HighestPressure)
+        most = std::max(most, Boundary(c.code, 5, p, Region25Temperature));
+    if (Below(X, least) || Above(X, most))
         return Fail(c.error);
     if (p < CriticalPressure) {
         const SaturationPoint sat = SaturationAtPressure(p);

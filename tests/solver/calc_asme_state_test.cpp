@@ -6,6 +6,7 @@
 #include "recording_user_interface.h"
 #include "si_outputs.h"
 #include "solver/asme_error_messages.h"
+#include "solver/asme_property.h"
 #include "solver/result_table.h"
 #include "solver/saturation_search.h"
 #include "solver/saturation_state.h"
@@ -223,6 +224,24 @@ TEST_F(CalcAsmeStateTest, EveryRangeErrorShowsItsNumberedMessageOnce)
         EXPECT_EQ(ui.messages[0].style, MessageStyle::Exclamation);
         for (int k = 1; k <= 13; ++k)
             EXPECT_EQ(Out(k), NotApplicableValue) << c.error << " " << k;
+    }
+}
+
+TEST_F(CalcAsmeStateTest, StatesAt1073KBetweenTheRegion2And5ValuesAreInRange)
+{
+    // The region-2 and region-5 equations differ slightly at 1073.15 K; a value between
+    // theirs is a state at that temperature, not out of range.
+    for (double p : {0.0006112, 0.1, 1.0}) {
+        for (int code : {H, V, S}) {
+            const double two = CalcAsmeProperty(code, 0, 2, p, 1073.15, 1.0, NotApplicableValue);
+            const double five = CalcAsmeProperty(code, 0, 5, p, 1073.15, 1.0, NotApplicableValue);
+            ASSERT_GT(five, two) << p << " " << code;
+            const double value = 0.5 * (two + five);
+            ASSERT_FALSE(Solve(P, p, code, value)) << p << " " << code << " " << AsmeErrorCode;
+            EXPECT_NEAR(Out(kT), 1073.15, 0.01);
+            const int shown = code == H ? kH : code == V ? kV : kS;
+            EXPECT_NEAR(Out(shown), value, 1e-9 * value);
+        }
     }
 }
 
