@@ -5,6 +5,8 @@
 #include "equations/region_coefficients.h"
 #include "equations/saturation_line.h"
 
+#include <limits>
+
 namespace vq {
 
 namespace {
@@ -77,8 +79,12 @@ double HelmholtzProperty(Reduced what, double T, double rho)
     const double stiffness = 2.0 * dpd + Square(delta) * f.faa;
     const double mixed = Square(dpd - delta * tau * f.fab);
     const double ftt = Square(tau) * f.fbb;
-    if (what == Reduced::Cp)
+    if (what == Reduced::Cp) {
+        // Where dp/drho is not positive (the critical point) cp has no finite value.
+        if (!(stiffness > 0.0))
+            return std::numeric_limits<double>::quiet_NaN();
         return -ftt + mixed / stiffness;
+    }
     return stiffness - mixed / ftt;
 }
 

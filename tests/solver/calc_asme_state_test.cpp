@@ -245,6 +245,23 @@ TEST_F(CalcAsmeStateTest, StatesAt1073KBetweenTheRegion2And5ValuesAreInRange)
     }
 }
 
+TEST_F(CalcAsmeStateTest, CriticalPointShowsNoNegativeHeatCapacity)
+{
+    // At the critical point the region-3 equation gives dp/drho <= 0: cp has no finite
+    // value there, and neither has the Prandtl number built on it.
+    test::ShowOutputs({P, 14, 15, 16, 18});
+    ASSERT_FALSE(Solve(T, 647.096, Rho, 322.0));
+    EXPECT_NEAR(Out(1), 22.064, 1e-3);
+    EXPECT_EQ(Out(2), NotApplicableValue);
+    EXPECT_GT(Out(3), 0.0);
+    EXPECT_GT(Out(4), 0.0);
+    EXPECT_EQ(Out(5), NotApplicableValue);
+    // Just beside it cp is large and positive.
+    ASSERT_FALSE(Solve(T, 647.2, Rho, 322.0));
+    EXPECT_GT(Out(2), 100.0);
+    EXPECT_GT(Out(5), 0.0);
+}
+
 TEST_F(CalcAsmeStateTest, SaturationLineFromPressureAndTemperatureAndRangeMode)
 {
     const double ps = GetSatPressure(450.0);
