@@ -12,6 +12,7 @@
 #include "solver/asme_error_messages.h"
 #include "solver/asme_property.h"
 #include "solver/backward_equations.h"
+#include "solver/formulation_limits.h"
 #include "solver/forward_state.h"
 #include "solver/iterative_solvers.h"
 #include "solver/region_selection.h"
@@ -81,6 +82,21 @@ void BackwardRegion3(double p, int code, double target, double& T, double& rho)
     NewtonPolish2(f, rho, T, Tolerance(p), Tolerance(target));
 }
 
+// An enthalpy-entropy pair can name a state below the lowest pressure (at entropies above
+// the saturated vapour's at 273.15 K) or below 273.15 K (liquid isentropes near 4 C fall
+// in temperature as the pressure rises): such a state, or one that the search did not
+// reach, is out of range.
+void CheckEnthalpyEntropyState(const StatePoint& st, double h, double s, double hFound, double sFound)
+{
+    const double margin = 1e-9;
+    const bool inRange = st.p >= LowestPressure * (1 - margin) && st.p <= HighestPressure * (1 + margin) &&
+                         st.T >= LowestTemperature * (1 - margin) && st.T <= Region25Temperature * (1 + margin);
+    const bool reached = std::abs(hFound - h) <= 1e-9 * std::max(1.0, std::abs(h)) &&
+                         std::abs(sFound - s) <= 1e-9 * std::max(1.0, std::abs(s));
+    if (!inRange || !reached)
+        SetAsmeError(ErrHSOutOfRange);
+}
+
 // The state of an enthalpy-entropy pair in region 1, 2 or 3.
 void SolveEnthalpyEntropy(double h, double s, StatePoint& st)
 {
@@ -94,7 +110,9 @@ void SolveEnthalpyEntropy(double h, double s, StatePoint& st)
             return Residual2{e.h - h, e.s - s, e.hRho, e.hT, e.sRho, e.sT};
         };
         NewtonPolish2(f, st.rho, st.T, Tolerance(h), Tolerance(s));
-        st.p = EvaluateHelmholtz(st.T, st.rho).p;
+        const HelmholtzState e = EvaluateHelmholtz(st.T, st.rho);
+        st.p = e.p;
+        CheckEnthalpyEntropyState(st, h, s, e.h, e.s);
         return;
     }
     const Function2 f = [region, h, s](double pr, double t) {
@@ -102,6 +120,8 @@ void SolveEnthalpyEntropy(double h, double s, StatePoint& st)
         return Residual2{e.h - h, e.s - s, e.EnthalpyP(), e.cp, e.EntropyP(), e.EntropyT()};
     };
     NewtonPolish2(f, st.p, st.T, Tolerance(h), Tolerance(s));
+    const GibbsState e = EvaluateGibbs(region, st.p, st.T);
+    CheckEnthalpyEntropyState(st, h, s, e.h, e.s);
 }
 
 void SolveRegion125(int code1, double y1, int code2, double y2, StatePoint& st)

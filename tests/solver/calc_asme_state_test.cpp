@@ -262,6 +262,34 @@ TEST_F(CalcAsmeStateTest, CriticalPointShowsNoNegativeHeatCapacity)
     EXPECT_GT(Out(5), 0.0);
 }
 
+TEST_F(CalcAsmeStateTest, EnthalpyEntropyBelowTheLowestPressureIsOutOfRange)
+{
+    // Above the entropy of the saturated vapour at 273.15 K the lowest isobar bounds
+    // the enthalpy from below.
+    for (double t : {300.0, 500.0, 1000.0}) {
+        ASSERT_FALSE(Solve(P, 0.0006112, T, t));
+        const double h = Out(kH), s = Out(kS);
+        ASSERT_FALSE(Solve(H, h + 0.01, S, s)) << t;
+        EXPECT_NEAR(Out(kH), h + 0.01, 1e-9 * h);
+        EXPECT_NEAR(Out(kS), s, 1e-9 * s);
+        EXPECT_GE(Out(kP), 0.0006112);
+        ui.Clear();
+        EXPECT_TRUE(Solve(H, h - 0.5, S, s)) << t;
+        EXPECT_EQ(AsmeErrorCode, ErrHSOutOfRange);
+        EXPECT_EQ(ui.messages.size(), 1u);
+    }
+    EXPECT_TRUE(Solve(H, 744.0, S, 9.84));
+    EXPECT_EQ(AsmeErrorCode, ErrHSOutOfRange);
+    EXPECT_EQ(Out(kH), NotApplicableValue);
+    // Liquid isentropes near 4 C cool as the pressure rises: below 273.15 K.
+    EXPECT_TRUE(Solve(H, 10.0, S, -0.005));
+    EXPECT_EQ(AsmeErrorCode, ErrHSOutOfRange);
+    ASSERT_FALSE(Solve(P, 60.0, T, 273.15));
+    const double h = Out(kH), s = Out(kS);
+    ASSERT_FALSE(Solve(H, h, S, s));
+    EXPECT_NEAR(Out(kT), 273.15, 1e-6);
+}
+
 TEST_F(CalcAsmeStateTest, SaturationLineFromPressureAndTemperatureAndRangeMode)
 {
     const double ps = GetSatPressure(450.0);
