@@ -253,9 +253,11 @@ void SolvePressureDensity(int code, double target, double& p, double& T, double&
     }
     // The densities of region 3 on this isotherm run from the 2/3 boundary (or the
     // saturated vapour) to 100 MPa (or the saturated liquid); the two-phase part
-    // between the saturated sides is never searched.
+    // between the saturated sides is never searched. The search reaches 1 % below the
+    // boundary pressure: the region-2 and region-3 equations differ slightly on it, and
+    // a value between theirs is a state on the boundary.
     auto topDensity = [t] { return Region3DensityAt(HighestPressure, t); };
-    auto bottomDensity = [t] { return Region3DensityAt(GetB23Pressure(t), t); };
+    auto bottomDensity = [t] { return Region3DensityAt(0.99 * GetB23Pressure(t), t); };
     double lo = NaN, hi = NaN;
     if (t < CriticalTemperature) {
         const double liquid = Region3SaturatedDensity(t, 0);

@@ -2,11 +2,13 @@
 
 #include "equations/asme_error.h"
 #include "equations/flag_values.h"
+#include "equations/region_boundaries.h"
 #include "equations/saturation_line.h"
 #include "recording_user_interface.h"
 #include "si_outputs.h"
 #include "solver/asme_error_messages.h"
 #include "solver/asme_property.h"
+#include "solver/iterative_solvers.h"
 #include "solver/result_table.h"
 #include "solver/saturation_search.h"
 #include "solver/saturation_state.h"
@@ -288,6 +290,26 @@ TEST_F(CalcAsmeStateTest, EnthalpyEntropyBelowTheLowestPressureIsOutOfRange)
     const double h = Out(kH), s = Out(kS);
     ASSERT_FALSE(Solve(H, h, S, s));
     EXPECT_NEAR(Out(kT), 273.15, 1e-6);
+}
+
+TEST_F(CalcAsmeStateTest, TemperatureWithEnthalpyOrEntropyOnThe23Boundary)
+{
+    // The region-2 and region-3 equations differ slightly on the 2/3 boundary; values
+    // between theirs, and each equation's own, are states on it.
+    for (double t : {683.2, 713.2, 773.2, 833.2}) {
+        const double p = GetB23Pressure(t);
+        const double rho3 = Region3DensityAt(p, t);
+        for (int code : {H, S}) {
+            const double two = CalcAsmeProperty(code, 0, 2, p, t, 1.0, NotApplicableValue);
+            const double three = CalcAsmeProperty(code, 0, 3, p, t, rho3, NotApplicableValue);
+            for (double w : {0.0, 0.5, 1.0}) {
+                const double value = two + w * (three - two);
+                ASSERT_FALSE(Solve(T, t, code, value)) << t << " " << code << " " << w << " " << AsmeErrorCode;
+                EXPECT_NEAR(Out(code == H ? kH : kS), value, 1e-9 * value);
+                EXPECT_NEAR(Out(kP), p, 0.005 * p);
+            }
+        }
+    }
 }
 
 TEST_F(CalcAsmeStateTest, SaturationLineFromPressureAndTemperatureAndRangeMode)
