@@ -46,7 +46,7 @@ TEST(BackwardEquations, PublishedCheckValuesReproduceToThePrintedDigits)
         EXPECT_NEAR(Evaluate(eq, c.first, c.second), c.expected, c.tolerance) << eq << " at " << c.first << ", " << c.second;
         ++count;
     }
-    EXPECT_EQ(count, 54);
+    EXPECT_EQ(count, 69);
 }
 
 TEST(BackwardEquations, CheckPointsLieInTheSubregionOfTheirEquation)
