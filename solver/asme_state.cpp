@@ -85,12 +85,14 @@ void BackwardRegion3(double p, int code, double target, double& T, double& rho)
 // An enthalpy-entropy pair can name a state below the lowest pressure (at entropies above
 // the saturated vapour's at 273.15 K) or below 273.15 K (liquid isentropes near 4 C fall
 // in temperature as the pressure rises): such a state, or one that the search did not
-// reach, is out of range.
+// reach, is out of range. The upper limits allow for the small step between the region-2
+// and region-3 equations at their boundary, which reaches 100 MPa at 863.15 K.
 void CheckEnthalpyEntropyState(const StatePoint& st, double h, double s, double hFound, double sFound)
 {
     const double margin = 1e-9;
-    const bool inRange = st.p >= LowestPressure * (1 - margin) && st.p <= HighestPressure * (1 + margin) &&
-                         st.T >= LowestTemperature * (1 - margin) && st.T <= Region25Temperature * (1 + margin);
+    const double stepMargin = 1e-4;
+    const bool inRange = st.p >= LowestPressure * (1 - margin) && st.p <= HighestPressure * (1 + stepMargin) &&
+                         st.T >= LowestTemperature * (1 - margin) && st.T <= Region25Temperature * (1 + stepMargin);
     const bool reached = std::abs(hFound - h) <= 1e-9 * std::max(1.0, std::abs(h)) &&
                          std::abs(sFound - s) <= 1e-9 * std::max(1.0, std::abs(s));
     if (!inRange || !reached)
