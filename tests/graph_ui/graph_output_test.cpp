@@ -1,0 +1,308 @@
+// The graph window's outputs: image files, printing, the clipboard, the customisation
+// dialog, the window's own opening and closing, and a picture of a real graph.
+#include "graph_window_fixture.h"
+
+#include "common/common_dialog_errors.h"
+#include "common/program_identity.h"
+#include "common/session_state.h"
+#include "printing/graph_logic.h"
+#include "temp_folder.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QPrinter>
+#include <QTimer>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
+namespace vq {
+namespace {
+
+class GraphOutputTest : public test::GraphWindowTest {
+protected:
+    void SetUp() override
+    {
+        GraphWindowTest::SetUp();
+        CalculateRange("100", "400", "100");
+        form = OpenForm();
+        Choose(form->CMB_StateDependent, PropEnthalpy);
+        form->BTN_UpdateGraph->click();
+        ASSERT_TRUE(form->GRA_Curve->IsDrawn());
+        form->SetSaveDialogRunner([this](std::string& name) {
+            name = saveAs;
+            return saveError;
+        });
+        ui.Clear();
+    }
+
+    static QByteArray FormatOf(const std::string& path)
+    {
+        QImageReader reader(QString::fromStdString(path));
+        return reader.format();
+    }
+
+    std::unique_ptr<GraphPropertiesForm> form;
+    test::TempFolder folder;
+    std::string saveAs;
+    int saveError = 0;
+};
+
+TEST_F(GraphOutputTest, SavesTheImageInTheFormatOfItsExtension)
+{
+    saveAs = folder.File("graph.jpg");
+    form->BTN_Save->click();
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    EXPECT_EQ(FormatOf(saveAs), "jpeg");
+    EXPECT_EQ(form->GRA_Curve->Action(), GraphActionWriteFile);
+    EXPECT_EQ(ui.busyCalls, (std::vector<bool>{true, false}));
+
+    // "bmp" switches to bitmap drawing, and the chart is drawn again after writing.
+    saveAs = folder.File("graph.bmp");
+    form->BTN_Save->click();
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    EXPECT_EQ(FormatOf(saveAs), "bmp");
+    EXPECT_EQ(form->GRA_Curve->Action(), GraphActionDraw);
+    EXPECT_TRUE(form->GRA_Curve->IsDrawn());
+
+    // An upper-case ending is written as a bitmap too, without the switch.
+    saveAs = folder.File("GRAPH.BMP");
+    form->BTN_Save->click();
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    EXPECT_EQ(FormatOf(saveAs), "bmp");
+    EXPECT_EQ(form->GRA_Curve->Action(), GraphActionWriteFile);
+
+    // A file that is there is replaced whole.
+    saveAs = folder.File("graph.jpg");
+    form->BTN_Save->click();
+    EXPECT_EQ(FormatOf(saveAs), "jpeg");
+    for (const std::string& name : folder.Entries())
+        EXPECT_TRUE(name == "graph.jpg" || name == "graph.bmp" || name == "GRAPH.BMP") << name;
+}
+
+TEST_F(GraphOutputTest, FormatsThatCannotBeWrittenAndFailedWritesAreSaid)
+{
+    const auto types = GraphChart::WritableImageTypes();
+    const bool canWmf = std::find(types.begin(), types.end(), "wmf") != types.end();
+    if (!canWmf) {
+        saveAs = folder.File("graph.wmf");
+        form->BTN_Save->click();
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, "The following error occurred while saving to file:\r\n\r\n      " + saveAs
+                                           + ": Graphs cannot be saved in the WMF format. Choose Bitmap (*.bmp) or "
+                                             "JPEG (*.jpg).");
+        EXPECT_EQ(ui.messages[0].style, MessageStyle::Exclamation);
+        EXPECT_EQ(ui.messages[0].title, ProgramTitle);
+        EXPECT_EQ(ui.beeps, 1);
+        EXPECT_FALSE(std::filesystem::exists(saveAs));
+        ui.Clear();
+    }
+
+    saveAs = folder.File("graph");
+    form->BTN_Save->click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.LastMessage().find("no extension"), std::string::npos) << ui.LastMessage();
+    ui.Clear();
+
+    // A folder that does not exist: said, nothing written, and no busy pointer left.
+    saveAs = folder.File("missing/graph.jpg");
+    form->BTN_Save->click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.LastMessage().rfind("The following error occurred while saving to file:\r\n\r\n      " + saveAs, 0),
+              0u)
+        << ui.LastMessage();
+    EXPECT_FALSE(ui.busyCalls.empty());
+    EXPECT_FALSE(ui.busyCalls.back());
+    ui.Clear();
+
+    // An old file survives a failed write.
+    saveAs = folder.File("old.jpg");
+    std::ofstream(saveAs) << "old";
+    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    if (::access(folder.Path().c_str(), W_OK) != 0) {
+        form->BTN_Save->click();
+        EXPECT_EQ(ui.messages.size(), 1u);
+        std::ifstream in(saveAs);
+        std::string content;
+        in >> content;
+        EXPECT_EQ(content, "old");
+    }
+    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
+}
+
+TEST_F(GraphOutputTest, DialogCancelIsSilentAndDialogErrorsAreSaid)
+{
+    saveAs = folder.File("graph.jpg");
+    saveError = CommonDialogCancelError;
+    form->BTN_Save->click();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.beeps, 0);
+    EXPECT_FALSE(std::filesystem::exists(saveAs));
+
+    saveError = 32751;
+    form->BTN_Save->click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              "The following error occurred while saving to file:\r\n\r\n      " + GetCommonDialogErrorText(32751));
+    EXPECT_EQ(ui.beeps, 1);
+    EXPECT_FALSE(std::filesystem::exists(saveAs));
+    ui.Clear();
+
+    int printError = CommonDialogCancelError;
+    form->SetPrintDialogRunner([&printError](QPrinter&) { return printError; });
+    form->BTN_Print->click();
+    EXPECT_TRUE(ui.messages.empty());
+    printError = 32752;
+    form->BTN_Print->click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              "The following error occurred while printing:\r\n\r\n      " + GetCommonDialogErrorText(32752));
+    EXPECT_EQ(ui.messages[0].style, MessageStyle::Exclamation);
+    EXPECT_EQ(ui.beeps, 1);
+}
+
+TEST_F(GraphOutputTest, PrintsOneJobPerCopy)
+{
+    const std::string pdf = folder.File("graph.pdf");
+    int dialogs = 0;
+    form->SetPrintDialogRunner([&](QPrinter& printer) {
+        ++dialogs;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf));
+        printer.setCopyCount(2);
+        return 0;
+    });
+    form->BTN_Print->click();
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    std::ifstream in(pdf, std::ios::binary);
+    std::string head(5, '\0');
+    in.read(head.data(), 5);
+    EXPECT_EQ(head, "%PDF-");
+    // Busy for the print jobs, then back.
+    ASSERT_FALSE(ui.busyCalls.empty());
+    EXPECT_TRUE(ui.busyCalls.front());
+    EXPECT_FALSE(ui.busyCalls.back());
+    EXPECT_EQ(form->GRA_Curve->Action(), GraphActionPrint);
+}
+
+TEST_F(GraphOutputTest, CopiesThePictureToTheClipboard)
+{
+    QApplication::clipboard()->clear();
+    form->BTN_Copy->click();
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    const QImage copied = QApplication::clipboard()->image();
+    ASSERT_FALSE(copied.isNull());
+    EXPECT_GE(copied.width(), 320);
+    EXPECT_EQ(form->GRA_Curve->Action(), GraphActionCopy);
+}
+
+TEST_F(GraphOutputTest, CustomisingRedrawsWithTheNewScales)
+{
+    GraphChart& chart = *form->GRA_Curve;
+    EXPECT_EQ(chart.BottomScaleMode(), GraphScaleRounded);
+    // Points at 100 to 400 deg. F; the vertical values 100 apart.
+    const int k = GraphParameterPosition(OutputPrefs, PropEnthalpy);
+    EXPECT_LE(chart.LeftMin(), 100.0f + k);
+    EXPECT_EQ(std::fmod(chart.LeftMin(), 50.0f), 0.0f);
+    int opened = 0;
+    chart.SetCustomizeRunner([&opened](GraphChart& c) {
+        ++opened;
+        c.SetLeftScaleMode(GraphScaleData);
+        c.SetGridLines(false);
+    });
+    form->BTN_CustomizeGraph->click();
+    EXPECT_EQ(opened, 1);
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    EXPECT_TRUE(chart.IsDrawn());
+    EXPECT_FALSE(chart.GridLines());
+    EXPECT_EQ(chart.LeftScaleMode(), GraphScaleData);
+    EXPECT_EQ(chart.LeftMin(), 100.0f + k);
+    EXPECT_EQ(chart.LeftMax(), 400.0f + k);
+    EXPECT_EQ(chart.BottomMin(), 100.0f);
+    EXPECT_EQ(chart.BottomMax(), 400.0f);
+    EXPECT_EQ(chart.LeftLabelFormat(), "###,###,##0");
+    EXPECT_TRUE(ResultButtons(*form));
+}
+
+TEST_F(GraphOutputTest, TheCommandOpensTheWindowModallyAndReturnsWhenItCloses)
+{
+    bool sawWindow = false;
+    bool wasSettingUp = true;
+    QTimer::singleShot(0, [&] {
+        auto* shown = qobject_cast<GraphPropertiesForm*>(QApplication::activeModalWidget());
+        if (!shown)
+            return;
+        sawWindow = shown->isVisible();
+        wasSettingUp = shown->SettingUp;
+        EXPECT_EQ(shown->CMB_StateIndependent->currentData().toInt(), PropTemperature);
+        EXPECT_FALSE(shown->BTN_Copy->isEnabled());
+        shown->BTN_Close->click();
+    });
+    ShowGraphProperties(*main);
+    EXPECT_TRUE(sawWindow);
+    EXPECT_FALSE(wasSettingUp);
+    EXPECT_EQ(main->findChildren<GraphPropertiesForm*>().size(), 1u) << "only the fixture's own window is left";
+}
+
+// A graph of a real IF97 Range, kept as a build artefact (build/artefacts/graph.png,
+// or the file VAPOQUANT_GRAPH_PICTURE names).
+TEST(GraphPicture, EnthalpyAcrossTheSaturationLine)
+{
+    test::RecordingUserInterface ui;
+    test::SetUpProgramTables(UnitSystemSI);
+    UseIF97 = true;
+    ThermixMain main;
+    main.NewInputFile();
+    main.TAB_InputMode->setCurrentIndex(RangeMode);
+    main.CMB_State1Units->setCurrentIndex(main.CMB_State1Units->findText("MPa"));
+    main.CMB_State2Units->setCurrentIndex(main.CMB_State2Units->findText("deg. C"));
+    main.TXT_State1->setText("1");
+    main.TXT_State2->setText("20");
+    main.TXT_State2End->setText("400");
+    main.TXT_State2Inc->setText("10");
+    ui.mode = RangeMode;
+    main.BTN_Calculate_Click();
+    ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
+
+    GraphPropertiesForm form(main);
+    form.LoadFromMain();
+    form.SettingUp = false;
+    form.CMB_StateDependent->setCurrentIndex(form.CMB_StateDependent->findData(PropEnthalpy));
+    form.BTN_UpdateGraph->click();
+    ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    const GraphChart& chart = *form.GRA_Curve;
+    ASSERT_EQ(chart.PointCount(), 39);
+    // Liquid at 20 deg. C (about 84.8 kJ/kg) to steam at 400 deg. C (about 3264 kJ/kg).
+    EXPECT_NEAR(chart.DataValue(1), 84.8, 0.5);
+    EXPECT_NEAR(chart.DataValue(39), 3264.0, 2.0);
+    EXPECT_EQ(chart.GraphTitle(), "Enthalpy vs. Temperature - Pressure = 1 MPa");
+
+    const QImage picture = chart.Picture(QSize(800, 600));
+    // The curve's colour is on the picture.
+    int ink = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixelColor(x, y) == QColor(0, 70, 170))
+                ++ink;
+    EXPECT_GT(ink, 200);
+
+    QString path = qEnvironmentVariable("VAPOQUANT_GRAPH_PICTURE");
+    if (path.isEmpty()) {
+        QDir artefacts(QCoreApplication::applicationDirPath() + "/../artefacts");
+        artefacts.mkpath(".");
+        path = artefacts.filePath("graph.png");
+    }
+    EXPECT_TRUE(picture.save(path, "PNG")) << path.toStdString();
+}
+
+} // namespace
+} // namespace vq
