@@ -160,6 +160,7 @@ void GraphPropertiesForm::LoadFromMain()
 void GraphPropertiesForm::RangeShow()
 {
     SettingUp = false;
+    CenterFormOnMain(this);
     exec();
 }
 

@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QPrinter>
@@ -302,6 +303,8 @@ TEST(GraphPicture, EnthalpyAcrossTheSaturationLine)
         path = artefacts.filePath("graph.png");
     }
     EXPECT_TRUE(picture.save(path, "PNG")) << path.toStdString();
+    const QString window = QFileInfo(path).dir().filePath("graph-window.png");
+    EXPECT_TRUE(form.grab().save(window, "PNG")) << window.toStdString();
 }
 
 } // namespace
