@@ -2,6 +2,7 @@
 
 #include "app/thermix_main.h"
 #include "common/ui/widget_routines.h"
+#include "platform/toolbar_control.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -13,21 +14,80 @@ namespace vq {
 
 bool ThermixMainHost::GetToolChecked(int toolId) const
 {
-    const auto found = checked_.find(toolId);
-    return found != checked_.end() && found->second;
+    return main_.ABR_Main->GetToolChecked(toolId);
 }
 
 void ThermixMainHost::SetToolChecked(int toolId, bool checked)
 {
-    checked_[toolId] = checked;
+    main_.ABR_Main->SetToolChecked(toolId, checked);
 }
 
-void ThermixMainHost::SetToolCaption(const std::string&, int toolId, const std::string& caption)
+void ThermixMainHost::SetToolCaption(const std::string& band, int toolId, const std::string& caption)
 {
-    captions_[toolId] = caption;
+    main_.ABR_Main->SetToolCaption(band, toolId, caption);
 }
 
-void ThermixMainHost::SetToolVisible(int, bool) {}
+void ThermixMainHost::SetToolVisible(int toolId, bool visible)
+{
+    main_.ABR_Main->SetToolVisible(toolId, visible);
+}
+
+bool ThermixMainHost::ShowTooltipsOnToolbars() const
+{
+    return main_.ShowTooltipsOnToolbars() != 0;
+}
+
+void ThermixMainHost::SetShowTooltipsOnToolbars(bool show)
+{
+    main_.SetShowTooltipsOnToolbars(show ? -1 : 0);
+}
+
+int ThermixMainHost::ToolbarsTextStyle() const
+{
+    return main_.ToolbarsTextStyle();
+}
+
+void ThermixMainHost::SetToolbarsTextStyle(int style)
+{
+    main_.SetToolbarsTextStyle(style);
+}
+
+bool ThermixMainHost::DockableMainMenu() const
+{
+    return main_.DockableMainMenu() != 0;
+}
+
+void ThermixMainHost::SetDockableMainMenu(bool dockable)
+{
+    main_.SetDockableMainMenu(dockable ? -1 : 0);
+}
+
+bool ThermixMainHost::ToolbarLayoutChanged() const
+{
+    return main_.ToolbarLayoutChanged;
+}
+
+void ThermixMainHost::SetToolbarLayoutChanged(bool changed)
+{
+    main_.ToolbarLayoutChanged = changed;
+}
+
+void ThermixMainHost::SaveToolbarLayout(const std::string& path)
+{
+    std::string errorText;
+    main_.ABR_Main->SaveLayout(path, errorText);
+}
+
+void ThermixMainHost::LoadToolbarLayout(const std::string& path, const std::string& bandName)
+{
+    std::string errorText;
+    main_.ABR_Main->LoadLayout(path, bandName, errorText);
+}
+
+void ThermixMainHost::RelayoutToolbar()
+{
+    main_.ABR_Main->Relayout();
+}
 
 void ThermixMainHost::SetPropertySourceCaption(const std::string& caption)
 {

@@ -3,7 +3,6 @@
 
 #include "common/main_window_host.h"
 
-#include <map>
 
 namespace vq {
 
@@ -20,22 +19,22 @@ public:
     void SetPropertySourceCaption(const std::string& caption) override;
     std::string ProgramFolder() const override;
 
-    // The main window has no toolbar yet: its settings are kept as they are read.
+    // The main toolbar band keeps no settings line of its own.
     std::optional<ToolbarBandLayout> MainBandLayout() const override { return std::nullopt; }
     std::string MainBandName() const override { return {}; }
     std::int32_t MainBandValue(int) const override { return 0; }
     void SetMainBandValue(int, std::int32_t) override {}
-    bool ShowTooltipsOnToolbars() const override { return showTooltips_; }
-    void SetShowTooltipsOnToolbars(bool show) override { showTooltips_ = show; }
-    int ToolbarsTextStyle() const override { return textStyle_; }
-    void SetToolbarsTextStyle(int style) override { textStyle_ = style; }
-    bool DockableMainMenu() const override { return dockable_; }
-    void SetDockableMainMenu(bool dockable) override { dockable_ = dockable; }
-    bool ToolbarLayoutChanged() const override { return false; }
-    void SetToolbarLayoutChanged(bool) override {}
-    void SaveToolbarLayout(const std::string&) override {}
-    void LoadToolbarLayout(const std::string&, const std::string&) override {}
-    void RelayoutToolbar() override {}
+    bool ShowTooltipsOnToolbars() const override;
+    void SetShowTooltipsOnToolbars(bool show) override;
+    int ToolbarsTextStyle() const override;
+    void SetToolbarsTextStyle(int style) override;
+    bool DockableMainMenu() const override;
+    void SetDockableMainMenu(bool dockable) override;
+    bool ToolbarLayoutChanged() const override;
+    void SetToolbarLayoutChanged(bool changed) override;
+    void SaveToolbarLayout(const std::string& path) override;
+    void LoadToolbarLayout(const std::string& path, const std::string& bandName) override;
+    void RelayoutToolbar() override;
     PageSettings GetPageSettings() const override { return page_; }
     void SetPageSettings(const PageSettings& settings) override { page_ = settings; }
 
@@ -55,11 +54,6 @@ public:
 
 private:
     ThermixMain& main_;
-    std::map<int, bool> checked_;
-    std::map<int, std::string> captions_;
-    bool showTooltips_ = true;
-    int textStyle_ = 0;
-    bool dockable_ = false;
     PageSettings page_;
     PrinterFontInfo font_{"Sans Serif", 10.0f, false, false};
 };

@@ -192,11 +192,14 @@ ThermixMain* StartProgram(const StartupOptions& options)
     qtInterface.SetInputModeSource([main] { return main->GetInputMode(); });
     main->NewInputFile();
     main->InitPrintSections();
+    main->ChooseToolbarLayout(main->ShippedToolbarFile(), CustomToolbarFile,
+                              BuildPath("DEVELOPER.TB", PathKindProgram));
     splash->raise();
 
     LoadSettingsAtStartup(SettingsFilePath, CustomToolbarFile);
     ResetCalculationDefaults();
 
+    mainHost->SetToolCaption("", 1304, "&About " + ProgramTitle + "...");
     // The command-line document name shows until the new document replaces it.
     DocumentName = options.commandLineDocument.empty() ? UntitledDocument : options.commandLineDocument;
     main->SetMainCaption();

@@ -2,6 +2,7 @@
 
 #include "app/property_sources.h"
 #include "app/thermix_work.h"
+#include "common/main_window_host.h"
 #include "common/number_format.h"
 #include "common/number_parsing.h"
 #include "common/program_identity.h"
@@ -9,6 +10,7 @@
 #include "common/ui/widget_routines.h"
 #include "common/ui/unit_combos.h"
 #include "common/user_interface.h"
+#include "platform/toolbar_control.h"
 #include "equations/flag_values.h"
 #include "preferences/output_mod.h"
 #include "solver/result_table.h"
@@ -89,6 +91,13 @@ ThermixMain::ThermixMain(QWidget* parent) : QMainWindow(parent)
     source->addWidget(LBL_PropertySourceName, 1);
     layout->addLayout(source);
     setCentralWidget(central);
+
+    ABR_Main = new ToolbarControl(this);
+    connect(ABR_Main, &ToolbarControl::Click, this, [this](int id) { Guarded([this, id] { ABR_Main_Click(id); }); });
+    connect(ABR_Main, &ToolbarControl::PreCustomizeMenu, this, [this] { ABR_Main_PreCustomizeMenu(); });
+    connect(ABR_Main, &ToolbarControl::Reset, this,
+            [this](const QString& band) { Guarded([this, band] { ABR_Main_Reset(band.toStdString()); }); });
+    SetShowTooltipsOnToolbars(-1);
 
     setWindowTitle(QString::fromStdString(ProgramTitle));
     resize(Px(10200), Px(7800));
@@ -415,17 +424,6 @@ void ThermixMain::TAB_InputMode_Click()
     BTN_Calculate->setEnabled(CheckCalcButtonEnabled());
 }
 
-void ThermixMain::SetToolEnabled(int toolId, bool enabled)
-{
-    toolEnabled_[toolId] = enabled;
-}
-
-bool ThermixMain::IsToolEnabled(int toolId) const
-{
-    const auto found = toolEnabled_.find(toolId);
-    return found != toolEnabled_.end() && found->second;
-}
-
 ResultsLayout ThermixMain::CurrentResultsLayout(int mode) const
 {
     const int k = mode == SinglePointMode ? 0 : 1;
@@ -646,12 +644,19 @@ void ThermixMain::BTN_Calculate_Click()
 
 void ThermixMain::closeEvent(QCloseEvent* event)
 {
-    // A cancelled save-changes question keeps the window open.
+    // A cancelled save-changes question keeps the window open; the exit command has
+    // run the exit sequence already.
+    if (closingByProgram_) {
+        event->accept();
+        return;
+    }
     if (ExitProgram(false)) {
         event->ignore();
         return;
     }
+    closingByProgram_ = true;
     event->accept();
+    EndProgram();
 }
 
 } // namespace vq

@@ -21,6 +21,8 @@ class QTabBar;
 
 namespace vq {
 
+class ToolbarControl;
+
 // Tools of the output commands that a successful Calculate opens.
 inline constexpr int ToolPrint = 1008;
 inline constexpr int ToolPrintPreview = 1009;
@@ -75,9 +77,36 @@ public:
     void FillOutputGrid(int mode);
     void SizeOutputGrid();
 
-    // Enabled state of the result commands' tools.
+    // Enabled state of the tools as the program sets it; a tool whose command is not
+    // available in this build stays disabled on screen.
     void SetToolEnabled(int toolId, bool enabled);
     bool IsToolEnabled(int toolId) const;
+    static bool IsToolAvailable(int toolId);
+
+    // Toolbar settings; each write applies itself to the toolbar control.
+    int ToolbarsTextStyle() const { return toolbarsTextStyle_; }
+    void SetToolbarsTextStyle(int style);
+    int ShowTooltipsOnToolbars() const { return showTooltips_; }
+    void SetShowTooltipsOnToolbars(int show);
+    int DockableMainMenu() const { return dockableMainMenu_; }
+    void SetDockableMainMenu(int value);
+    // Set when the user customised the toolbar: the layout is saved at exit.
+    bool ToolbarLayoutChanged = false;
+
+    // The start-up choice of the toolbar layout: the user's layout file unless it is
+    // older than the built-in layout, else the shipped one; then the developer layout
+    // when errors are not trapped.
+    void ChooseToolbarLayout(const std::string& shippedFile, const std::string& userFile,
+                             const std::string& developerFile);
+
+    // The toolbar and menu commands.
+    void ABR_Main_Click(int toolId);
+    void ABR_Main_PreCustomizeMenu();
+    void ABR_Main_Reset(const std::string& bandName);
+    void OutputEditCopy();
+    void MNU_DevDefaultToolbar_Click();
+    // The file of the shipped toolbar layout.
+    std::string ShippedToolbarFile() const;
 
     PrintSections& Sections() { return printSections_; }
     void InitPrintSections() { printSections_.InitPrintSections(); }
@@ -110,9 +139,12 @@ public:
     QLabel* LBL_PropertySource = nullptr;
     QLabel* LBL_PropertySourceName = nullptr;
     GridControl* GRD_Output = nullptr;
+    ToolbarControl* ABR_Main = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Shortcut keys go to the toolbar control unless a text box has the focus.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct RowControls {
@@ -143,11 +175,20 @@ private:
     bool CalculateRange(bool& refused);
     void StoreDifference();
     void OpenResultTools();
+    void RunEditCommand(int toolId);
+    void SelectDatabaseTool(bool useIF97);
+    void ShowHelpContents();
+    void ReloadShippedLayout(const std::string& bandName);
+    void ExitCommand();
     int Px(int twips) const;
 
     RowControls rows_[2]{};
     PrintSections printSections_;
     std::map<int, bool> toolEnabled_;
+    int toolbarsTextStyle_ = 0;
+    int showTooltips_ = -1;
+    int dockableMainMenu_ = 0;
+    bool closingByProgram_ = false;
     PointSource pointSource_;
     QSize loadSize_;
 };

@@ -1,46 +1,98 @@
 #include "common/ui/document_commands.h"
 
+#include "app/thermix_work.h"
+#include "common/calculation_defaults.h"
+#include "common/common_dialog_errors.h"
 #include "common/document_file.h"
 #include "common/main_window_host.h"
 #include "common/number_parsing.h"
+#include "common/program_identity.h"
 #include "common/session_state.h"
 #include "common/settings_file.h"
 #include "common/user_interface.h"
+#include "platform/file_dialog.h"
 
 #include <QApplication>
-#include <QFileDialog>
-#include <QFileInfo>
 
 namespace vq {
+namespace {
+
+void ShowDialogError(const std::string& leadIn, int error)
+{
+    UserInterface& ui = CurrentUserInterface();
+    ui.Beep();
+    ui.Message(leadIn + "\r\n\r\n      " + GetCommonDialogErrorText(error), MessageStyle::Exclamation, ProgramTitle);
+}
+
+} // namespace
+
+void ShowOpenDialog()
+{
+    FileDialogRequest request;
+    request.title = "Open";
+    request.filter = "Orm Vapoquant (*.vpq)|*.vpq|All (*.*)|*.*";
+    request.defaultExtension = "*.vpq";
+    request.fileName = "*.vpq";
+    const FileDialogResult chosen = ShowFileDialog(QApplication::activeWindow(), request);
+    if (chosen.error == CommonDialogCancelError)
+        return;
+    if (chosen.error != 0) {
+        ShowDialogError("The following error occurred while opening the file:", chosen.error);
+        return;
+    }
+    if (QuerySaveChanges())
+        return;
+    ResetCalculationDefaults();
+    CurrentMainWindowHost().NewInputFile();
+    CurrentInputFile = chosen.path;
+    DocumentName = chosen.title;
+    bool cancelled = false;
+    ReadInputFile(CurrentInputFile, cancelled);
+}
 
 void SaveInputFile(bool& cancelled)
 {
-    if (ToUpperAscii(TrimBlanks(DocumentName)) != "UNTITLED") {
-        const BusyScope busy;
-        cancelled = !WriteInputFile(CurrentInputFile);
+    if (ToUpperAscii(TrimBlanks(DocumentName)) == "UNTITLED") {
+        ShowSaveAsDialog(cancelled);
         return;
     }
-    cancelled = !ShowSaveAsDialog(QApplication::activeWindow());
+    cancelled = false;
+    const BusyScope busy;
+    // A failed write leaves the old file and counts as cancelled: nothing that asked
+    // for the save may go on as if the document were stored.
+    cancelled = !WriteInputFile(CurrentInputFile);
 }
 
-bool ShowSaveAsDialog(QWidget* parent)
+void ShowSaveAsDialog(bool& cancelled)
 {
-    const QString path = QFileDialog::getSaveFileName(parent, "Save As", QString(),
-                                                      "Vapoquant Files (*.vpq);;All Files (*)");
-    if (path.isEmpty())
-        return false;
-    QString target = path;
-    if (QFileInfo(target).suffix().isEmpty())
-        target += ".vpq";
-    if (!WriteInputFile(target.toStdString()))
-        return false;
-    CurrentInputFile = target.toStdString();
-    DocumentName = QFileInfo(target).fileName().toStdString();
+    FileDialogRequest request;
+    request.save = true;
+    request.title = "Save As";
+    request.filter = "Orm Vapoquant (*.vpq)|*.vpq";
+    request.defaultExtension = "vpq";
+    request.fileName = DocumentName != UntitledDocument ? DocumentName : "*.vpq";
+    const FileDialogResult chosen = ShowFileDialog(QApplication::activeWindow(), request);
+    if (chosen.error == CommonDialogCancelError) {
+        cancelled = true;
+        return;
+    }
+    if (chosen.error != 0) {
+        ShowDialogError("The following error occurred while saving to file:", chosen.error);
+        return;
+    }
+    const BusyScope busy;
+    // The document takes the new name only once it is stored there; a failed write
+    // keeps the old name and counts as cancelled.
+    if (!WriteInputFile(chosen.path)) {
+        cancelled = true;
+        return;
+    }
+    CurrentInputFile = chosen.path;
+    DocumentName = chosen.title;
     AddRecentFile();
     RefreshRecentFileMenu();
     WriteLastFilesSection(SettingsFilePath);
     CurrentMainWindowHost().SetMainCaption();
-    return true;
 }
 
 } // namespace vq

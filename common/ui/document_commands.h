@@ -1,19 +1,18 @@
-// Saving the document from the Qt program: under its own name, or through the
-// Save As dialog for an untitled document.
+// The File commands Open, Save and Save As of the main window.
 #pragma once
-
-#include <string>
-
-class QWidget;
 
 namespace vq {
 
-// Saves the open document. cancelled is set when the user cancels the Save As dialog
-// or the file cannot be written (the old file is then unchanged and the user told).
+// Asks for a document and opens it, after the save-changes question.
+void ShowOpenDialog();
+
+// Saves the open document under its name, or through Save As when it is untitled.
+// cancelled is set when the user cancels the Save As dialog or the file cannot be
+// written (the old file is then unchanged and the user told).
 void SaveInputFile(bool& cancelled);
 
-// The Save As dialog; on OK writes the document there and makes it the current one.
-// Returns false when cancelled or not written.
-bool ShowSaveAsDialog(QWidget* parent);
+// Asks for a file name and saves the document there, making it the current one.
+// cancelled is set as by SaveInputFile.
+void ShowSaveAsDialog(bool& cancelled);
 
 } // namespace vq

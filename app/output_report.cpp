@@ -1,0 +1,304 @@
+#include "app/output_report.h"
+
+#include "app/input_panel_logic.h"
+#include "app/print_sections.h"
+#include "common/main_window_host.h"
+#include "common/number_parsing.h"
+#include "common/program_identity.h"
+#include "common/session_state.h"
+#include "platform/grid_model.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+#include <algorithm>
+#include <array>
+
+namespace vq {
+
+std::string OutputFileName;
+
+void ResetOutputReportState()
+{
+    OutputFileName.clear();
+}
+
+namespace {
+
+constexpr std::string_view CrLf = "\r\n";
+constexpr int BlockColumns = 5;
+
+std::string Trimmed(std::string_view text)
+{
+    return std::string(TrimBlanks(text));
+}
+
+// "Name = value units": the value part is left out for a saturation input.
+std::string InputLine(const InputControls& c, std::string_view joint, const std::string& value, bool withValue)
+{
+    std::string line = c.propertyText;
+    if (withValue)
+        line += std::string(joint) + value + " " + c.unitsText;
+    return line;
+}
+
+std::string PadLeft(const std::string& text, std::size_t width)
+{
+    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+}
+
+std::string PadRight(const std::string& text, std::size_t width)
+{
+    return text.size() >= width ? text : text + std::string(width - text.size(), ' ');
+}
+
+// The three header lines of a header cell.
+std::array<std::string, 3> HeaderLines(const std::string& text)
+{
+    std::array<std::string, 3> lines;
+    const std::size_t first = text.find(CrLf);
+    if (first == std::string::npos) {
+        lines[0] = Trimmed(text);
+        return lines;
+    }
+    lines[0] = Trimmed(std::string_view(text).substr(0, first));
+    const std::string_view rest = std::string_view(text).substr(first + 2);
+    const std::size_t second = rest.find(CrLf);
+    if (second == std::string_view::npos) {
+        lines[1] = Trimmed(rest);
+        return lines;
+    }
+    lines[1] = Trimmed(rest.substr(0, second));
+    lines[2] = Trimmed(rest.substr(second + 2));
+    return lines;
+}
+
+void AppendSectionHeading(std::vector<std::string>& lines, const std::string& name, bool report)
+{
+    lines.push_back(report ? "*** " + name + " *********************" : name);
+    lines.emplace_back();
+}
+
+void AppendTwoEmptyLines(std::vector<std::string>& lines)
+{
+    lines.emplace_back();
+    lines.emplace_back();
+}
+
+} // namespace
+
+std::vector<std::string> BuildOutputHeader(const OutputHeaderInputs& in)
+{
+    std::vector<std::string> lines = {
+        "Calculation performed on: " + in.dateText,
+        "Application version: " + in.version,
+        "Input File: " + in.inputFile,
+        in.useIF97 ? "Property Database: ASME Steam Tables (IAPWS-IF97)"
+                   : "Property Database: NBS Steam Tables (1984)",
+        " ",
+    };
+    const InputControls& a = in.input1;
+    const InputControls& b = in.input2;
+    const bool sat1 = IsSaturationInputCode(a.code);
+    const bool sat2 = IsSaturationInputCode(b.code);
+    switch (in.mode) {
+    case SinglePointMode:
+        lines.push_back(InputLine(a, " = ", a.value, !sat1));
+        lines.push_back(InputLine(b, " = ", b.value, !sat2));
+        break;
+    case TwoPointsMode:
+        if (sat2) {
+            lines.push_back(InputLine(a, " Saturation Calc Point = ", a.value, true));
+        } else {
+            lines.push_back(InputLine(a, " 1st Point = ", a.value, true));
+            lines.push_back(InputLine(a, " 2nd Point = ", a.end, true));
+            lines.push_back(InputLine(b, " 1st Point = ", b.value, true));
+            lines.push_back(InputLine(b, " 2nd Point = ", b.end, true));
+        }
+        break;
+    case RangeMode:
+        lines.push_back(InputLine(a, " = ", a.value, !sat2));
+        lines.push_back(InputLine(b, " Start = ", b.value, !sat2));
+        lines.push_back(InputLine(b, " End = ", b.end, !sat2));
+        lines.push_back(InputLine(b, " Increment = ", b.increment, !sat2));
+        break;
+    default: break;
+    }
+    return lines;
+}
+
+OutputHeaderInputs CurrentOutputHeaderInputs(const MainWindowHost& host)
+{
+    OutputHeaderInputs in;
+    const QLocale locale;
+    const QDateTime now = QDateTime::currentDateTime();
+    in.dateText = (locale.toString(now.date(), QLocale::ShortFormat) + " " +
+                   locale.toString(now.time(), QLocale::LongFormat))
+                      .toStdString();
+    in.version = GetVersionText(0);
+    in.inputFile = CurrentInputFile;
+    in.useIF97 = UseIF97;
+    in.mode = host.InputMode();
+    in.input1 = host.GetInput(1);
+    in.input2 = host.GetInput(2);
+    return in;
+}
+
+void WriteOutputHeader(int& count, std::vector<std::string>& lines)
+{
+    lines = BuildOutputHeader(CurrentOutputHeaderInputs(CurrentMainWindowHost()));
+    count = static_cast<int>(lines.size());
+}
+
+int GetGridHeaderLines(const GridModel& grid)
+{
+    int most = 1;
+    if (grid.Rows() < 1)
+        return most;
+    for (int c = 0; c < grid.Cols(); ++c) {
+        std::string text = grid.TextMatrix(0, c);
+        int count = 1;
+        for (std::size_t p = text.find(CrLf); p != std::string::npos; p = text.find(CrLf)) {
+            ++count;
+            text = Trimmed(std::string_view(text).substr(p + 2));
+        }
+        most = std::max(most, count);
+    }
+    return std::min(most, 3);
+}
+
+int GetColumnTextWidth(GridModel& grid, int col)
+{
+    std::size_t widest = 0;
+    if (grid.Rows() < 1)
+        return 0;
+    std::string header = Trimmed(grid.TextMatrix(0, col));
+    for (std::size_t p = header.find(CrLf); p != std::string::npos; p = header.find(CrLf)) {
+        widest = std::max(widest, p);
+        header = Trimmed(std::string_view(header).substr(p + 2));
+    }
+    widest = std::max(widest, header.size());
+    for (int r = 1; r < grid.Rows(); ++r) {
+        const std::string text = Trimmed(grid.TextMatrix(r, col));
+        grid.SetTextMatrix(r, col, text);
+        widest = std::max(widest, text.size());
+    }
+    return static_cast<int>(widest);
+}
+
+std::vector<std::string> WriteOutputTable(GridModel& grid)
+{
+    const int cols = grid.Cols();
+    const int headerCount = GetGridHeaderLines(grid);
+    std::vector<std::size_t> width(static_cast<std::size_t>(std::max(cols, 0)));
+    std::vector<std::array<std::string, 3>> headers(width.size());
+    for (int c = 0; c < cols; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        width[i] = static_cast<std::size_t>(GetColumnTextWidth(grid, c));
+        if (width[i] > 0)
+            headers[i] = HeaderLines(grid.TextMatrix(0, c));
+    }
+    std::vector<std::string> lines;
+    for (int first = 1; first < cols; first += BlockColumns) {
+        const int last = std::min(first + BlockColumns - 1, cols - 1);
+        for (int h = 0; h < headerCount; ++h) {
+            std::string line = PadRight(headers[0][static_cast<std::size_t>(h)], width[0]);
+            for (int c = first; c <= last; ++c) {
+                const auto i = static_cast<std::size_t>(c);
+                line += PadLeft(headers[i][static_cast<std::size_t>(h)], width[i] + 2);
+            }
+            lines.push_back(line + " ");
+        }
+        lines.emplace_back(" ");
+        for (int r = 1; r < grid.Rows(); ++r) {
+            std::string line = PadLeft(Trimmed(grid.TextMatrix(r, 0)), width[0]);
+            for (int c = first; c <= last; ++c)
+                line += PadLeft(Trimmed(grid.TextMatrix(r, c)), width[static_cast<std::size_t>(c)] + 2);
+            lines.push_back(line + " ");
+        }
+        lines.emplace_back();
+    }
+    return lines;
+}
+
+std::string ReplaceLineBreaks(std::string text)
+{
+    std::replace_if(text.begin(), text.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
+    return text;
+}
+
+bool HasNonNumericChar(const std::string& text)
+{
+    return std::any_of(text.begin(), text.end(), [](char ch) {
+        return (ch < '0' || ch > '9') && ch != '-' && ch != '.' && ch != '+' && ch != 'e' && ch != 'E';
+    });
+}
+
+std::vector<std::string> WriteGridRows(const GridModel& grid, const std::string& separator, const std::string& quote)
+{
+    std::vector<std::string> lines;
+    for (int r = 0; r < grid.Rows(); ++r) {
+        std::string line;
+        for (int c = 0; c < grid.Cols(); ++c) {
+            const std::string& text = grid.TextMatrix(r, c);
+            if (c > 0)
+                line += separator;
+            line += HasNonNumericChar(text) ? quote + ReplaceLineBreaks(text) + quote : text;
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> OutputReportLines(const PrintSections& sections, const std::vector<std::string>& header,
+                                           GridModel& grid)
+{
+    std::vector<std::string> lines;
+    if (sections.PrintFormatGeneralUse(0)) {
+        AppendSectionHeading(lines, sections.PrintFormatGeneralName(0), true);
+        lines.insert(lines.end(), header.begin(), header.end());
+        AppendTwoEmptyLines(lines);
+    }
+    if (sections.PrintFormatGeneralUse(1)) {
+        AppendSectionHeading(lines, sections.PrintFormatGeneralName(1), true);
+        const std::vector<std::string> table = WriteOutputTable(grid);
+        lines.insert(lines.end(), table.begin(), table.end());
+        AppendTwoEmptyLines(lines);
+    }
+    return lines;
+}
+
+std::vector<std::string> OutputExportLines(const PrintSections& sections, const std::vector<std::string>& header,
+                                           const GridModel& grid, const std::string& separator,
+                                           const std::string& quote)
+{
+    std::vector<std::string> lines;
+    if (sections.PrintFormatGeneralUse(0)) {
+        AppendSectionHeading(lines, sections.PrintFormatGeneralName(0), false);
+        lines.insert(lines.end(), header.begin(), header.end());
+        AppendTwoEmptyLines(lines);
+    }
+    if (sections.PrintFormatGeneralUse(1)) {
+        AppendSectionHeading(lines, sections.PrintFormatGeneralName(1), false);
+        const std::vector<std::string> rows = WriteGridRows(grid, separator, quote);
+        lines.insert(lines.end(), rows.begin(), rows.end());
+        AppendTwoEmptyLines(lines);
+    }
+    return lines;
+}
+
+std::string ProposedOutputFileName(const std::string& documentName)
+{
+    constexpr std::string_view extension = ".vpq";
+    if (documentName != UntitledDocument && documentName.size() >= extension.size() &&
+        std::string_view(documentName).substr(documentName.size() - extension.size()) == extension)
+        return documentName.substr(0, documentName.size() - extension.size()) + ".out";
+    return "*.out";
+}
+
+std::string OutputWriteErrorMessage(const std::string& errorText)
+{
+    return "The following error occurred while saving to file:\r\n\r\n      " + errorText;
+}
+
+} // namespace vq

@@ -1,0 +1,303 @@
+// The toolbar-and-menu commands of the main window and its toolbar settings.
+#include "app/command_dispatch.h"
+#include "app/shell_windows.h"
+#include "app/start_form.h"
+#include "app/thermix_main.h"
+#include "app/thermix_work.h"
+#include "app/toolbar_form.h"
+#include "common/calculation_defaults.h"
+#include "common/common_dialog_errors.h"
+#include "common/file_routines.h"
+#include "common/main_window_host.h"
+#include "common/program_identity.h"
+#include "common/search_paths.h"
+#include "common/session_state.h"
+#include "common/settings_file.h"
+#include "common/ui/document_commands.h"
+#include "common/ui/widget_routines.h"
+#include "common/user_interface.h"
+#include "platform/toolbar_control.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QUrl>
+
+#include <filesystem>
+
+namespace vq {
+namespace {
+
+std::string SupportText()
+{
+    return ReadSupportFile(QDir(QCoreApplication::applicationDirPath()).filePath("support.fil").toStdString());
+}
+
+} // namespace
+
+bool ThermixMain::IsToolAvailable(int toolId)
+{
+    // Commands whose windows are not part of this build.
+    switch (toolId) {
+    case ToolSaveOutput:
+    case ToolSaveOutputAs:
+    case ToolExportOutput:
+    case ToolPrint:
+    case ToolPrintPreview:
+    case ToolPrintSetup:
+    case ToolCreatePdf:
+    case ToolOutputControl:
+    case ToolUnitPreferences:
+    case ToolCreateGraph:
+    case ToolPrintContent: return false;
+    default: return true;
+    }
+}
+
+void ThermixMain::SetToolEnabled(int toolId, bool enabled)
+{
+    toolEnabled_[toolId] = enabled;
+    if (ABR_Main)
+        ABR_Main->SetToolEnabled(toolId, enabled && IsToolAvailable(toolId));
+}
+
+bool ThermixMain::IsToolEnabled(int toolId) const
+{
+    const auto found = toolEnabled_.find(toolId);
+    return found != toolEnabled_.end() && found->second;
+}
+
+void ThermixMain::SetToolbarsTextStyle(int style)
+{
+    toolbarsTextStyle_ = style;
+    ApplyTextStyle(ABR_Main->Layout(), style);
+    ABR_Main->Relayout();
+}
+
+void ThermixMain::SetShowTooltipsOnToolbars(int show)
+{
+    showTooltips_ = show;
+    ABR_Main->SetShowTooltips(show != 0);
+}
+
+void ThermixMain::SetDockableMainMenu(int value)
+{
+    dockableMainMenu_ = value;
+    ApplyDockableMainMenu(ABR_Main->Layout(), value);
+}
+
+std::string ThermixMain::ShippedToolbarFile() const
+{
+    return PathObjects[InternalToolbarPathEntry] ? PathObjects[InternalToolbarPathEntry]->FileNameAndPath()
+                                                 : std::string();
+}
+
+void ThermixMain::ChooseToolbarLayout(const std::string& shippedFile, const std::string& userFile,
+                                      const std::string& developerFile)
+{
+    const std::string helpBand = GetBandName(MenuHelpBand);
+    const std::int32_t builtInStamp = ABR_Main->Layout().BandToolValue(helpBand, ToolAbout).value_or(0);
+    std::string errorText;
+    if (!userFile.empty() && FileExists(userFile)) {
+        ABR_Main->LoadLayout(userFile, "", errorText);
+        const std::int32_t stamp = ABR_Main->Layout().BandToolValue(helpBand, ToolAbout).value_or(0);
+        if (std::abs(builtInStamp) > std::abs(stamp)) {
+            if (!shippedFile.empty() && FileExists(shippedFile))
+                ABR_Main->LoadLayout(shippedFile, "", errorText);
+            std::error_code ec;
+            std::filesystem::remove(userFile, ec);
+        }
+    } else if (!shippedFile.empty() && FileExists(shippedFile)) {
+        ABR_Main->LoadLayout(shippedFile, "", errorText);
+    }
+    if (!TrapErrors && !developerFile.empty() && FileExists(developerFile) &&
+        ABR_Main->LoadLayout(developerFile, "", errorText))
+        ABR_Main->SetToolVisible(ToolDeveloperMenu, true);
+    ABR_Main->AfterLoad();
+    // The program's own tool states hold over whatever the layout brought.
+    for (const auto& [id, enabled] : toolEnabled_)
+        SetToolEnabled(id, enabled);
+}
+
+void ThermixMain::ABR_Main_Click(int toolId)
+{
+    if (toolId != ToolExit && !(toolId >= ToolRecentFile1 && toolId <= ToolRecentFile4) &&
+        !IsToolAvailable(toolId))
+        return;
+    switch (toolId) {
+    case ToolNew:
+        if (!QuerySaveChanges()) {
+            ResetCalculationDefaults();
+            NewInputFile();
+            DocumentSaved = true;
+        }
+        break;
+    case ToolOpen: ShowOpenDialog(); break;
+    case ToolSave: {
+        bool cancelled = false;
+        SaveInputFile(cancelled);
+        break;
+    }
+    case ToolSaveAs: {
+        bool cancelled = false;
+        ShowSaveAsDialog(cancelled);
+        break;
+    }
+    case ToolExit: ExitCommand(); break;
+    case ToolCut:
+    case ToolCopy:
+    case ToolPaste:
+    case ToolDelete: RunEditCommand(toolId); break;
+    case ToolCalculator: ShowCalculator(); break;
+    case ToolCustomize:
+        ToolbarLayoutChanged = true;
+        ABR_Main->Customize();
+        break;
+    case ToolToolbarOptions: {
+        ToolbarForm form(*this);
+        form.exec();
+        break;
+    }
+    case ToolPropertyIF97: SelectDatabaseTool(true); break;
+    case ToolPropertyNBS: SelectDatabaseTool(false); break;
+    case ToolHelpContents: ShowHelpContents(); break;
+    case ToolTechnicalSupport: ShowSupportForm(this); break;
+    case ToolHomePage: OpenDocument(HomePageTarget(SupportText()), true, false, ""); break;
+    case ToolSupportEmail: OpenDocument(SupportEmailTarget(SupportText()), true, false, ""); break;
+    case ToolLatestRelease: OpenDocument(LatestReleaseTarget(AppName), true, false, ""); break;
+    case ToolAbout: ShowAboutForm(this); break;
+    case ToolTrapErrors:
+        TrapErrors = !TrapErrors;
+        ABR_Main->SetToolChecked(ToolTrapErrors, TrapErrors);
+        break;
+    case ToolHideDeveloperMenu:
+        ABR_Main->SetToolVisible(ToolDeveloperMenu, false);
+        ABR_Main->Relayout();
+        break;
+    case ToolDefaultToolbar: MNU_DevDefaultToolbar_Click(); break;
+    default:
+        if (toolId >= ToolRecentFile1 && toolId <= ToolRecentFile4)
+            OpenRecentFile(toolId - 1010);
+        break;
+    }
+}
+
+void ThermixMain::ExitCommand()
+{
+    if (ExitProgram(false))
+        return;
+    closingByProgram_ = true;
+    close();
+    EndProgram();
+}
+
+void ThermixMain::SelectDatabaseTool(bool useIF97)
+{
+    ABR_Main->SetToolChecked(ToolPropertyIF97, useIF97);
+    ABR_Main->SetToolChecked(ToolPropertyNBS, !useIF97);
+    LBL_PropertySourceName->setText(QString::fromStdString(useIF97 ? IF97DatabaseCaption : NBSDatabaseCaption));
+    ClearOutput();
+    UseIF97 = useIF97;
+}
+
+void ThermixMain::RunEditCommand(int toolId)
+{
+    QWidget* active = focusWidget();
+    auto* box = qobject_cast<QLineEdit*>(active);
+    if (!box) {
+        if (toolId == ToolCopy && active == GRD_Output)
+            OutputEditCopy();
+        else
+            CurrentUserInterface().Beep();
+        return;
+    }
+    const TextEditCommand command = toolId == ToolCut    ? TextEditCommand::Cut
+                                    : toolId == ToolCopy ? TextEditCommand::Copy
+                                    : toolId == ToolPaste ? TextEditCommand::Paste
+                                                          : TextEditCommand::Delete;
+    const QString text = box->text();
+    const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
+    const int length = box->hasSelectedText() ? static_cast<int>(box->selectedText().size()) : 0;
+    // Positions in characters, not UTF-16 units.
+    const int startChars = static_cast<int>(text.left(start).toStdU32String().size());
+    const int lengthChars = static_cast<int>(text.mid(start, length).toStdU32String().size());
+    QClipboard* clipboard = QApplication::clipboard();
+    const TextEditResult result = ApplyTextEdit(text.toStdU32String(), startChars, lengthChars, command,
+                                                clipboard->text().toStdU32String());
+    if (result.clipboardChanged) {
+        clipboard->clear();
+        clipboard->setText(QString::fromStdString(result.clipboard));
+    }
+    if (result.textChanged)
+        box->setText(QString::fromStdString(result.text));
+}
+
+void ThermixMain::OutputEditCopy()
+{
+    if (focusWidget() != GRD_Output)
+        return;
+    const GridModel& grid = GRD_Output->Model();
+    std::string text;
+    {
+        const BusyScope busy;
+        text = GridCopyText(grid, grid.Row(), grid.Col(), grid.RowSel(), grid.ColSel());
+    }
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(QString::fromStdString(text));
+}
+
+void ThermixMain::ShowHelpContents()
+{
+    const QString folder = QFileInfo(QString::fromStdString(HelpFilePath)).absolutePath();
+    const QString page = QDir(folder).filePath("help/index.html");
+    if (!QFileInfo::exists(page) || !QDesktopServices::openUrl(QUrl::fromLocalFile(page))) {
+        CurrentUserInterface().Message("Help is not available: no help pages are installed in " +
+                                           QDir(folder).filePath("help").toStdString() + ".",
+                                       MessageStyle::Information, ProgramTitle);
+    }
+}
+
+void ThermixMain::ReloadShippedLayout(const std::string& bandName)
+{
+    const std::string file = ShippedToolbarFile();
+    std::string errorText;
+    if (!ABR_Main->LoadLayout(file, bandName, errorText)) {
+        CurrentUserInterface().Message(ToolbarResetFailedMessage(file), MessageStyle::Information, ProgramTitle);
+        return;
+    }
+    for (const auto& [id, enabled] : toolEnabled_)
+        SetToolEnabled(id, enabled);
+}
+
+void ThermixMain::MNU_DevDefaultToolbar_Click()
+{
+    ReloadShippedLayout("");
+}
+
+void ThermixMain::ABR_Main_Reset(const std::string& bandName)
+{
+    ReloadShippedLayout(bandName);
+}
+
+void ThermixMain::ABR_Main_PreCustomizeMenu()
+{
+    ToolbarLayoutChanged = true;
+}
+
+void ThermixMain::keyPressEvent(QKeyEvent* event)
+{
+    if (!qobject_cast<QLineEdit*>(focusWidget()) && ABR_Main->KeyDown(event->key(), event->modifiers())) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+} // namespace vq

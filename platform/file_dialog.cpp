@@ -1,0 +1,73 @@
+#include "platform/file_dialog.h"
+
+#include "common/common_dialog_errors.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace vq {
+namespace {
+
+FileDialogHandler& Handler()
+{
+    static FileDialogHandler handler;
+    return handler;
+}
+
+} // namespace
+
+std::string QtFileFilter(const std::string& filter)
+{
+    // Pairs of description and pattern; Qt reads the pattern from the description.
+    std::string result;
+    std::size_t start = 0;
+    bool description = true;
+    while (start <= filter.size()) {
+        const std::size_t bar = filter.find('|', start);
+        const std::string part = filter.substr(start, bar == std::string::npos ? std::string::npos : bar - start);
+        if (description && !part.empty()) {
+            if (!result.empty())
+                result += ";;";
+            result += part;
+        }
+        description = !description;
+        if (bar == std::string::npos)
+            break;
+        start = bar + 1;
+    }
+    return result;
+}
+
+FileDialogResult ShowFileDialog(QWidget* parent, const FileDialogRequest& request)
+{
+    if (Handler())
+        return Handler()(request);
+    const QString proposed = request.fileName.find('*') == std::string::npos
+                                 ? QString::fromStdString(request.fileName)
+                                 : QString();
+    const QString filter = QString::fromStdString(QtFileFilter(request.filter));
+    const QString title = QString::fromStdString(request.title);
+    QFileDialog dialog(parent, title, proposed, filter);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    QString extension = QString::fromStdString(request.defaultExtension);
+    extension.remove('*').remove('.');
+    if (request.save)
+        dialog.setDefaultSuffix(extension);
+    FileDialogResult result;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        result.error = CommonDialogCancelError;
+        return result;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    result.path = path.toStdString();
+    result.title = QFileInfo(path).fileName().toStdString();
+    return result;
+}
+
+void SetFileDialogHandler(FileDialogHandler handler)
+{
+    Handler() = std::move(handler);
+}
+
+} // namespace vq

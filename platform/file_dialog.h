@@ -1,0 +1,37 @@
+// The open and save file dialogs of the main window, with a seam for tests.
+#pragma once
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace vq {
+
+struct FileDialogRequest {
+    bool save = false;
+    std::string title;
+    std::string filter;           // "Name (*.x)|*.x|Other (*.*)|*.*"
+    std::string defaultExtension; // added to a chosen name without one
+    std::string fileName;         // proposed name; a wildcard name proposes none
+};
+
+// error 0: path and title (file name without its folder) hold the choice;
+// CommonDialogCancelError: the user cancelled.
+struct FileDialogResult {
+    int error = 0;
+    std::string path;
+    std::string title;
+};
+
+// The dialog filter in Qt's form: "Name (*.x);;Other (*.*)".
+std::string QtFileFilter(const std::string& filter);
+
+// Shows the dialog modally over parent, or asks the installed handler.
+FileDialogResult ShowFileDialog(QWidget* parent, const FileDialogRequest& request);
+
+using FileDialogHandler = std::function<FileDialogResult(const FileDialogRequest&)>;
+// Tests answer the dialogs themselves; an empty handler restores the real dialogs.
+void SetFileDialogHandler(FileDialogHandler handler);
+
+} // namespace vq

@@ -1,0 +1,408 @@
+#include "platform/toolbar_control.h"
+
+#include "common/safe_file.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace vq {
+namespace {
+
+QIcon ToolIcon(int id)
+{
+    struct IconName {
+        int id;
+        const char* theme;
+        QStyle::StandardPixmap fallback;
+    };
+    static const IconName names[] = {
+        {1001, "document-new", QStyle::SP_FileIcon},
+        {1002, "document-open", QStyle::SP_DialogOpenButton},
+        {1003, "document-save", QStyle::SP_DialogSaveButton},
+        {1008, "document-print", QStyle::SP_FileDialogDetailedView},
+        {1009, "document-print-preview", QStyle::SP_FileDialogContentsView},
+        {1101, "edit-cut", QStyle::SP_DialogDiscardButton},
+        {1102, "edit-copy", QStyle::SP_FileDialogNewFolder},
+        {1103, "edit-paste", QStyle::SP_DialogApplyButton},
+        {1104, "edit-delete", QStyle::SP_TrashIcon},
+        {1201, "preferences-system", QStyle::SP_FileDialogListView},
+        {1202, "preferences-other", QStyle::SP_FileDialogInfoView},
+        {1203, "x-office-drawing", QStyle::SP_ComputerIcon},
+    };
+    for (const IconName& n : names)
+        if (n.id == id)
+            return QIcon::fromTheme(n.theme, QApplication::style()->standardIcon(n.fallback));
+    return {};
+}
+
+QString PlainCaption(const std::string& caption)
+{
+    QString text = QString::fromStdString(caption);
+    text.remove('&');
+    if (text.endsWith("..."))
+        text.chop(3);
+    return text.trimmed();
+}
+
+Qt::ToolButtonStyle ButtonStyle(const BandTool& t, bool hasIcon)
+{
+    if (t.displayStyle == 1 || !hasIcon)
+        return Qt::ToolButtonTextOnly;
+    if (t.displayStyle == 3)
+        return t.captionPosition == 4 ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonTextBesideIcon;
+    return Qt::ToolButtonIconOnly;
+}
+
+} // namespace
+
+ToolbarControl::ToolbarControl(QMainWindow* window) : QObject(window), window_(window), layout_(BuiltInToolbarLayout())
+{
+    Relayout();
+}
+
+ToolbarControl::~ToolbarControl() = default;
+
+QAction* ToolbarControl::Action(int id) const
+{
+    const auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+QAction* ToolbarControl::MakeAction(const ToolRecord& tool)
+{
+    auto* action = new QAction(this);
+    action->setObjectName(QString::fromStdString(tool.name));
+    action->setIcon(ToolIcon(tool.id));
+    const int id = tool.id;
+    connect(action, &QAction::triggered, this, [this, id] { emit Click(id); });
+    actions_[id] = action;
+    return action;
+}
+
+void ToolbarControl::UpdateAction(int id)
+{
+    const ToolRecord* tool = layout_.Tool(id);
+    QAction* action = Action(id);
+    if (!tool || !action)
+        return;
+    // The caption of the first menu that shows the tool, else its own.
+    std::string caption = tool->caption;
+    for (const BandRecord& band : layout_.bands) {
+        if (const BandTool* t = band.Find(id); t && (IsMenuBand(band.name) || IsSubMenuBand(band.name))) {
+            caption = t->caption;
+            break;
+        }
+    }
+    QString text = QString::fromStdString(caption);
+    if (!tool->shortcut.empty())
+        text += "\t" + QString::fromStdString(tool->shortcut);
+    action->setText(text);
+    action->setIconText(PlainCaption(caption));
+    action->setToolTip(tool->tooltip.empty() ? PlainCaption(caption) : QString::fromStdString(tool->tooltip));
+    action->setStatusTip(QString::fromStdString(tool->description));
+    action->setEnabled(tool->enabled);
+    action->setVisible(tool->visible);
+    const bool checkable = tool->checked || action->isCheckable();
+    action->setCheckable(checkable);
+    action->setChecked(tool->checked);
+}
+
+bool ToolbarControl::IsSubMenuBand(const std::string& name) const
+{
+    for (const auto& [id, tool] : layout_.tools)
+        if (tool.kind == MenuHolderKind && tool.subBand == name)
+            return true;
+    return false;
+}
+
+void ToolbarControl::FillMenu(QMenu* menu, const BandRecord& band, int depth)
+{
+    for (const BandTool& t : band.tools) {
+        const ToolRecord* tool = layout_.Tool(t.id);
+        if (!tool)
+            continue;
+        const BandRecord* sub = tool->kind == MenuHolderKind ? layout_.Band(tool->subBand) : nullptr;
+        if (sub && depth < 4) {
+            QMenu* child = menu->addMenu(QString::fromStdString(t.caption));
+            child->menuAction()->setVisible(tool->visible);
+            child->menuAction()->setEnabled(tool->enabled);
+            FillMenu(child, *sub, depth + 1);
+        } else if (QAction* action = Action(t.id)) {
+            menu->addAction(action);
+        }
+    }
+}
+
+void ToolbarControl::Relayout()
+{
+    for (const auto& [id, tool] : layout_.tools) {
+        if (!Action(id))
+            MakeAction(tool);
+    }
+    for (const auto& [id, action] : actions_)
+        UpdateAction(id);
+
+    QMenuBar* bar = window_->menuBar();
+    for (QMenu* old : bar->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
+        old->deleteLater();
+    bar->clear();
+    if (const BandRecord* main = layout_.Band(GetBandName(MainMenuBand))) {
+        for (const BandTool& t : main->tools) {
+            const ToolRecord* tool = layout_.Tool(t.id);
+            const BandRecord* sub = tool && tool->kind == MenuHolderKind ? layout_.Band(tool->subBand) : nullptr;
+            if (sub) {
+                QMenu* menu = bar->addMenu(QString::fromStdString(t.caption));
+                menu->menuAction()->setVisible(tool->visible);
+                FillMenu(menu, *sub, 1);
+            } else if (QAction* action = Action(t.id)) {
+                bar->addAction(action);
+            }
+        }
+    }
+
+    std::map<std::string, QToolBar*> bars;
+    for (const BandRecord& band : layout_.bands) {
+        if (IsMenuBand(band.name) || IsSubMenuBand(band.name))
+            continue;
+        QToolBar* toolbar = nullptr;
+        if (auto found = bars_.find(band.name); found != bars_.end()) {
+            toolbar = found->second;
+            bars_.erase(found);
+            toolbar->clear();
+        } else {
+            toolbar = new QToolBar(QString::fromStdString(band.name), window_);
+            toolbar->setObjectName(QString::fromStdString(band.name));
+            toolbar->installEventFilter(this);
+            window_->addToolBar(toolbar);
+        }
+        for (const BandTool& t : band.tools) {
+            QAction* action = Action(t.id);
+            if (!action)
+                continue;
+            toolbar->addAction(action);
+            if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action))) {
+                button->setToolButtonStyle(ButtonStyle(t, !action->icon().isNull()));
+                button->installEventFilter(this);
+            }
+        }
+        bars[band.name] = toolbar;
+    }
+    for (auto& [name, toolbar] : bars_)
+        toolbar->deleteLater();
+    bars_ = std::move(bars);
+}
+
+QToolBar* ToolbarControl::BandBar(const std::string& bandName) const
+{
+    const auto found = bars_.find(bandName);
+    return found == bars_.end() ? nullptr : found->second;
+}
+
+bool ToolbarControl::SetToolEnabled(int id, bool enabled)
+{
+    ToolRecord* tool = layout_.Tool(id);
+    if (!tool)
+        return false;
+    tool->enabled = enabled;
+    UpdateAction(id);
+    return true;
+}
+
+bool ToolbarControl::SetToolChecked(int id, bool checked)
+{
+    ToolRecord* tool = layout_.Tool(id);
+    if (!tool)
+        return false;
+    tool->checked = checked;
+    if (QAction* action = Action(id))
+        action->setCheckable(true);
+    UpdateAction(id);
+    return true;
+}
+
+bool ToolbarControl::GetToolChecked(int id) const
+{
+    const ToolRecord* tool = layout_.Tool(id);
+    return tool && tool->checked;
+}
+
+bool ToolbarControl::SetToolVisible(int id, bool visible)
+{
+    ToolRecord* tool = layout_.Tool(id);
+    if (!tool)
+        return false;
+    tool->visible = visible;
+    UpdateAction(id);
+    return true;
+}
+
+bool ToolbarControl::SetToolCaption(const std::string& bandName, int id, const std::string& caption)
+{
+    bool found = false;
+    for (BandRecord& band : layout_.bands) {
+        if (!bandName.empty() && band.name != bandName)
+            continue;
+        if (BandTool* t = band.Find(id)) {
+            t->caption = caption;
+            found = true;
+        }
+    }
+    ToolRecord* tool = layout_.Tool(id);
+    if (!tool || (!bandName.empty() && !found))
+        return false;
+    if (bandName.empty())
+        tool->caption = caption;
+    UpdateAction(id);
+    return true;
+}
+
+bool ToolbarControl::LoadLayout(const std::string& path, const std::string& bandName, std::string& errorText)
+{
+    std::string text;
+    if (ReadWholeFile(path, text, errorText) != FileReadStatus::Ok) {
+        if (errorText.empty())
+            errorText = "The file " + path + " was not found.";
+        return false;
+    }
+    if (!layout_.Load(text, bandName, errorText))
+        return false;
+    Relayout();
+    return true;
+}
+
+bool ToolbarControl::SaveLayout(const std::string& path, std::string& errorText) const
+{
+    return WriteFileSafely(path, layout_.Save(), errorText);
+}
+
+bool ToolbarControl::KeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    const QKeySequence pressed(QKeyCombination(modifiers, static_cast<Qt::Key>(key)));
+    for (const auto& [id, tool] : layout_.tools) {
+        if (tool.shortcut.empty() || !tool.enabled || !tool.visible)
+            continue;
+        if (QKeySequence(QString::fromStdString(tool.shortcut)) == pressed) {
+            emit Click(id);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ToolbarControl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && !showTooltips_)
+        return true;
+    return QObject::eventFilter(watched, event);
+}
+
+void ToolbarControl::Customize()
+{
+    emit PreCustomizeMenu();
+    const std::string bandName = GetBandName(MainToolbarBand);
+    QDialog dialog(window_);
+    dialog.setWindowTitle("Customize Toolbars");
+    auto* available = new QListWidget(&dialog);
+    auto* shown = new QListWidget(&dialog);
+    auto* add = new QPushButton("&Add >>", &dialog);
+    auto* remove = new QPushButton("<< &Remove", &dialog);
+    auto* up = new QPushButton("Move &Up", &dialog);
+    auto* down = new QPushButton("Move &Down", &dialog);
+    auto* reset = new QPushButton("R&eset", &dialog);
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+
+    auto refill = [&] {
+        available->clear();
+        shown->clear();
+        const BandRecord* band = layout_.Band(bandName);
+        for (const auto& [id, tool] : layout_.tools) {
+            if (tool.kind == MenuHolderKind || tool.category == "MenuMain" || (band && band->Find(id)))
+                continue;
+            auto* item = new QListWidgetItem(PlainCaption(tool.caption), available);
+            item->setData(Qt::UserRole, id);
+        }
+        if (band) {
+            for (const BandTool& t : band->tools) {
+                auto* item = new QListWidgetItem(PlainCaption(t.caption), shown);
+                item->setData(Qt::UserRole, t.id);
+            }
+        }
+    };
+    auto change = [&](auto edit) {
+        BandRecord* band = layout_.Band(bandName);
+        if (!band)
+            return;
+        edit(*band);
+        Relayout();
+        refill();
+    };
+    connect(add, &QPushButton::clicked, &dialog, [&] {
+        if (!available->currentItem())
+            return;
+        const int id = available->currentItem()->data(Qt::UserRole).toInt();
+        change([&](BandRecord& band) {
+            const ToolRecord* tool = layout_.Tool(id);
+            band.tools.push_back({id, tool->caption, tool->marker, tool->kind, 0, 0});
+        });
+    });
+    connect(remove, &QPushButton::clicked, &dialog, [&] {
+        const int row = shown->currentRow();
+        change([&](BandRecord& band) {
+            if (row >= 0 && row < static_cast<int>(band.tools.size()))
+                band.tools.erase(band.tools.begin() + row);
+        });
+    });
+    auto move = [&](int step) {
+        const int row = shown->currentRow();
+        change([&](BandRecord& band) {
+            const int to = row + step;
+            if (row >= 0 && to >= 0 && to < static_cast<int>(band.tools.size()))
+                std::swap(band.tools[static_cast<std::size_t>(row)], band.tools[static_cast<std::size_t>(to)]);
+        });
+        shown->setCurrentRow(row + step);
+    };
+    connect(up, &QPushButton::clicked, &dialog, [&] { move(-1); });
+    connect(down, &QPushButton::clicked, &dialog, [&] { move(1); });
+    connect(reset, &QPushButton::clicked, &dialog, [&] {
+        emit Reset(QString::fromStdString(bandName));
+        refill();
+    });
+    connect(close, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {add, remove, up, down, reset})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    auto* lists = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    left->addWidget(new QLabel("Commands:", &dialog));
+    left->addWidget(available);
+    auto* right = new QVBoxLayout;
+    right->addWidget(new QLabel(QString::fromStdString(bandName) + ":", &dialog));
+    right->addWidget(shown);
+    lists->addLayout(left);
+    lists->addLayout(buttons);
+    lists->addLayout(right);
+    auto* all = new QVBoxLayout(&dialog);
+    all->addLayout(lists);
+    all->addWidget(close);
+    refill();
+    dialog.exec();
+}
+
+} // namespace vq

@@ -1,0 +1,84 @@
+// The toolbar-and-menu control of the main window: one QAction per tool id, shared by
+// the menu bar, its menus and the toolbars, built from a ToolbarLayout.
+#pragma once
+
+#include "platform/toolbar_layout.h"
+
+#include <QObject>
+
+#include <map>
+#include <string>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QToolBar;
+
+namespace vq {
+
+class ToolbarControl : public QObject {
+    Q_OBJECT
+public:
+    // Builds the built-in layout on window's menu bar and toolbars.
+    explicit ToolbarControl(QMainWindow* window);
+    ~ToolbarControl() override;
+
+    ToolbarLayout& Layout() { return layout_; }
+    const ToolbarLayout& Layout() const { return layout_; }
+
+    // The action of a tool id; null when the layout has no such tool.
+    QAction* Action(int id) const;
+
+    // Tool states through the collection of all tools; false when the tool is missing.
+    bool SetToolEnabled(int id, bool enabled);
+    bool SetToolChecked(int id, bool checked);
+    bool GetToolChecked(int id) const;
+    bool SetToolVisible(int id, bool visible);
+    // The caption of the tool in the named band, or in every band that holds it when
+    // the name is empty. False when the named band or the tool in it is missing.
+    bool SetToolCaption(const std::string& bandName, int id, const std::string& caption);
+
+    // Replaces all bands (empty name) or the named band from a layout file.
+    bool LoadLayout(const std::string& path, const std::string& bandName, std::string& errorText);
+    // Writes the whole layout to a layout file.
+    bool SaveLayout(const std::string& path, std::string& errorText) const;
+
+    // Lays out and paints the bars again after changes to tools or bands.
+    void Relayout();
+    // Brings a loaded layout into effect.
+    void AfterLoad() { Relayout(); }
+
+    bool ShowTooltips() const { return showTooltips_; }
+    void SetShowTooltips(bool show) { showTooltips_ = show; }
+
+    // A shortcut of a visible, enabled tool: the tool is clicked and true returned.
+    bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
+
+    // The customise dialog, modal over the window.
+    void Customize();
+
+    // The toolbar that shows a band (null for menu bands).
+    QToolBar* BandBar(const std::string& bandName) const;
+
+signals:
+    void Click(int toolId);
+    void PreCustomizeMenu();
+    void Reset(const QString& bandName);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAction* MakeAction(const ToolRecord& tool);
+    void UpdateAction(int id);
+    void FillMenu(QMenu* menu, const BandRecord& band, int depth);
+    bool IsSubMenuBand(const std::string& name) const;
+
+    QMainWindow* window_;
+    ToolbarLayout layout_;
+    std::map<int, QAction*> actions_;
+    std::map<std::string, QToolBar*> bars_;
+    bool showTooltips_ = true;
+};
+
+} // namespace vq
