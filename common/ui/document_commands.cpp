@@ -87,6 +87,7 @@ void ShowSaveAsDialog(bool& cancelled)
         cancelled = true;
         return;
     }
+    cancelled = false;
     CurrentInputFile = chosen.path;
     DocumentName = chosen.title;
     AddRecentFile();
