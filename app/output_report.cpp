@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 namespace vq {
 
@@ -250,41 +251,37 @@ std::vector<std::string> WriteGridRows(const GridModel& grid, const std::string&
     return lines;
 }
 
-std::vector<std::string> OutputReportLines(const PrintSections& sections, const std::vector<std::string>& header,
-                                           GridModel& grid)
+namespace {
+
+// The used sections: a heading, an empty line, the section's lines and two empty lines.
+std::vector<std::string> SectionLines(const PrintSections& sections, bool report, const std::vector<std::string>& header,
+                                      const std::function<std::vector<std::string>()>& table)
 {
     std::vector<std::string> lines;
-    if (sections.PrintFormatGeneralUse(0)) {
-        AppendSectionHeading(lines, sections.PrintFormatGeneralName(0), true);
-        lines.insert(lines.end(), header.begin(), header.end());
-        AppendTwoEmptyLines(lines);
-    }
-    if (sections.PrintFormatGeneralUse(1)) {
-        AppendSectionHeading(lines, sections.PrintFormatGeneralName(1), true);
-        const std::vector<std::string> table = WriteOutputTable(grid);
-        lines.insert(lines.end(), table.begin(), table.end());
+    for (int i = 0; i < PrintSections::NumPrintFormatGeneral; ++i) {
+        if (!sections.PrintFormatGeneralUse(i))
+            continue;
+        AppendSectionHeading(lines, sections.PrintFormatGeneralName(i), report);
+        const std::vector<std::string> body = i == 0 ? header : table();
+        lines.insert(lines.end(), body.begin(), body.end());
         AppendTwoEmptyLines(lines);
     }
     return lines;
+}
+
+} // namespace
+
+std::vector<std::string> OutputReportLines(const PrintSections& sections, const std::vector<std::string>& header,
+                                           GridModel& grid)
+{
+    return SectionLines(sections, true, header, [&] { return WriteOutputTable(grid); });
 }
 
 std::vector<std::string> OutputExportLines(const PrintSections& sections, const std::vector<std::string>& header,
                                            const GridModel& grid, const std::string& separator,
                                            const std::string& quote)
 {
-    std::vector<std::string> lines;
-    if (sections.PrintFormatGeneralUse(0)) {
-        AppendSectionHeading(lines, sections.PrintFormatGeneralName(0), false);
-        lines.insert(lines.end(), header.begin(), header.end());
-        AppendTwoEmptyLines(lines);
-    }
-    if (sections.PrintFormatGeneralUse(1)) {
-        AppendSectionHeading(lines, sections.PrintFormatGeneralName(1), false);
-        const std::vector<std::string> rows = WriteGridRows(grid, separator, quote);
-        lines.insert(lines.end(), rows.begin(), rows.end());
-        AppendTwoEmptyLines(lines);
-    }
-    return lines;
+    return SectionLines(sections, false, header, [&] { return WriteGridRows(grid, separator, quote); });
 }
 
 std::string ProposedOutputFileName(const std::string& documentName)
