@@ -17,6 +17,7 @@
 #include "common/ui/widget_routines.h"
 #include "common/user_interface.h"
 #include "platform/toolbar_control.h"
+#include "printing/graph_properties_form.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -54,7 +55,6 @@ bool ThermixMain::IsToolAvailable(int toolId)
     case ToolCreatePdf:
     case ToolOutputControl:
     case ToolUnitPreferences:
-    case ToolCreateGraph:
     case ToolPrintContent: return false;
     default: return true;
     }
@@ -155,6 +155,7 @@ void ThermixMain::ABR_Main_Click(int toolId)
     case ToolPaste:
     case ToolDelete: RunEditCommand(toolId); break;
     case ToolCalculator: ShowCalculator(); break;
+    case ToolCreateGraph: ShowGraphProperties(*this); break;
     case ToolCustomize:
         ToolbarLayoutChanged = true;
         ABR_Main->Customize();

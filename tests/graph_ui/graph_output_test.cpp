@@ -248,10 +248,12 @@ TEST_F(GraphOutputTest, TheCommandOpensTheWindowModallyAndReturnsWhenItCloses)
         EXPECT_FALSE(shown->BTN_Copy->isEnabled());
         shown->BTN_Close->click();
     });
-    ShowGraphProperties(*main);
+    // The Create Graph tool of the main window runs the command.
+    main->ABR_Main_Click(ToolCreateGraph);
     EXPECT_TRUE(sawWindow);
     EXPECT_FALSE(wasSettingUp);
     EXPECT_EQ(main->findChildren<GraphPropertiesForm*>().size(), 1u) << "only the fixture's own window is left";
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
 }
 
 // A graph of a real IF97 Range, kept as a build artefact (build/artefacts/graph.png,
