@@ -10,6 +10,7 @@
 #include "solver/saturation_state.h"
 #include "preferences/output_mod.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -88,6 +89,10 @@ std::optional<double> SearchBracket(int code, int side, double target, double x,
     }
     const RootResult r = FalsePositionInBracket(f, lo, hi, fLo, fHi, 1e-14);
     if (!r.found || !std::isfinite(r.x))
+        return std::nullopt;
+    // Next to the critical point the sides jump where they are not resolved: a sign
+    // change there is no saturation state of the target.
+    if (!(std::abs(f(r.x)) <= 1e-9 * std::max(1.0, std::abs(target))))
         return std::nullopt;
     return r.x;
 }

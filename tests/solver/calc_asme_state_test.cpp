@@ -312,6 +312,28 @@ TEST_F(CalcAsmeStateTest, TemperatureWithEnthalpyOrEntropyOnThe23Boundary)
     }
 }
 
+TEST_F(CalcAsmeStateTest, SaturatedInputThatNoSaturationStateReachesFails)
+{
+    // Within a few hundred-thousandths of a kelvin of the critical point the saturated
+    // sides are not resolved: an enthalpy, entropy or volume with a quality that only a
+    // state there could have is reported, not shown as another state.
+    const struct {
+        int code;
+        double value;
+        double x;
+    } cases[] = {{H, 2087.320684, 0.9331787714}, {S, 4.411708257, 0.5894720169}, {V, 0.003104676552, 0.8640854557}};
+    for (const auto& c : cases) {
+        ui.Clear();
+        const bool failed = Solve(c.code, c.value, X, c.x);
+        if (!failed) {
+            const int shown = c.code == H ? kH : c.code == S ? kS : kV;
+            EXPECT_NEAR(Out(shown), c.value, 1e-9 * c.value) << c.code;
+        } else {
+            EXPECT_EQ(AsmeErrorCode, ErrSaturationIterations);
+        }
+    }
+}
+
 TEST_F(CalcAsmeStateTest, SaturationLineFromPressureAndTemperatureAndRangeMode)
 {
     const double ps = GetSatPressure(450.0);
