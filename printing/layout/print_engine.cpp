@@ -1,0 +1,297 @@
+#include "printing/layout/print_engine.h"
+
+#include "common/preference_records.h"
+#include "common/program_identity.h"
+#include "common/settings_text.h"
+#include "common/user_interface.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+namespace vq {
+
+std::array<std::string, 2> PageHeaderTexts;
+
+void ResetPrintEngineState()
+{
+    PageHeaderTexts = {};
+}
+
+namespace {
+
+constexpr const char* CrLf = "\r\n";
+
+// The parts of a header text split at each CR LF: the parts before a pair untrimmed,
+// the rest trimmed before each further split.
+std::vector<std::string> MeasuredParts(const std::string& text)
+{
+    std::vector<std::string> parts;
+    std::string rest = TrimText(text);
+    for (size_t pos = rest.find(CrLf); pos != std::string::npos; pos = rest.find(CrLf)) {
+        parts.push_back(rest.substr(0, pos));
+        rest = TrimText(rest.substr(pos + 2));
+    }
+    parts.push_back(rest);
+    return parts;
+}
+
+// Header lines 1 to 3 of a column: line 3 keeps any further line breaks.
+std::array<std::string, 3> HeaderLines(const std::string& text)
+{
+    std::array<std::string, 3> lines;
+    size_t pos = text.find(CrLf);
+    lines[0] = TrimText(text.substr(0, pos));
+    if (pos == std::string::npos)
+        return lines;
+    const std::string rest = TrimText(text.substr(pos + 2));
+    size_t pos2 = rest.find(CrLf);
+    lines[1] = TrimText(rest.substr(0, pos2));
+    if (pos2 != std::string::npos)
+        lines[2] = TrimText(rest.substr(pos2 + 2));
+    return lines;
+}
+
+} // namespace
+
+int GetGridHeaderLines(const PrintGrid& grid)
+{
+    int most = 1;
+    for (int c = 0; c < grid.Cols(); ++c)
+        most = std::max(most, static_cast<int>(MeasuredParts(grid.Text(0, c)).size()));
+    return std::min(most, 3);
+}
+
+double MeasureGridColumnWidth(PrintGrid& grid, const PrintControl& printer, int col)
+{
+    long width = 0;
+    auto measure = [&](const std::string& text) {
+        for (const std::string& part : MeasuredParts(text))
+            width = std::max(width, std::lround(printer.TextWidth(part)));
+    };
+    measure(grid.Text(0, col));
+    for (int r = 1; r < grid.Rows(); ++r) {
+        const std::string trimmed = TrimText(grid.Text(r, col));
+        grid.SetText(r, col, trimmed);
+        measure(trimmed);
+    }
+    return static_cast<double>(width);
+}
+
+long PrepareTablePage(PrintControl& printer, int headerLines)
+{
+    const double h = 1.25 * printer.TextHeight("A");
+    auto fit = [&] {
+        const double lines = (printer.PageHeight() - printer.MarginBottom() - printer.CurrentY) / h - 0.5;
+        return std::isfinite(lines) ? std::lrint(lines) : 0L;
+    };
+    if (fit() >= headerLines + 2)
+        printer.CurrentY += h; // one blank line before the block
+    else
+        printer.NewPage();
+    return fit();
+}
+
+void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int headerLines, bool centreLabels)
+{
+    const int cols = grid.Cols();
+    const double th = printer.TextHeight("A");
+    const double tw = printer.TextWidth("A");
+    const double pitch = 1.25 * th;
+    if (cols < 1)
+        return;
+
+    std::vector<double> colWidth(static_cast<size_t>(cols));
+    std::vector<double> colRight(static_cast<size_t>(cols));
+    std::vector<std::array<std::string, 3>> header(static_cast<size_t>(cols));
+    for (int c = 0; c < cols; ++c) {
+        const auto i = static_cast<size_t>(c);
+        colWidth[i] = MeasureGridColumnWidth(grid, printer, c) + 2 * tw;
+        colRight[i] = (c == 0 ? 0 : colRight[i - 1]) + colWidth[i];
+        header[i] = HeaderLines(grid.Text(0, c));
+    }
+    auto right = [&](int c) { return colRight[static_cast<size_t>(c)]; };
+    auto width = [&](int c) { return colWidth[static_cast<size_t>(c)]; };
+    const double left = printer.MarginLeft();
+
+    // Row labels and column 0's header lines.
+    auto printLabel = [&](const std::string& text) {
+        printer.CurrentX = centreLabels ? left + right(0) - width(0) / 2 - printer.TextWidth(TrimText(text)) / 2 : left;
+        printer.Text(" " + text);
+    };
+    // The last column of the band that starts at first; a column too wide for the page
+    // makes a band of its own.
+    auto bandEnd = [&](int first) {
+        int last = first - 1;
+        for (int c = first; c < cols; ++c) {
+            const double usable = printer.PageWidth() - printer.MarginLeft() - printer.MarginRight();
+            if (right(0) + right(c) - right(first - 1) > usable)
+                break;
+            last = c;
+        }
+        return std::max(last, first);
+    };
+
+    const int lastRow = grid.Rows() - 1;
+    for (int firstCol = 1; firstCol < cols;) {
+        const int lastCol = bandEnd(firstCol);
+        auto edge = [&](int c) { return left + right(0) + right(c) - right(firstCol - 1); };
+        int firstRow = 1;
+        int r = 0;
+        long rowsFit = PrepareTablePage(printer, headerLines);
+        while (true) {
+            const double topY = printer.CurrentY;
+            double lastRule = topY;
+            long used = 0;
+            do {
+                ++r;
+                for (int c = firstCol; c <= lastCol; ++c) {
+                    if (r == firstRow) {
+                        for (int k = 1; k <= headerLines; ++k) {
+                            printer.CurrentY = topY + (k - 1) * pitch;
+                            if (c == firstCol)
+                                printLabel(header[0][static_cast<size_t>(k - 1)]);
+                            const std::string& line = header[static_cast<size_t>(c)][static_cast<size_t>(k - 1)];
+                            printer.CurrentX = edge(c) - width(c) / 2 - printer.TextWidth(line) / 2;
+                            printer.Text(" " + line);
+                        }
+                        printer.CurrentY = topY + headerLines * pitch;
+                    }
+                    if (c == firstCol)
+                        printLabel(grid.Text(r, 0));
+                    const std::string text = grid.Text(r, c);
+                    printer.CurrentX = edge(c) - printer.TextWidth(TrimText(text)) - 0.5 * tw;
+                    printer.Text(" " + text);
+                }
+                if (drawRules && r == firstRow) {
+                    const double y = printer.CurrentY;
+                    printer.DrawLine(left, topY - 0.25 * th, edge(lastCol), topY - 0.25 * th);
+                    const double under = topY - 0.25 * th + headerLines * pitch;
+                    printer.DrawLine(left, under, edge(lastCol), under);
+                    printer.CurrentY = y;
+                    printer.CurrentX = left;
+                }
+                printer.CurrentY += th;
+                if (drawRules)
+                    printer.DrawLine(left, printer.CurrentY, edge(lastCol) + printer.RuleExtension, printer.CurrentY);
+                lastRule = printer.CurrentY;
+                printer.CurrentY += 0.25 * th;
+                printer.CurrentX = left;
+                used += 1 + (r == firstRow ? headerLines : 0);
+            } while (used < rowsFit && r < lastRow);
+
+            if (drawRules) {
+                printer.CurrentY = lastRule;
+                printer.CurrentX = left;
+                const double top = topY - 0.25 * th;
+                printer.DrawLine(left, top, left, lastRule);
+                printer.DrawLine(left + right(0), top, left + right(0), lastRule);
+                for (int c = firstCol; c <= lastCol; ++c)
+                    printer.DrawLine(edge(c), top, edge(c), lastRule);
+            }
+            printer.CurrentY = lastRule + 0.25 * th;
+            firstRow = r + 1;
+            if (firstRow > lastRow)
+                break;
+            rowsFit = PrepareTablePage(printer, headerLines);
+        }
+        firstCol = lastCol + 1;
+        printer.CurrentY += 0.25 * th;
+    }
+    printer.Text(" \r\n");
+}
+
+void PrintCalcInfoLines(PrintControl& printer, const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines)
+        printer.Paragraph(" " + line);
+}
+
+void DrawPageFrame(PrintControl& printer, const PageFrameTexts& texts)
+{
+    const double pageWidth = printer.PageWidth();
+    const double th = printer.TextHeight("A");
+    const double left = std::round(printer.MarginLeft() - 144.0);
+    const double top = std::round(printer.MarginTop() - 144.0);
+    const double right = std::round(pageWidth - printer.MarginRight() + 144.0);
+    const double bottom = std::round(printer.PageHeight() - printer.MarginBottom() + 144.0);
+
+    const int pen = printer.PenWidth;
+    printer.PenWidth = texts.borderPenWidth;
+    if (printer.CurrentPage() == 1)
+        PageHeaderTexts[1] = texts.dateTimeText ? texts.dateTimeText() : std::string();
+    printer.BoxStyle = 1;
+    OutputPrefs.ReportSubtitle.clear();
+
+    printer.DrawBox(left, top, right, bottom);
+    printer.DrawLine(left, printer.MarginTop() + 4 * th, right, printer.MarginTop() + 4 * th);
+
+    printer.CurrentY = printer.MarginTop();
+    printer.CurrentX = printer.MarginLeft();
+    printer.Text(texts.longTitle + " Results");
+    const std::string page = "(" + std::to_string(printer.CurrentPage()) + ")";
+    printer.CurrentX = (pageWidth - printer.TextWidth(page)) / 2;
+    printer.Text(page);
+    printer.CurrentX = pageWidth - printer.MarginRight() - printer.TextWidth(PageHeaderTexts[1]);
+    printer.Text(PageHeaderTexts[1] + "\r");
+    printer.CurrentX = printer.MarginLeft();
+    printer.Text(PageHeaderTexts[0] + "\r");
+    printer.CurrentX = (pageWidth - printer.TextWidth(OutputPrefs.ReportSubtitle)) / 2;
+    printer.Text(OutputPrefs.ReportSubtitle + "\r");
+    printer.Text(" \r");
+    printer.Text(" \r");
+    printer.PenWidth = pen;
+}
+
+void BuildPrintDocument(PrintControl& printer, const PrintReport& report, int& status)
+{
+    const PrintFont remembered = printer.Font();
+    PrintFont font = remembered;
+    font.name = report.fontName;
+    font.size = report.fontSize;
+    font.bold = report.fontBold;
+    font.italic = report.fontItalic;
+    if (!printer.SetFont(font))
+        printer.SetFont(remembered);
+
+    try {
+        if (printer.PageWidth() <= 0 || printer.PageHeight() <= 0) {
+            CurrentUserInterface().SetBusy(false);
+            status = report.askRetry && report.askRetry() ? PrintDocRetry : PrintDocCancelled;
+            return;
+        }
+        printer.StartDoc();
+        bool first = true;
+        auto heading = [&](int i) {
+            if (report.sectionNewPage && !first)
+                printer.NewPage();
+            first = false;
+            if (report.contentTitle)
+                report.contentTitle->clear();
+            printer.Paragraph("");
+            printer.SetTextEmphasis(true);
+            printer.Paragraph(report.sectionNames[static_cast<size_t>(i)]);
+            printer.SetTextEmphasis(false);
+            if (report.contentTitle)
+                *report.contentTitle = report.sectionNames[static_cast<size_t>(i)];
+        };
+        if (report.sectionUse[0]) {
+            heading(0);
+            PrintCalcInfoLines(printer, report.calcInfoLines);
+        }
+        if (report.sectionUse[1] && report.grid) {
+            heading(1);
+            PrintGridTable(*report.grid, printer, true, GetGridHeaderLines(*report.grid), report.centreLabels);
+        }
+        printer.EndDoc();
+    } catch (const std::exception& e) {
+        CurrentUserInterface().SetBusy(false);
+        CurrentUserInterface().Message(std::string("The following error occurred during the procedure:\r\n\r\n          ") +
+                                           e.what() + "\r\n\r\nPrint job aborted.",
+                                       MessageStyle::Information, ProgramTitle);
+        printer.EndDoc();
+        status = PrintDocAborted;
+    }
+}
+
+} // namespace vq

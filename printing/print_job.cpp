@@ -1,0 +1,295 @@
+#include "printing/print_job.h"
+
+#include "app/thermix_main.h"
+#include "common/common_dialog_errors.h"
+#include "common/main_window_host.h"
+#include "common/preference_records.h"
+#include "common/printer_font.h"
+#include "common/program_identity.h"
+#include "common/settings_file.h"
+#include "common/user_interface.h"
+#include "printing/layout/print_engine.h"
+#include "printing/layout/print_job_logic.h"
+#include "printing/printer_form.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStringList>
+
+#include <cmath>
+
+namespace vq {
+
+std::function<std::vector<std::string>()> CalculationInfoSource;
+OutputReportRoutines OutputReports;
+
+namespace {
+
+PrintDialogService qtDialogs;
+PrintDialogService* installedDialogs = nullptr;
+
+// The orientation last chosen in the print dialog (0 portrait, 1 landscape).
+int dialogOrientation = 0;
+
+// "Text (*.txt)|*.txt|Data (*.dat)|*.dat" as Qt's "Text (*.txt);;Data (*.dat)".
+QString QtFilter(const std::string& filter)
+{
+    const QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList names;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        names << parts[i];
+    return names.join(";;");
+}
+
+// The results grid as the report reads it.
+class GridModelTexts final : public PrintGrid {
+public:
+    explicit GridModelTexts(GridModel& model) : model_(model) {}
+    int Rows() const override { return model_.Rows(); }
+    int Cols() const override { return model_.Cols(); }
+    std::string Text(int row, int col) const override { return model_.TextMatrix(row, col); }
+    void SetText(int row, int col, const std::string& text) override { model_.SetTextMatrix(row, col, text); }
+
+private:
+    GridModel& model_;
+};
+
+bool AskRetry(QWidget* parent)
+{
+    return QMessageBox::warning(parent, QString::fromStdString(ProgramTitle), "An error occurred when generating the image.",
+                                QMessageBox::Retry | QMessageBox::Cancel) == QMessageBox::Retry;
+}
+
+} // namespace
+
+int PrintDialogService::SaveFile(QWidget* parent, const std::string& title, const std::string& filter,
+                                 const std::string& defaultExt, const std::string& initialName, std::string& chosen)
+{
+    QFileDialog dialog(parent, QString::fromStdString(title), QString(), QtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QString::fromStdString(defaultExt));
+    if (initialName.find('*') == std::string::npos)
+        dialog.selectFile(QString::fromStdString(initialName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return CommonDialogCancelError;
+    chosen = dialog.selectedFiles().constFirst().toStdString();
+    return 0;
+}
+
+int PrintDialogService::Print(QWidget* parent, QPrinter& printer, const std::string& title)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QString::fromStdString(title));
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    return dialog.exec() == QDialog::Accepted ? 0 : CommonDialogCancelError;
+}
+
+int PrintDialogService::PrintSetup(QWidget* parent, QPrinter& printer, const std::string& title)
+{
+    return Print(parent, printer, title);
+}
+
+int PrintDialogService::PageSetup(QWidget* parent, QPrinter& printer)
+{
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted ? 0 : CommonDialogCancelError;
+}
+
+int PrintDialogService::Font(QWidget* parent, PrinterFontInfo& font, int smallest, int largest)
+{
+    QFont initial(QString::fromStdString(font.name));
+    initial.setPointSizeF(font.size > 0 ? font.size : 10);
+    initial.setBold(font.bold);
+    initial.setItalic(font.italic);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, parent, QString(), QFontDialog::ScalableFonts);
+    if (!ok)
+        return CommonDialogCancelError;
+    font.name = chosen.family().toStdString();
+    font.size = static_cast<float>(std::clamp(chosen.pointSizeF(), static_cast<double>(smallest), static_cast<double>(largest)));
+    font.bold = chosen.bold();
+    font.italic = chosen.italic();
+    return 0;
+}
+
+PrintDialogService& CurrentPrintDialogService()
+{
+    return installedDialogs ? *installedDialogs : qtDialogs;
+}
+
+void InstallPrintDialogService(PrintDialogService* service)
+{
+    installedDialogs = service;
+}
+
+void ShowDialogError(const std::string& leadIn, int error)
+{
+    CurrentUserInterface().Beep();
+    CurrentUserInterface().Message(leadIn + "\r\n\r\n      " + GetCommonDialogErrorText(error), MessageStyle::Exclamation,
+                                   ProgramTitle);
+}
+
+void RunPrintJob(ThermixMain& main)
+{
+    UserInterface& ui = CurrentUserInterface();
+    while (true) {
+        ui.SetBusy(true);
+        PrinterForm& form = LoadPrinterForm(main);
+        PrintControl& printer = form.vsPrinter;
+
+        PrintPageSettings settings = CurrentPrintPageSettings();
+        ApplyPageSettings(printer, settings);
+        SetCurrentPrintPageSettings(settings);
+        printer.Preview = form.Preview() || form.SendTo() == 0 || form.SendTo() == 1;
+        printer.DocName = GetDocumentTitle();
+
+        GridModelTexts grid(main.GRD_Output->Model());
+        PrintReport report;
+        const PrintSections& sections = main.Sections();
+        for (int i = 0; i < 2; ++i) {
+            report.sectionNames[static_cast<size_t>(i)] = sections.PrintFormatGeneralName(i);
+            report.sectionUse[static_cast<size_t>(i)] = sections.PrintFormatGeneralUse(i);
+        }
+        report.sectionNewPage = sections.PrintSectionNewPage;
+        if (CalculationInfoSource)
+            report.calcInfoLines = CalculationInfoSource();
+        report.grid = &grid;
+        report.centreLabels = OutputPrefs.RowColOrder[main.GetPropertyTypeForRange() >= 0 ? 1 : 0] != 0;
+        report.fontName = PrintFontName;
+        report.fontSize = PrintFontSize;
+        report.fontBold = PrintFontBold;
+        report.fontItalic = PrintFontItalic;
+        report.contentTitle = &form.ContentTitle;
+        report.askRetry = [&form] { return AskRetry(&form); };
+
+        int status = PrintDocBuilt;
+        BuildPrintDocument(printer, report, status);
+        if (status == PrintDocRetry) {
+            UnloadPrinterForm();
+            continue;
+        }
+        if (status != PrintDocBuilt) {
+            main.show();
+            UnloadPrinterForm();
+            ui.SetBusy(false);
+            return;
+        }
+
+        printer.Preview = form.Preview();
+        if (printer.Preview) {
+            form.setWindowState(form.windowState() | Qt::WindowMaximized);
+            form.SelectZoomEntry(0);
+            form.UpdateControlBar();
+            main.hide();
+            form.show();
+            form.update();
+        } else {
+            if (form.SendTo() == 0)
+                form.PrintPages(1, printer.PageCount());
+            else if (form.SendTo() == 1)
+                form.ConvertToPdf(form.ExportFileName, 1, printer.PageCount());
+            UnloadPrinterForm();
+            main.show();
+        }
+        ui.SetBusy(false);
+        return;
+    }
+}
+
+void PrepareDirectPrint(ThermixMain& main)
+{
+    PrinterForm& form = LoadPrinterForm(main);
+    form.SetPreview(false);
+    form.vsPrinter.SetOrientation(dialogOrientation);
+}
+
+void ShowPrintDialog(ThermixMain& main)
+{
+    QPrinter printer;
+    printer.setPageOrientation(dialogOrientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    const int error = CurrentPrintDialogService().Print(&main, printer, "Print Output");
+    if (error == CommonDialogCancelError)
+        return;
+    if (error != 0) {
+        ShowDialogError("The following error occurred while printing:", error);
+        return;
+    }
+    dialogOrientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? 1 : 0;
+    PrepareDirectPrint(main);
+    // The job prints where the dialog chose: its printer or its output file.
+    QPrinter& target = LoadPrinterForm(main).Printer();
+    target.setPrinterName(printer.printerName());
+    target.setOutputFileName(printer.outputFileName());
+    RunPrintJob(main);
+    CurrentUserInterface().SetBusy(false);
+}
+
+void ShowPrintSetupDialog(ThermixMain& main)
+{
+    QPrinter printer;
+    printer.setPageOrientation(dialogOrientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    const int error = CurrentPrintDialogService().PrintSetup(&main, printer, "Print Setup");
+    if (error == CommonDialogCancelError)
+        return;
+    if (error != 0) {
+        ShowDialogError("The following error occurred while accessing printer setup:", error);
+        return;
+    }
+    dialogOrientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? 1 : 0;
+}
+
+void ShowPrinterFontDialog(QWidget* parent)
+{
+    MainWindowHost& host = CurrentMainWindowHost();
+    PrinterFontInfo font{PrintFontName, static_cast<float>(PrintFontSize), PrintFontBold, PrintFontItalic};
+    const int error = CurrentPrintDialogService().Font(parent, font, 6, 14);
+    if (error == CommonDialogCancelError)
+        return;
+    if (error != 0) {
+        ShowDialogError("The following error occurred while selecting fonts:", error);
+        return;
+    }
+    host.SetPrinterFont(font);
+    PrintFontName = font.name;
+    PrintFontSize = WholeFontSize(font.size);
+    PrintFontBold = font.bold;
+    PrintFontItalic = font.italic;
+    WritePrinterFontSection(SettingsFilePath);
+}
+
+std::string GetExportFileNameByType(QWidget* parent, int kind)
+{
+    const auto exportKind = GetExportKind(kind);
+    if (!exportKind)
+        return {};
+    std::string chosen;
+    const int error = CurrentPrintDialogService().SaveFile(parent, exportKind->title, exportKind->filter,
+                                                           exportKind->defaultExt, exportKind->fileName, chosen);
+    if (error == CommonDialogCancelError)
+        return {};
+    if (error != 0) {
+        ShowDialogError("The following error occurred while exporting file:", error);
+        return {};
+    }
+    return chosen;
+}
+
+std::string PrinterFontLabel()
+{
+    const PrinterFontInfo font = CurrentMainWindowHost().PrinterFont();
+    const double size = std::isfinite(font.size) ? std::floor(font.size + 0.5) : 0.0;
+    std::string text = font.name + " " + std::to_string(static_cast<long>(size)) + " pt.";
+    if (font.bold)
+        text += ", Bold";
+    if (font.italic)
+        text += ", Italic";
+    return text;
+}
+
+} // namespace vq

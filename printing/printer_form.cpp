@@ -1,0 +1,576 @@
+#include "printing/printer_form.h"
+
+#include "app/thermix_main.h"
+#include "common/common_dialog_errors.h"
+#include "common/main_window_host.h"
+#include "common/number_parsing.h"
+#include "common/preference_records.h"
+#include "common/program_identity.h"
+#include "common/ui/widget_routines.h"
+#include "common/user_interface.h"
+#include "printing/layout/print_engine.h"
+#include "printing/layout/print_job_logic.h"
+#include "printing/print_dialogs.h"
+#include "printing/print_job.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTime>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace vq {
+
+// Shows the preview page of the control at its zoom, on a grey ground.
+class PreviewPane : public QWidget {
+public:
+    explicit PreviewPane(const PrintControl& printer, QWidget* parent) : QWidget(parent), printer_(printer) {}
+
+    double Scale() const { return printer_.Zoom() / 100.0 * logicalDpiX() / 1440.0; }
+    void Relayout()
+    {
+        const int margin = 12;
+        resize(static_cast<int>(printer_.PageWidth() * Scale()) + 2 * margin,
+               static_cast<int>(printer_.PageHeight() * Scale()) + 2 * margin);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(128, 128, 128));
+        const QRectF page(12, 12, printer_.PageWidth() * Scale(), printer_.PageHeight() * Scale());
+        p.fillRect(page, Qt::white);
+        p.translate(page.topLeft());
+        PaintPrintPage(p, printer_, printer_.PreviewPage(), Scale());
+    }
+
+private:
+    const PrintControl& printer_;
+};
+
+namespace {
+
+PrinterForm* defaultInstance = nullptr;
+
+const std::vector<std::pair<QPageSize::PageSizeId, int>>& PaperCodes()
+{
+    static const std::vector<std::pair<QPageSize::PageSizeId, int>> codes = {
+        {QPageSize::Letter, 1}, {QPageSize::Legal, 5}, {QPageSize::Executive, 7},
+        {QPageSize::A3, 8},     {QPageSize::A4, 9},    {QPageSize::A5, 11},
+    };
+    return codes;
+}
+
+std::string DateTimeNowText()
+{
+    const QLocale locale;
+    return (locale.toString(QDate::currentDate(), QLocale::ShortFormat) + " " +
+            QTime::currentTime().toString("hh:mm AP"))
+        .toStdString();
+}
+
+} // namespace
+
+int PaperCodeOf(const QPageSize& size)
+{
+    for (const auto& [id, code] : PaperCodes())
+        if (size.id() == id)
+            return code;
+    return 0;
+}
+
+QPageSize PageSizeOf(int paperCode)
+{
+    for (const auto& [id, code] : PaperCodes())
+        if (code == paperCode)
+            return QPageSize(id);
+    return QPageSize(QPageSize::Letter);
+}
+
+PrinterForm::PrinterForm(ThermixMain* main) : vsPrinter(&measurer_), main_(main), printer_(QPrinter::HighResolution)
+{
+    setObjectName("PrinterForm");
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(QString::fromStdString(ProgramTitle + " Print Preview"));
+    if (main_) {
+        setWindowIcon(main_->windowIcon());
+        setGeometry(main_->geometry());
+    }
+
+    auto* bar = new QHBoxLayout;
+    BTN_Print = new QPushButton("&Print     ", this);
+    ABR_Local = new QMenu("Main", this);
+    const std::array<const char*, 3> tools = {" Print All Pages", "Print Range...", "Print Page"};
+    for (int i = 0; i < 3; ++i) {
+        QAction* a = ABR_Local->addAction(tools[static_cast<size_t>(i)]);
+        connect(a, &QAction::triggered, this, [this, i] { ABR_Local_Click(i + 1); });
+    }
+    connect(BTN_Print, &QPushButton::clicked, this, [this] { BTN_Print_Click(); });
+    bar->addWidget(BTN_Print);
+
+    auto* sendTo = new QGroupBox("Send To", this);
+    auto* sendLayout = new QVBoxLayout(sendTo);
+    OPT_SendTo[0] = new QRadioButton("Send to Printer", sendTo);
+    OPT_SendTo[1] = new QRadioButton("Send to Acrobat PDF File", sendTo);
+    OPT_SendTo[0]->setChecked(true);
+    sendLayout->addWidget(OPT_SendTo[0]);
+    sendLayout->addWidget(OPT_SendTo[1]);
+    bar->addWidget(sendTo);
+
+    BTN_PageSetup = new QPushButton("P&age Setup...", this);
+    BTN_Setup = new QPushButton("Print &Setup...", this);
+    connect(BTN_PageSetup, &QPushButton::clicked, this, [this] { BTN_PageSetup_Click(); });
+    connect(BTN_Setup, &QPushButton::clicked, this, [this] { BTN_Setup_Click(); });
+    bar->addWidget(BTN_PageSetup);
+    bar->addWidget(BTN_Setup);
+
+    const std::array<const char*, 4> arrows = {"|<", "<", ">", ">|"};
+    bar->addWidget(new QLabel("Page:", this));
+    for (int i = 0; i < 4; ++i) {
+        cmdPage[static_cast<size_t>(i)] = new QPushButton(arrows[static_cast<size_t>(i)], this);
+        connect(cmdPage[static_cast<size_t>(i)], &QPushButton::clicked, this, [this, i] { cmdPage_Click(i); });
+        bar->addWidget(cmdPage[static_cast<size_t>(i)]);
+    }
+    lblPage = new QLabel(this);
+    bar->addWidget(lblPage);
+
+    bar->addWidget(new QLabel("Zoom:", this));
+    CMB_Zoom = new QComboBox(this);
+    connect(CMB_Zoom, &QComboBox::currentIndexChanged, this, [this] { CMB_Zoom_Click(); });
+    bar->addWidget(CMB_Zoom);
+    for (int i = 0; i < 4; ++i) {
+        cmdZoom[static_cast<size_t>(i)] = new QPushButton(arrows[static_cast<size_t>(i)], this);
+        connect(cmdZoom[static_cast<size_t>(i)], &QPushButton::clicked, this, [this, i] { cmdZoom_Click(i); });
+        bar->addWidget(cmdZoom[static_cast<size_t>(i)]);
+    }
+    BTN_Fit = new QPushButton("Fit", this);
+    BTN_Fit->setToolTip("Fit to Screen");
+    BTN_100 = new QPushButton("100%", this);
+    BTN_100->setToolTip("Zoom to 100%");
+    BTN_Close = new QPushButton("&Close", this);
+    connect(BTN_Fit, &QPushButton::clicked, this, [this] { BTN_Fit_Click(); });
+    connect(BTN_100, &QPushButton::clicked, this, [this] { BTN_100_Click(); });
+    connect(BTN_Close, &QPushButton::clicked, this, [this] { BTN_Close_Click(); });
+    bar->addWidget(BTN_Fit);
+    bar->addWidget(BTN_100);
+    bar->addStretch();
+    bar->addWidget(BTN_Close);
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setAlignment(Qt::AlignCenter);
+    scroll_->setBackgroundRole(QPalette::Dark);
+    pane_ = new PreviewPane(vsPrinter, scroll_);
+    scroll_->setWidget(pane_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(scroll_, 1);
+
+    vsPrinter.OnNewPage = [this] { vsPrinter_NewPage(); };
+    vsPrinter.SetZoom(100);
+    FillZoomList();
+}
+
+PrinterForm::~PrinterForm()
+{
+    if (defaultInstance == this)
+        defaultInstance = nullptr;
+}
+
+void PrinterForm::SetPDFProperties()
+{
+    pdfProperties_ = {OutputPrefs.ReportSubtitle, ProgramTitle + " Output", AppName};
+}
+
+void PrinterForm::SetSendTo(int value)
+{
+    sendTo_ = value;
+    if (value >= 0 && value < 2)
+        OPT_SendTo[static_cast<size_t>(value)]->setChecked(true);
+}
+
+void PrinterForm::UpdateControlBar()
+{
+    const ControlBarState s = GetControlBarState(vsPrinter.PreviewPage(), vsPrinter.PageCount(), vsPrinter.Zoom());
+    lblPage->setText(QString::fromStdString(s.pageText));
+    cmdPage[0]->setEnabled(s.firstPrevEnabled);
+    cmdPage[1]->setEnabled(s.firstPrevEnabled);
+    cmdPage[2]->setEnabled(s.nextLastEnabled);
+    cmdPage[3]->setEnabled(s.nextLastEnabled);
+    cmdZoom[0]->setEnabled(s.zoomOutEnabled);
+    cmdZoom[1]->setEnabled(s.zoomOutEnabled);
+    cmdZoom[2]->setEnabled(s.zoomInEnabled);
+    cmdZoom[3]->setEnabled(s.zoomInEnabled);
+    vsPrinter.ZoomStep = s.zoomStep;
+    pane_->Relayout();
+}
+
+void PrinterForm::vsPrinter_NewPage()
+{
+    UpdateControlBar();
+    DrawPageFrame(vsPrinter, {ProgramLongTitle, DateTimeNowText, pageBorderPenWidth_});
+}
+
+void PrinterForm::FillZoomList()
+{
+    const QSignalBlocker block(CMB_Zoom);
+    CMB_Zoom->clear();
+    for (const std::string& entry : ZoomListEntries())
+        CMB_Zoom->addItem(QString::fromStdString(entry));
+    CMB_Zoom->setCurrentIndex(-1);
+}
+
+double PrinterForm::ViewWidthTwips() const
+{
+    return scroll_->viewport()->width() * 1440.0 / std::max(1, logicalDpiX());
+}
+
+double PrinterForm::ViewHeightTwips() const
+{
+    return scroll_->viewport()->height() * 1440.0 / std::max(1, logicalDpiY());
+}
+
+void PrinterForm::ApplyZoomSelection(QComboBox* list)
+{
+    BusyScope busy;
+    const int index = list->currentIndex();
+    if (index < 0)
+        return;
+    double z = 0;
+    if (index != 0)
+        z = ZoomEntryValue(list->itemText(index).toStdString());
+    else
+        z = FitZoom(ViewWidthTwips(), ViewHeightTwips(), vsPrinter);
+    z = std::clamp(z, PrintControl::ZoomMin, PrintControl::ZoomMax);
+    if (index == 0) {
+        std::vector<std::string> entries;
+        for (int i = 0; i < list->count(); ++i)
+            entries.push_back(list->itemText(i).toStdString());
+        zoomTag_ = QString::number(ZoomTagAfterFit(entries, z));
+    } else {
+        zoomTag_ = "0";
+    }
+    vsPrinter.SetZoom(z);
+    UpdateControlBar();
+}
+
+void PrinterForm::CMB_Zoom_Click()
+{
+    ApplyZoomSelection(CMB_Zoom);
+}
+
+void PrinterForm::SelectZoomEntry(int index)
+{
+    if (index < 0 || index >= CMB_Zoom->count())
+        return;
+    if (CMB_Zoom->currentIndex() == index)
+        CMB_Zoom_Click();
+    else
+        CMB_Zoom->setCurrentIndex(index);
+}
+
+void PrinterForm::cmdPage_Click(int index)
+{
+    vsPrinter.SetPreviewPage(NavigationTarget(index, vsPrinter.PreviewPage(), vsPrinter.PageCount()));
+    UpdateControlBar();
+}
+
+void PrinterForm::cmdZoom_Click(int index)
+{
+    const int tag = ParseInteger(zoomTag_.toStdString());
+    if (auto target = ZoomButtonTarget(index, tag, CMB_Zoom->currentIndex(), CMB_Zoom->count()))
+        SelectZoomEntry(*target);
+    UpdateControlBar();
+}
+
+void PrinterForm::BTN_Fit_Click()
+{
+    SelectZoomEntry(0);
+}
+
+void PrinterForm::BTN_100_Click()
+{
+    SelectComboItemByText(CMB_Zoom, "100%");
+}
+
+void PrinterForm::BTN_Print_Click()
+{
+    ABR_Local->popup(BTN_Print->mapToGlobal(QPoint(0, BTN_Print->height())));
+}
+
+void PrinterForm::BTN_Close_Click()
+{
+    if (closing_)
+        return;
+    closing_ = true;
+    vsPrinter.KillDoc();
+    if (main_)
+        main_->show();
+    hide();
+    UnloadPrinterForm();
+}
+
+bool PrinterForm::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate) {
+        if (BTN_Print->isEnabled() && BTN_Print->isVisible())
+            BTN_Print->setFocus();
+        if (firstActivation_) {
+            firstActivation_ = false;
+            setWindowState(windowState() | Qt::WindowMaximized);
+            CMB_Zoom_Click();
+        }
+    }
+    return QWidget::event(e);
+}
+
+void PrinterForm::closeEvent(QCloseEvent* e)
+{
+    if (e->spontaneous() && !closing_) {
+        BTN_Close_Click();
+    }
+    if (main_) {
+        main_->raise();
+        main_->activateWindow();
+    }
+    e->accept();
+}
+
+void PrinterForm::PrinterFromControl()
+{
+    printer_.setFullPage(true);
+    printer_.setPageSize(PageSizeOf(vsPrinter.PaperSize()));
+    printer_.setPageOrientation(vsPrinter.Orientation() == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer_.setPageMargins(QMarginsF(vsPrinter.MarginLeft() / 20.0, vsPrinter.MarginTop() / 20.0,
+                                      vsPrinter.MarginRight() / 20.0, vsPrinter.MarginBottom() / 20.0),
+                            QPageLayout::Point);
+}
+
+void PrinterForm::ControlFromPrinter()
+{
+    const QPageLayout layout = printer_.pageLayout();
+    vsPrinter.SetOrientation(layout.orientation() == QPageLayout::Landscape ? 1 : 0);
+    if (const int code = PaperCodeOf(layout.pageSize()); code != 0)
+        vsPrinter.SetPaperSize(code);
+    const QMarginsF m = layout.margins(QPageLayout::Point);
+    vsPrinter.SetMarginLeft(static_cast<int>(std::lround(m.left() * 20)));
+    vsPrinter.SetMarginTop(static_cast<int>(std::lround(m.top() * 20)));
+    vsPrinter.SetMarginRight(static_cast<int>(std::lround(m.right() * 20)));
+    vsPrinter.SetMarginBottom(static_cast<int>(std::lround(m.bottom() * 20)));
+}
+
+namespace {
+
+// Paints pages first..last on a device already set to the control's paper.
+bool PaintPages(QPagedPaintDevice& device, const PrintControl& printer, int first, int last, double scale)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    first = std::max(first, 1);
+    last = std::min(last, printer.PageCount());
+    for (int n = first; n <= last; ++n) {
+        if (n > first)
+            device.newPage();
+        PaintPrintPage(painter, printer, n, scale);
+    }
+    return painter.end();
+}
+
+} // namespace
+
+bool PrinterForm::PrintPages(int first, int last)
+{
+    PrinterFromControl();
+    printer_.setDocName(QString::fromStdString(vsPrinter.DocName));
+    printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    const bool ok = PaintPages(printer_, vsPrinter, first, last, printer_.resolution() / 1440.0);
+    vsPrinter.SetError(ok ? 0 : 4);
+    PrinterFromControl();
+    return ok;
+}
+
+bool PrinterForm::ConvertToPdf(const std::string& path, int first, int last)
+{
+    QPdfWriter writer(QString::fromStdString(path));
+    writer.setResolution(1440);
+    writer.setPageSize(PageSizeOf(vsPrinter.PaperSize()));
+    writer.setPageOrientation(vsPrinter.Orientation() == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    // Title: the first text, or the second while the first is empty; creator: the third.
+    writer.setTitle(QString::fromStdString(pdfProperties_[0].empty() ? pdfProperties_[1] : pdfProperties_[0]));
+    writer.setCreator(QString::fromStdString(pdfProperties_[2]));
+    return PaintPages(writer, vsPrinter, first, last, 1.0);
+}
+
+std::string PrinterForm::GetExportFileName(int kind)
+{
+    const auto exportKind = GetExportKind(kind);
+    if (kind != 0 || !exportKind)
+        return {};
+    std::string chosen;
+    const int error = CurrentPrintDialogService().SaveFile(this, exportKind->title, exportKind->filter,
+                                                           exportKind->defaultExt, exportKind->fileName, chosen);
+    if (error == CommonDialogCancelError)
+        return {};
+    if (error != 0) {
+        ShowDialogError("The following error occurred while exporting file:", error);
+        return {};
+    }
+    return chosen;
+}
+
+void PrinterForm::CloseAfterSending()
+{
+    vsPrinter.KillDoc();
+    closing_ = true;
+    hide();
+    if (main_)
+        main_->show();
+    UnloadPrinterForm();
+}
+
+void PrinterForm::ABR_Local_Click(int tool)
+{
+    const int destination = GetSelectedOptionIndex({OPT_SendTo[0], OPT_SendTo[1]});
+    UserInterface& ui = CurrentUserInterface();
+    if (tool == 1 || tool == 3) {
+        const int first = tool == 1 ? 1 : vsPrinter.PreviewPage();
+        const int last = tool == 1 ? vsPrinter.PageCount() : vsPrinter.PreviewPage();
+        if (destination == 1) {
+            SetPDFProperties();
+            const std::string name = GetExportFileName(0);
+            if (name.empty())
+                return;
+            ui.SetBusy(true);
+            ConvertToPdf(name, first, last);
+        } else {
+            ui.SetBusy(true);
+            vsPrinter.DocName = GetDocumentTitle();
+            PrintPages(first, last);
+        }
+        CloseAfterSending();
+        ui.SetBusy(false);
+        return;
+    }
+    if (tool != 2)
+        return;
+
+    PrintRangeForm range(this);
+    range.SetPageCount(vsPrinter.PageCount());
+    range.exec();
+    if (range.Cancelled())
+        return;
+    const int first = ParseInteger(range.CMB_StartPage->currentText().toStdString());
+    const int last = ParseInteger(range.CMB_StopPage->currentText().toStdString());
+    if (destination == 1) {
+        SetPDFProperties();
+        const std::string name = GetExportFileName(0);
+        if (name.empty())
+            return;
+        ui.SetBusy(true);
+        ConvertToPdf(name, first, last);
+        ui.SetBusy(false);
+        return;
+    }
+    const int shown = vsPrinter.PreviewPage();
+    ui.SetBusy(true);
+    scroll_->hide();
+    vsPrinter.DocName = GetDocumentTitle();
+    for (int i = first; i <= last; ++i) {
+        vsPrinter.SetPreviewPage(i);
+        PrintPages(vsPrinter.PreviewPage(), vsPrinter.PreviewPage());
+    }
+    vsPrinter.SetPreviewPage(shown);
+    scroll_->show();
+    UpdateControlBar();
+    ui.SetBusy(false);
+}
+
+void PrinterForm::PageOrPrinterSetup(bool printerOnly)
+{
+    PrintDialogService& dialogs = CurrentPrintDialogService();
+    PrinterFromControl();
+    // The bin and device change only when the dialog changes them.
+    const QPrinter::PaperSource source = printer_.paperSource();
+    const QString device = printer_.printerName();
+    const int error = printerOnly ? dialogs.PrintSetup(this, printer_, "Print Setup") : dialogs.PageSetup(this, printer_);
+    if (error == 0) {
+        ControlFromPrinter();
+        if (printer_.paperSource() != source)
+            vsPrinter.SetPaperBin(static_cast<int>(printer_.paperSource()));
+        if (printer_.printerName() != device)
+            vsPrinter.SetDevice(printer_.printerName().toStdString());
+    }
+    PrintPageSettings stored = CurrentPrintPageSettings();
+    const PrintPageSettings control = ControlPageSettings(vsPrinter);
+    if (!PageSettingsChanged(stored, control, printerOnly))
+        return;
+    StorePageSettings(stored, control, printerOnly);
+    SetCurrentPrintPageSettings(stored);
+    BusyScope busy;
+    if (vsPrinter.Error() == 0) {
+        vsPrinter.KillDoc();
+        scroll_->hide();
+        if (main_)
+            RunPrintJob(*main_);
+        if (CMB_Zoom->currentIndex() == 0)
+            CMB_Zoom_Click();
+        scroll_->show();
+    } else {
+        CurrentUserInterface().Beep();
+        CurrentUserInterface().Message(std::string("The following error occurred while accessing ") +
+                                           (printerOnly ? "printer" : "page") + " setup:\r\n\r\n      " +
+                                           GetPrinterErrorText(vsPrinter.Error()),
+                                       MessageStyle::Exclamation, AppName);
+    }
+}
+
+void PrinterForm::BTN_PageSetup_Click()
+{
+    PageOrPrinterSetup(false);
+}
+
+void PrinterForm::BTN_Setup_Click()
+{
+    PageOrPrinterSetup(true);
+}
+
+PrinterForm& LoadPrinterForm(ThermixMain& main)
+{
+    if (!defaultInstance) {
+        defaultInstance = new PrinterForm(&main);
+        defaultInstance->setWindowState(Qt::WindowMaximized);
+    }
+    return *defaultInstance;
+}
+
+PrinterForm* LoadedPrinterForm()
+{
+    return defaultInstance;
+}
+
+void UnloadPrinterForm()
+{
+    if (!defaultInstance)
+        return;
+    PrinterForm* form = defaultInstance;
+    defaultInstance = nullptr;
+    form->hide();
+    form->deleteLater();
+}
+
+} // namespace vq

@@ -1,0 +1,124 @@
+// The print preview window: holds the print control with the built document, shows
+// its pages with zoom and navigation, and prints or converts them to PDF.
+#pragma once
+
+#include "printing/layout/print_control.h"
+#include "printing/page_painter.h"
+
+#include <QPrinter>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+
+namespace vq {
+
+class ThermixMain;
+class PreviewPane;
+
+class PrinterForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit PrinterForm(ThermixMain* main);
+    ~PrinterForm() override;
+
+    std::string ContentTitle;
+    std::string ExportFileName;
+    // The PDF writer's three document texts.
+    void SetPDFProperties();
+    const std::array<std::string, 3>& PdfProperties() const { return pdfProperties_; }
+    int SendTo() const { return sendTo_; }
+    void SetSendTo(int value);
+    void UpdateControlBar();
+    int PageBorderPenWidth() const { return pageBorderPenWidth_; }
+    void SetPageBorderPenWidth(int width) { pageBorderPenWidth_ = width; }
+    bool Preview() const { return preview_; }
+    void SetPreview(bool preview) { preview_ = preview; }
+
+    // The print control and the printer it prints on.
+    PrintControl vsPrinter;
+    QPrinter& Printer() { return printer_; }
+    // Prints pages first..last of the kept document; false when the printer cannot start.
+    bool PrintPages(int first, int last);
+    // Writes pages first..last as a PDF file; false when it cannot be written.
+    bool ConvertToPdf(const std::string& path, int first, int last);
+    // Puts the control's paper, orientation and margins on the printer, and back.
+    void PrinterFromControl();
+    void ControlFromPrinter();
+    // The size of the page display, in twips.
+    double ViewWidthTwips() const;
+    double ViewHeightTwips() const;
+
+    // Event handlers.
+    void vsPrinter_NewPage();
+    void CMB_Zoom_Click();
+    void cmdPage_Click(int index);
+    void cmdZoom_Click(int index);
+    void BTN_Fit_Click();
+    void BTN_100_Click();
+    void BTN_Print_Click();
+    void BTN_Close_Click();
+    void ABR_Local_Click(int tool);
+    void BTN_PageSetup_Click();
+    void BTN_Setup_Click();
+
+    // Selects a zoom entry and applies it (also when it is already selected).
+    void SelectZoomEntry(int index);
+    QString ZoomTag() const { return zoomTag_; }
+
+    QPushButton* BTN_Print = nullptr;
+    QMenu* ABR_Local = nullptr;
+    std::array<QRadioButton*, 2> OPT_SendTo{};
+    QPushButton* BTN_PageSetup = nullptr;
+    QPushButton* BTN_Setup = nullptr;
+    std::array<QPushButton*, 4> cmdPage{};
+    QLabel* lblPage = nullptr;
+    QComboBox* CMB_Zoom = nullptr;
+    std::array<QPushButton*, 4> cmdZoom{};
+    QPushButton* BTN_Fit = nullptr;
+    QPushButton* BTN_100 = nullptr;
+    QPushButton* BTN_Close = nullptr;
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void FillZoomList();
+    void ApplyZoomSelection(QComboBox* list);
+    void PageOrPrinterSetup(bool printerOnly);
+    std::string GetExportFileName(int kind);
+    void CloseAfterSending();
+
+    ThermixMain* main_;
+    QtTextMeasurer measurer_;
+    QPrinter printer_;
+    PreviewPane* pane_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    std::array<std::string, 3> pdfProperties_;
+    int sendTo_ = 0;
+    int pageBorderPenWidth_ = 20;
+    bool preview_ = false;
+    bool firstActivation_ = true;
+    bool closing_ = false;
+    QString zoomTag_;
+};
+
+// The window's default instance: created on first use, released by UnloadPrinterForm.
+PrinterForm& LoadPrinterForm(ThermixMain& main);
+PrinterForm* LoadedPrinterForm();
+void UnloadPrinterForm();
+
+// Paper code of a Qt page size, 0 when the program has none for it, and back.
+int PaperCodeOf(const QPageSize& size);
+QPageSize PageSizeOf(int paperCode);
+
+} // namespace vq
