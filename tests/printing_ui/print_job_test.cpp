@@ -1,0 +1,269 @@
+#include "print_ui_fixture.h"
+
+#include "common/preference_records.h"
+#include "common/printer_font.h"
+#include "common/program_identity.h"
+#include "common/settings_file.h"
+#include "printing/layout/print_job_logic.h"
+#include "printing/print_dialogs.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace vq {
+namespace {
+
+using test::PdfPages;
+using test::PdfText;
+using PrintJobTest = test::PrintUiTest;
+
+TEST_F(PrintJobTest, DirectPdfHoldsTheReportAndItsTitle)
+{
+    main->show();
+    const std::string pdf = folder.File("report.pdf");
+    PrinterForm& form = LoadPrinterForm(*main);
+    form.ExportFileName = pdf;
+    form.SetSendTo(1);
+    PrepareDirectPrint(*main);
+    form.SetPDFProperties();
+    RunPrintJob(*main);
+
+    EXPECT_EQ(LoadedPrinterForm(), nullptr);
+    EXPECT_TRUE(main->isVisible());
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    const std::string text = PdfText(pdf);
+    EXPECT_NE(text.find(ProgramLongTitle + " Results"), std::string::npos) << text;
+    EXPECT_NE(text.find("(1)"), std::string::npos);
+    EXPECT_NE(text.find("Input Data"), std::string::npos);
+    EXPECT_NE(text.find("Pressure = 1 MPa"), std::string::npos);
+    EXPECT_NE(text.find("Point 2"), std::string::npos);
+    EXPECT_NE(text.find("Enthalpy 3"), std::string::npos);
+    EXPECT_NE(text.find("2777.13"), std::string::npos);
+    EXPECT_EQ(PdfPages(pdf), 1);
+    EXPECT_EQ(test::PdfInfoField(pdf, "Title"), ProgramTitle + " Output");
+    // Printing trims the data cells of the grid.
+    EXPECT_EQ(main->GRD_Output->Model().TextMatrix(1, 1), "2777.11");
+    // The first job records the control's page settings.
+    EXPECT_EQ(host.page.MarginTop, 1440);
+    EXPECT_EQ(host.page.PaperSize, PaperLetter);
+
+    if (const char* keep = std::getenv("VAPOQUANT_PRINT_SAMPLE"))
+        std::filesystem::copy_file(pdf, keep, std::filesystem::copy_options::overwrite_existing);
+}
+
+TEST_F(PrintJobTest, PreviewHidesTheMainWindowUntilClosed)
+{
+    FillGrid(150);
+    main->show();
+    PrinterForm& form = LoadPrinterForm(*main);
+    form.SetPreview(true);
+    RunPrintJob(*main);
+
+    ASSERT_EQ(LoadedPrinterForm(), &form);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(main->isVisible());
+    const int pages = form.vsPrinter.PageCount();
+    ASSERT_GE(pages, 3);
+    EXPECT_EQ(form.lblPage->text().toStdString(), "1  of  " + std::to_string(pages));
+    EXPECT_FALSE(form.cmdPage[0]->isEnabled());
+    EXPECT_TRUE(form.cmdPage[3]->isEnabled());
+    EXPECT_EQ(form.CMB_Zoom->currentIndex(), 0);
+    EXPECT_EQ(form.CMB_Zoom->count(), 26);
+    EXPECT_GT(form.ZoomTag().toInt(), 0);
+
+    form.cmdPage_Click(3);
+    EXPECT_EQ(form.vsPrinter.PreviewPage(), pages);
+    EXPECT_FALSE(form.cmdPage[2]->isEnabled());
+    form.cmdPage_Click(1);
+    EXPECT_EQ(form.vsPrinter.PreviewPage(), pages - 1);
+
+    form.BTN_100_Click();
+    EXPECT_EQ(form.vsPrinter.Zoom(), 100);
+    EXPECT_EQ(form.ZoomTag(), "0");
+    form.cmdZoom_Click(2);
+    EXPECT_EQ(form.CMB_Zoom->currentText(), "110%");
+    form.cmdZoom_Click(3);
+    EXPECT_EQ(form.vsPrinter.Zoom(), 400);
+    EXPECT_FALSE(form.cmdZoom[2]->isEnabled());
+    form.BTN_Fit_Click();
+    EXPECT_EQ(form.CMB_Zoom->currentIndex(), 0);
+
+    form.BTN_Close_Click();
+    EXPECT_EQ(LoadedPrinterForm(), nullptr);
+    EXPECT_TRUE(main->isVisible());
+}
+
+TEST_F(PrintJobTest, PreviewPrintMenuToPdf)
+{
+    FillGrid(150);
+    PrinterForm* form = &LoadPrinterForm(*main);
+    form->SetPreview(true);
+    RunPrintJob(*main);
+    form->OPT_SendTo[1]->setChecked(true);
+    EXPECT_EQ(form->SendTo(), 0); // the property keeps what was set
+
+    // Cancel in the file dialog keeps the preview as it was; another error is reported.
+    dialogs.saveError = CommonDialogCancelError;
+    form->ABR_Local_Click(1);
+    EXPECT_EQ(LoadedPrinterForm(), form);
+    EXPECT_TRUE(ui.messages.empty());
+    dialogs.saveError = 20477;
+    form->ABR_Local_Click(3);
+    EXPECT_EQ(LoadedPrinterForm(), form);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "The following error occurred while exporting file:\r\n\r\n      Invalid file name.");
+    EXPECT_EQ(ui.beeps, 1);
+    EXPECT_EQ(dialogs.saveTitles.back(), "Create Adobe PDF");
+
+    // The page shown, alone; the preview then closes.
+    dialogs.saveError = 0;
+    dialogs.saveName = folder.File("page.pdf");
+    form->cmdPage_Click(2);
+    form->ABR_Local_Click(2 + 1);
+    EXPECT_EQ(LoadedPrinterForm(), nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(PdfPages(dialogs.saveName), 1);
+    const std::string text = PdfText(dialogs.saveName);
+    EXPECT_NE(text.find("(2)"), std::string::npos);
+    EXPECT_EQ(text.find("(1)"), std::string::npos);
+}
+
+TEST_F(PrintJobTest, PrintRangeToPdfKeepsThePreviewOpen)
+{
+    FillGrid(150);
+    PrinterForm* form = &LoadPrinterForm(*main);
+    form->SetPreview(true);
+    RunPrintJob(*main);
+    form->OPT_SendTo[1]->setChecked(true);
+    dialogs.saveName = folder.File("range.pdf");
+
+    auto answerRange = [](int start, int stop, bool cancel) {
+        QTimer::singleShot(0, [=] {
+            auto* range = qobject_cast<PrintRangeForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(range, nullptr);
+            range->CMB_StartPage->setCurrentIndex(start - 1);
+            range->CMB_StopPage->setCurrentIndex(stop - 1);
+            if (cancel)
+                range->BTN_Cancel_Click();
+            else
+                range->BTN_OK_Click();
+        });
+    };
+    answerRange(2, 3, true);
+    form->ABR_Local_Click(2);
+    EXPECT_FALSE(std::filesystem::exists(dialogs.saveName));
+
+    answerRange(3, 3, false);
+    form->ABR_Local_Click(2);
+    EXPECT_EQ(LoadedPrinterForm(), form);
+    ASSERT_EQ(PdfPages(dialogs.saveName), 1);
+    EXPECT_NE(PdfText(dialogs.saveName).find("(3)"), std::string::npos);
+}
+
+TEST_F(PrintJobTest, PrintDialogPrintsToTheChosenFile)
+{
+    const std::string out = folder.File("printed.pdf");
+    dialogs.printAction = [&](QPrinter& printer) {
+        printer.setOutputFileName(QString::fromStdString(out));
+        printer.setPageOrientation(QPageLayout::Landscape);
+    };
+    dialogs.printError = CommonDialogCancelError;
+    ShowPrintDialog(*main);
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(LoadedPrinterForm(), nullptr);
+
+    dialogs.printError = 28663;
+    ShowPrintDialog(*main);
+    EXPECT_EQ(ui.LastMessage(), "The following error occurred while printing:\r\n\r\n      Default printer does not exist.");
+
+    dialogs.printError = 0;
+    ShowPrintDialog(*main);
+    EXPECT_EQ(dialogs.printTitles.back(), "Print Output");
+    EXPECT_EQ(LoadedPrinterForm(), nullptr);
+    ASSERT_TRUE(std::filesystem::exists(out));
+    EXPECT_NE(PdfText(out).find("Enthalpy 2"), std::string::npos);
+    EXPECT_EQ(test::PdfInfoField(out, "Page size").substr(0, 9), "792 x 612");
+}
+
+TEST_F(PrintJobTest, PageSetupRebuildsOnlyWhenSomethingChanged)
+{
+    PrinterForm& form = LoadPrinterForm(*main);
+    form.SetPreview(true);
+    RunPrintJob(*main);
+    form.vsPrinter.DocName = "kept";
+
+    form.BTN_PageSetup_Click(); // OK, nothing changed
+    EXPECT_EQ(form.vsPrinter.DocName, "kept");
+
+    dialogs.setupAction = [](QPrinter& printer) {
+        QMarginsF m = printer.pageLayout().margins(QPageLayout::Point);
+        m.setLeft(36);
+        printer.setPageMargins(m, QPageLayout::Point);
+    };
+    form.BTN_PageSetup_Click();
+    EXPECT_EQ(host.page.MarginLeft, 720);
+    EXPECT_NE(form.vsPrinter.DocName, "kept");
+    EXPECT_GT(form.vsPrinter.PageCount(), 0);
+    EXPECT_EQ(form.CMB_Zoom->currentIndex(), 0);
+
+    // Printer set-up compares the paper, not the margins.
+    form.vsPrinter.DocName = "kept";
+    dialogs.setupAction = [](QPrinter& printer) {
+        QMarginsF m = printer.pageLayout().margins(QPageLayout::Point);
+        m.setLeft(72);
+        printer.setPageMargins(m, QPageLayout::Point);
+    };
+    form.BTN_Setup_Click();
+    EXPECT_EQ(form.vsPrinter.DocName, "kept");
+    dialogs.setupAction = [](QPrinter& printer) { printer.setPageSize(QPageSize(QPageSize::A4)); };
+    form.BTN_Setup_Click();
+    EXPECT_EQ(host.page.PaperSize, PaperA4);
+    EXPECT_EQ(host.page.MarginLeft, 720);
+    EXPECT_NE(form.vsPrinter.DocName, "kept");
+
+    // A printer error after a change is reported and the settings kept.
+    form.vsPrinter.SetError(3);
+    dialogs.setupAction = [](QPrinter& printer) { printer.setPageSize(QPageSize(QPageSize::Legal)); };
+    form.BTN_PageSetup_Click();
+    EXPECT_EQ(host.page.PaperSize, 5);
+    EXPECT_EQ(ui.LastMessage(), "The following error occurred while accessing page setup:\r\n\r\n      Can't Access Printer");
+    EXPECT_EQ(ui.messages.back().title, AppName);
+}
+
+TEST_F(PrintJobTest, FontDialogSetsTheReportFontAndWritesItsSection)
+{
+    const std::string savedPath = SettingsFilePath;
+    SettingsFilePath = folder.File("vapoquant.ini");
+    { std::ofstream(SettingsFilePath) << "[Last Files]\r\n"; }
+    dialogs.chosenFont = {"Serif", 11.6f, true, false};
+
+    dialogs.fontError = CommonDialogCancelError;
+    ShowPrinterFontDialog(main.get());
+    EXPECT_NE(PrintFontName, "Serif");
+
+    dialogs.fontError = 0;
+    ShowPrinterFontDialog(main.get());
+    EXPECT_EQ(dialogs.fontLimits, (std::pair<int, int>{6, 14}));
+    EXPECT_EQ(PrintFontName, "Serif");
+    EXPECT_EQ(PrintFontSize, 12);
+    EXPECT_TRUE(PrintFontBold);
+    EXPECT_FALSE(PrintFontItalic);
+    EXPECT_EQ(PrinterFontLabel(), "Serif 12 pt., Bold");
+    std::stringstream content;
+    content << std::ifstream(SettingsFilePath).rdbuf();
+    EXPECT_NE(content.str().find("[Printer Font]\r\nName= Serif\r\n"), std::string::npos) << content.str();
+    SettingsFilePath = savedPath;
+    ResetPrinterFontState();
+}
+
+} // namespace
+} // namespace vq

@@ -1,0 +1,161 @@
+// The main window with a filled results grid, scripted print dialogs and helpers that
+// read a written PDF back.
+#pragma once
+
+#include "app/thermix_main.h"
+#include "common/common_dialog_errors.h"
+#include "fake_main_window_host.h"
+#include "printing/print_job.h"
+#include "printing/printer_form.h"
+#include "program_tables.h"
+#include "recording_user_interface.h"
+#include "temp_folder.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPrinter>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace vq::test {
+
+class ScriptedPrintDialogs final : public PrintDialogService {
+public:
+    ScriptedPrintDialogs() { InstallPrintDialogService(this); }
+    ~ScriptedPrintDialogs() override { InstallPrintDialogService(nullptr); }
+
+    int SaveFile(QWidget*, const std::string& title, const std::string& filter, const std::string&,
+                 const std::string&, std::string& chosen) override
+    {
+        saveTitles.push_back(title);
+        lastFilter = filter;
+        if (saveError == 0)
+            chosen = saveName;
+        return saveError;
+    }
+    int Print(QWidget*, QPrinter& printer, const std::string& title) override
+    {
+        printTitles.push_back(title);
+        if (printAction)
+            printAction(printer);
+        return printError;
+    }
+    int PrintSetup(QWidget*, QPrinter& printer, const std::string& title) override
+    {
+        printTitles.push_back(title);
+        if (setupAction)
+            setupAction(printer);
+        return setupError;
+    }
+    int PageSetup(QWidget*, QPrinter& printer) override
+    {
+        if (setupAction)
+            setupAction(printer);
+        return setupError;
+    }
+    int Font(QWidget*, PrinterFontInfo& font, int smallest, int largest) override
+    {
+        fontLimits = {smallest, largest};
+        if (fontError == 0)
+            font = chosenFont;
+        return fontError;
+    }
+
+    int saveError = 0;
+    std::string saveName;
+    std::vector<std::string> saveTitles;
+    std::string lastFilter;
+    int printError = 0;
+    std::function<void(QPrinter&)> printAction;
+    std::vector<std::string> printTitles;
+    int setupError = 0;
+    std::function<void(QPrinter&)> setupAction;
+    int fontError = 0;
+    PrinterFontInfo chosenFont;
+    std::pair<int, int> fontLimits{};
+};
+
+// Output of a command line, "" when it fails.
+inline std::string CommandOutput(const std::string& command)
+{
+    std::string out;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        size_t n = 0;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            out.append(buffer, n);
+        ::pclose(pipe);
+    }
+    return out;
+}
+
+inline std::string PdfText(const std::string& path)
+{
+    return CommandOutput("pdftotext -layout '" + path + "' - 2>/dev/null");
+}
+
+inline int PdfPages(const std::string& path)
+{
+    const std::string info = CommandOutput("pdfinfo '" + path + "' 2>/dev/null");
+    const auto pos = info.find("Pages:");
+    return pos == std::string::npos ? 0 : std::stoi(info.substr(pos + 6));
+}
+
+inline std::string PdfInfoField(const std::string& path, const std::string& field)
+{
+    const std::string info = CommandOutput("pdfinfo '" + path + "' 2>/dev/null");
+    const auto pos = info.find(field + ":");
+    if (pos == std::string::npos)
+        return {};
+    const auto end = info.find('\n', pos);
+    std::string value = info.substr(pos + field.size() + 1, end - pos - field.size() - 1);
+    value.erase(0, value.find_first_not_of(' '));
+    return value;
+}
+
+class PrintUiTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetUpProgramTables();
+        main = std::make_unique<ThermixMain>();
+        FillGrid(4);
+        CalculationInfoSource = [] { return std::vector<std::string>{"Input File: Untitled", " ", "Pressure = 1 MPa"}; };
+    }
+    void TearDown() override
+    {
+        UnloadPrinterForm();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        CalculationInfoSource = nullptr;
+        main.reset();
+    }
+
+    // A results grid of parameters down the rows and rows - 1 points across.
+    void FillGrid(int rows)
+    {
+        GridModel& grid = main->GRD_Output->Model();
+        grid.SetRows(rows);
+        grid.SetCols(3);
+        grid.SetTextMatrix(0, 0, "Property");
+        grid.SetTextMatrix(0, 1, "Point 1");
+        grid.SetTextMatrix(0, 2, "Point 2");
+        for (int r = 1; r < rows; ++r) {
+            grid.SetTextMatrix(r, 0, "Enthalpy " + std::to_string(r));
+            grid.SetTextMatrix(r, 1, " 2777.1" + std::to_string(r % 10) + " ");
+            grid.SetTextMatrix(r, 2, "N/A");
+        }
+    }
+
+    RecordingUserInterface ui;
+    FakeMainWindowHost host;
+    ScriptedPrintDialogs dialogs;
+    TempFolder folder;
+    std::unique_ptr<ThermixMain> main;
+};
+
+} // namespace vq::test
