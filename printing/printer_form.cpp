@@ -418,19 +418,18 @@ bool PrinterForm::ConvertToPdf(const std::string& path, int first, int last)
 
 std::string PrinterForm::GetExportFileName(int kind)
 {
-    const auto exportKind = GetExportKind(kind);
-    if (kind != 0 || !exportKind)
-        return {};
-    std::string chosen;
-    const int error = CurrentPrintDialogService().SaveFile(this, exportKind->title, exportKind->filter,
-                                                           exportKind->defaultExt, exportKind->fileName, chosen);
-    if (error == CommonDialogCancelError)
-        return {};
-    if (error != 0) {
-        ShowDialogError("The following error occurred while exporting file:", error);
-        return {};
-    }
-    return chosen;
+    return kind == 0 ? GetExportFileNameByType(this, kind) : std::string();
+}
+
+bool PrinterForm::ExportPages(int first, int last)
+{
+    SetPDFProperties();
+    const std::string name = GetExportFileName(0);
+    if (name.empty())
+        return false;
+    BusyScope busy;
+    ConvertToPdf(name, first, last);
+    return true;
 }
 
 void PrinterForm::CloseAfterSending()
@@ -451,17 +450,14 @@ void PrinterForm::ABR_Local_Click(int tool)
         const int first = tool == 1 ? 1 : vsPrinter.PreviewPage();
         const int last = tool == 1 ? vsPrinter.PageCount() : vsPrinter.PreviewPage();
         if (destination == 1) {
-            SetPDFProperties();
-            const std::string name = GetExportFileName(0);
-            if (name.empty())
+            if (!ExportPages(first, last))
                 return;
-            ui.SetBusy(true);
-            ConvertToPdf(name, first, last);
         } else {
             ui.SetBusy(true);
             vsPrinter.DocName = GetDocumentTitle();
             PrintPages(first, last);
         }
+        ui.SetBusy(true);
         CloseAfterSending();
         ui.SetBusy(false);
         return;
@@ -477,13 +473,7 @@ void PrinterForm::ABR_Local_Click(int tool)
     const int first = ParseInteger(range.CMB_StartPage->currentText().toStdString());
     const int last = ParseInteger(range.CMB_StopPage->currentText().toStdString());
     if (destination == 1) {
-        SetPDFProperties();
-        const std::string name = GetExportFileName(0);
-        if (name.empty())
-            return;
-        ui.SetBusy(true);
-        ConvertToPdf(name, first, last);
-        ui.SetBusy(false);
+        ExportPages(first, last);
         return;
     }
     const int shown = vsPrinter.PreviewPage();

@@ -96,6 +96,8 @@ private:
     void ApplyZoomSelection(QComboBox* list);
     void PageOrPrinterSetup(bool printerOnly);
     std::string GetExportFileName(int kind);
+    // The PDF properties, the file dialog and the conversion; false when no file was chosen.
+    bool ExportPages(int first, int last);
     void CloseAfterSending();
 
     ThermixMain* main_;
