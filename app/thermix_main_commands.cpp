@@ -154,6 +154,7 @@ void ThermixMain::ABR_Main_Click(int toolId)
     case ToolCopy:
     case ToolPaste:
     case ToolDelete: RunEditCommand(toolId); break;
+    case ToolCreateGraph: ShowGraphProperties(*this); break;
     case ToolCalculator: ShowCalculator(); break;
     case ToolCreateGraph: ShowGraphProperties(*this); break;
     case ToolCustomize:

@@ -4,6 +4,7 @@
 #include "app/main_window_host_impl.h"
 #include "app/thermix_main.h"
 #include "app/thermix_work.h"
+#include "app/start_form.h"
 #include "app/toolbar_form.h"
 #include "common/document_file.h"
 #include "common/program_identity.h"
@@ -204,6 +205,8 @@ TEST_F(CommandsTest, ResultToolsStayOffWhileTheirWindowsAreMissing)
     main->SetToolEnabled(ToolPrint, true);
     EXPECT_TRUE(main->IsToolEnabled(ToolPrint));
     EXPECT_FALSE(Action(ToolPrint)->isEnabled());
+    main->SetToolEnabled(ToolCreateGraph, true);
+    EXPECT_TRUE(Action(ToolCreateGraph)->isEnabled());
     main->SetToolEnabled(ToolSave, false);
     EXPECT_FALSE(Action(ToolSave)->isEnabled());
     main->SetToolEnabled(ToolSave, true);
@@ -426,6 +429,14 @@ TEST_F(CommandsTest, StartUpLayoutChoiceAndReset)
     main->ABR_Main_Reset("Main Toolbar");
     EXPECT_EQ(ui.LastMessage(), "Could not reset. Default toolbar file '' was not found.");
     EXPECT_EQ(ui.messages.back().style, MessageStyle::Information);
+}
+
+TEST_F(CommandsTest, HelpWithoutPagesSaysSo)
+{
+    HelpFilePath = folder.File("Thermix.HLP");
+    main->ABR_Main_Click(ToolHelpContents);
+    EXPECT_EQ(ui.LastMessage(), "Help is not available: no help pages are installed in " + folder.File("help") + ".");
+    HelpFilePath.clear();
 }
 
 TEST_F(CommandsTest, ShortcutsReachToolsOutsideTextBoxes)
