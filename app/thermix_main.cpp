@@ -98,6 +98,7 @@ ThermixMain::ThermixMain(QWidget* parent) : QMainWindow(parent)
     connect(ABR_Main, &ToolbarControl::Reset, this,
             [this](const QString& band) { Guarded([this, band] { ABR_Main_Reset(band.toStdString()); }); });
     SetShowTooltipsOnToolbars(-1);
+    ApplyToolStates();
 
     setWindowTitle(QString::fromStdString(ProgramTitle));
     resize(Px(10200), Px(7800));

@@ -180,6 +180,7 @@ private:
     void ShowHelpContents();
     void ReloadShippedLayout(const std::string& bandName);
     void ExitCommand();
+    void ApplyToolStates();
     int Px(int twips) const;
 
     RowControls rows_[2]{};

@@ -120,7 +120,15 @@ void ThermixMain::ChooseToolbarLayout(const std::string& shippedFile, const std:
         ABR_Main->LoadLayout(developerFile, "", errorText))
         ABR_Main->SetToolVisible(ToolDeveloperMenu, true);
     ABR_Main->AfterLoad();
-    // The program's own tool states hold over whatever the layout brought.
+    ApplyToolStates();
+}
+
+void ThermixMain::ApplyToolStates()
+{
+    // The program's own tool states hold over whatever a layout brought.
+    for (const auto& [id, tool] : ABR_Main->Layout().tools)
+        if (!IsToolAvailable(id))
+            ABR_Main->SetToolEnabled(id, false);
     for (const auto& [id, enabled] : toolEnabled_)
         SetToolEnabled(id, enabled);
 }
@@ -274,8 +282,7 @@ void ThermixMain::ReloadShippedLayout(const std::string& bandName)
         CurrentUserInterface().Message(ToolbarResetFailedMessage(file), MessageStyle::Information, ProgramTitle);
         return;
     }
-    for (const auto& [id, enabled] : toolEnabled_)
-        SetToolEnabled(id, enabled);
+    ApplyToolStates();
 }
 
 void ThermixMain::MNU_DevDefaultToolbar_Click()

@@ -205,6 +205,7 @@ TEST_F(CommandsTest, ResultToolsStayOffWhileTheirWindowsAreMissing)
     main->SetToolEnabled(ToolPrint, true);
     EXPECT_TRUE(main->IsToolEnabled(ToolPrint));
     EXPECT_FALSE(Action(ToolPrint)->isEnabled());
+    EXPECT_FALSE(Action(ToolPrintSetup)->isEnabled());
     main->SetToolEnabled(ToolCreateGraph, true);
     EXPECT_TRUE(Action(ToolCreateGraph)->isEnabled());
     main->SetToolEnabled(ToolSave, false);
