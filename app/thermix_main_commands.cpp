@@ -164,7 +164,6 @@ void ThermixMain::ABR_Main_Click(int toolId)
     case ToolDelete: RunEditCommand(toolId); break;
     case ToolCreateGraph: ShowGraphProperties(*this); break;
     case ToolCalculator: ShowCalculator(); break;
-    case ToolCreateGraph: ShowGraphProperties(*this); break;
     case ToolCustomize:
         ToolbarLayoutChanged = true;
         ABR_Main->Customize();
