@@ -1,0 +1,98 @@
+#include "preferences/unit_change.h"
+
+#include "common/number_format.h"
+#include "common/number_parsing.h"
+#include "common/preference_records.h"
+#include "units/conversion_factors.h"
+#include "units/pressure_temperature.h"
+#include "units/unit_family.h"
+
+#include <cmath>
+
+namespace vq {
+
+namespace {
+
+using ToBaseRoutine = double (*)(std::string_view);
+
+ToBaseRoutine FactorRoutine(int family)
+{
+    switch (family) {
+    case VelocityFamily: return VelocityToBase;
+    case DensityFamily: return DensityToBase;
+    case ConductivityFamily: return ThermalConductivityToBase;
+    case SpecificHeatFamily: return SpecificHeatToBase;
+    case ViscosityFamily: return ViscosityToBase;
+    case EnthalpyFamily: return EnthalpyToBase;
+    case PercentFractionalFamily: return DecimalPercentToBase;
+    case TemperatureDifferentialFamily: return TemperatureDifferenceToBase;
+    case SpecificVolumeFamily: return SpecificVolumeToBase;
+    case KinematicViscosityFamily: return KinematicViscosityToBase;
+    default: return nullptr;
+    }
+}
+
+} // namespace
+
+UnitLineConverter::UnitLineConverter(int family, const std::string& oldUnits, const std::string& newUnits)
+    : old_(oldUnits), new_(newUnits)
+{
+    if (family == PressureFamily || family == PressureDifferentialFamily || family == PressureAbsoluteFamily) {
+        kind_ = Kind::Pressure;
+        return;
+    }
+    if (family == TemperatureFamily) {
+        kind_ = Kind::Temperature;
+        return;
+    }
+    const ToBaseRoutine toBase = FactorRoutine(family);
+    if (toBase == nullptr)
+        return;
+    const double from = toBase(oldUnits);
+    const double to = toBase(newUnits);
+    factor_ = to != 0.0 && std::isfinite(from / to) ? from / to : 1.0;
+}
+
+double UnitLineConverter::Apply(double x) const
+{
+    switch (kind_) {
+    case Kind::Pressure: return ConvertPressure(x, old_, new_);
+    case Kind::Temperature: return ConvertTemperature(x, old_, new_);
+    case Kind::Factor: break;
+    }
+    return x * factor_;
+}
+
+double UnitLineConverter::Convert(double x) const
+{
+    return Apply(x);
+}
+
+double UnitLineConverter::ConvertDifference(double x) const
+{
+    return kind_ == Kind::Factor ? Apply(x) : Apply(x) - Apply(0.0);
+}
+
+std::vector<std::string> ConvertLineTexts(const std::vector<std::string>& cells, const UnitLineConverter& converter,
+                                          int differenceCell)
+{
+    std::vector<std::string> out = cells;
+    std::vector<double> values;
+    std::vector<std::size_t> valueCells;
+    for (std::size_t k = 1; k < cells.size(); ++k) {
+        if (TrimBlanks(cells[k]) == NotApplicableText)
+            continue;
+        const double x = ParseDouble(RemoveThousandsSeparators(cells[k]), false, false);
+        const double y = static_cast<int>(k) == differenceCell ? converter.ConvertDifference(x) : converter.Convert(x);
+        values.push_back(y);
+        valueCells.push_back(k);
+    }
+    double largest = 0.0;
+    double smallest = 0.0;
+    GetMagnitudeRange(values, largest, smallest);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        out[valueCells[i]] = FormatNumberText(values[i], largest, smallest, OutputPrefs.Digits);
+    return out;
+}
+
+} // namespace vq
