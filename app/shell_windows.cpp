@@ -123,10 +123,7 @@ SupportForm::SupportForm(const std::string& supportText, QWidget* parent) : QDia
 
 void SupportForm::keyPressEvent(QKeyEvent* event)
 {
-    // Ctrl+K, or Ctrl with the keypad's plus key.
-    const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
-    const Qt::KeyboardModifiers shift = event->modifiers() & ~Qt::KeypadModifier;
-    if ((event->key() == Qt::Key_K || (keypad && event->key() == Qt::Key_Plus)) && shift == Qt::ControlModifier) {
+    if (IsCalculatorKey(event)) {
         ShowCalculator();
         return;
     }

@@ -254,6 +254,23 @@ void StorePrefsFromDraft(const OutputPrefsDraft& draft)
     OutputPrefs.RowColOrder = draft.rowColOrder;
 }
 
+OutputPrefsSnapshot::OutputPrefsSnapshot() : prefs_(OutputPrefs)
+{
+    for (int id = 1; id <= NumOutputParams; ++id) {
+        listPositions_[static_cast<std::size_t>(id)] = OutputParams(id).ListPosition;
+        units_[static_cast<std::size_t>(id)] = OutputParams(id).Units;
+    }
+}
+
+void OutputPrefsSnapshot::Restore() const
+{
+    OutputPrefs = prefs_;
+    for (int id = 1; id <= NumOutputParams; ++id) {
+        OutputParams(id).ListPosition = listPositions_[static_cast<std::size_t>(id)];
+        OutputParams(id).Units = units_[static_cast<std::size_t>(id)];
+    }
+}
+
 ParamDescription GetParamDescription(int id)
 {
     const COutputParam& p = OutputParams(id);

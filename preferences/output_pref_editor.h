@@ -4,6 +4,7 @@
 // OutputParams; OutputPrefs changes only when StorePrefsFromDraft commits.
 #pragma once
 
+#include "common/preference_records.h"
 #include "units/unit_lists.h"
 
 #include <array>
@@ -72,6 +73,19 @@ void ApplyPreferredUnits(const OutputPrefsDraft& draft, const std::vector<int>& 
 
 // Commits the draft: OutputPrefs and the parameters' places and units.
 void StorePrefsFromDraft(const OutputPrefsDraft& draft);
+
+// OutputPrefs with the list places and units of the parameters, kept aside while a
+// dialog command stores or reads preferences, and put back afterwards.
+class OutputPrefsSnapshot {
+public:
+    OutputPrefsSnapshot();
+    void Restore() const;
+
+private:
+    OutputPreferences prefs_;
+    std::array<int, NumOutputParams + 1> listPositions_{};
+    std::array<std::string, NumOutputParams + 1> units_;
+};
 
 // The three lines of the description panel, label and value each.
 struct ParamDescription {

@@ -3,6 +3,7 @@
 #include "common/number_format.h"
 #include "common/number_parsing.h"
 #include "common/preference_records.h"
+#include "preferences/output_mod.h"
 #include "units/conversion_factors.h"
 #include "units/pressure_temperature.h"
 #include "units/unit_family.h"
@@ -71,6 +72,16 @@ double UnitLineConverter::Convert(double x) const
 double UnitLineConverter::ConvertDifference(double x) const
 {
     return kind_ == Kind::Factor ? Apply(x) : Apply(x) - Apply(0.0);
+}
+
+int ParamIdAtGridCell(int mode, int row, int col)
+{
+    const int kind = TableKindOfMode(mode);
+    const int position = OutputPrefs.RowColOrder[static_cast<std::size_t>(kind)] != 0 ? col : row;
+    if (position < 1 || position > OutputPrefs.NumParams || position > NumOutputParams)
+        return 0;
+    const int id = OutputPrefs.ParamIds[static_cast<std::size_t>(position - 1)];
+    return IsOutputParamId(id) && OutputParams(id).HasUnits ? id : 0;
 }
 
 std::vector<std::string> ConvertLineTexts(const std::vector<std::string>& cells, const UnitLineConverter& converter,

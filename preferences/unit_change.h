@@ -34,6 +34,17 @@ private:
     double factor_ = 1.0;
 };
 
+// The parameter whose line of the results grid holds the cell (row, col), for the
+// input mode: its property code when it is a shown parameter with units, else 0
+// (header row or column, a parameter without units).
+int ParamIdAtGridCell(int mode, int row, int col);
+
+// The table kind of an input mode: 0 Single Point, 1 Two Points and Range.
+inline int TableKindOfMode(int mode)
+{
+    return mode == 0 ? 0 : 1;
+}
+
 // The new texts of cells 1..n of a grid line (cells[0], the header cell, is not
 // touched and comes back as it was): each value is read without its thousands
 // separators and line breaks, converted and formatted with the magnitudes of the

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -183,6 +184,13 @@ void ShowCalculator()
     }
     CurrentUserInterface().Message("Could not find the Windows calculator executable in your path.",
                                    MessageStyle::Information, ProgramTitle);
+}
+
+bool IsCalculatorKey(const QKeyEvent* event)
+{
+    const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
+    const Qt::KeyboardModifiers shift = event->modifiers() & ~Qt::KeypadModifier;
+    return (event->key() == Qt::Key_K || (keypad && event->key() == Qt::Key_Plus)) && shift == Qt::ControlModifier;
 }
 
 } // namespace vq

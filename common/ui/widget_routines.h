@@ -6,6 +6,7 @@
 #include <vector>
 
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
@@ -47,5 +48,7 @@ bool OpenDocument(const std::string& target, bool isLink, bool checkExists, cons
 
 // Starts the first desktop calculator found on the search path, or says there is none.
 void ShowCalculator();
+// True for the dialogs' calculator keys: Ctrl+K, or Ctrl with the keypad's plus key.
+bool IsCalculatorKey(const QKeyEvent* event);
 
 } // namespace vq
