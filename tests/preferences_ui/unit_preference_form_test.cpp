@@ -1,0 +1,221 @@
+#include "preferences/ui/unit_preference_form.h"
+
+#include "common/session_state.h"
+#include "common/settings_file.h"
+#include "platform/file_dialog.h"
+#include "preferences/preference_files.h"
+#include "program_tables.h"
+#include "recording_user_interface.h"
+#include "temp_folder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace vq {
+namespace {
+
+class UnitPreferenceFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test::SetUpProgramTables();
+        SettingsFilePath = folder.File("settings.ini");
+        DocumentSaved = true;
+        form = std::make_unique<UnitPreferenceForm>(nullptr);
+    }
+    void TearDown() override
+    {
+        form.reset();
+        SetFileChooser({});
+        ReleaseOutputParams();
+    }
+    std::string Shown(int family) const
+    {
+        for (int i = 0; i < form->LST_UnitFamily->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = form->LST_UnitFamily->topLevelItem(i);
+            if (item->data(0, Qt::UserRole).toInt() == family)
+                return item->text(1).toStdString();
+        }
+        return "(not listed)";
+    }
+    QListWidgetItem* UnitItem(const char* name)
+    {
+        const auto found = form->LST_UnitsUsed->findItems(name, Qt::MatchExactly);
+        return found.isEmpty() ? nullptr : found.front();
+    }
+    void ClickUnit(const char* name)
+    {
+        QListWidgetItem* item = UnitItem(name);
+        ASSERT_NE(item, nullptr) << name;
+        form->LST_UnitsUsed->scrollToItem(item);
+        QTest::mouseClick(form->LST_UnitsUsed->viewport(), Qt::LeftButton, {},
+                          form->LST_UnitsUsed->visualItemRect(item).center());
+    }
+
+    test::RecordingUserInterface ui;
+    test::TempFolder folder;
+    std::unique_ptr<UnitPreferenceForm> form;
+};
+
+TEST_F(UnitPreferenceFormTest, OpensOnTheCurrentPreferences)
+{
+    form->show();
+    EXPECT_EQ(form->windowTitle(), "Unit Preferences");
+    EXPECT_TRUE(form->OPT_UnitSystem[0]->isChecked());
+    EXPECT_TRUE(form->CHK_ApplySI->isEnabled());
+    EXPECT_FALSE(form->CHK_ApplySI->isChecked());
+    EXPECT_EQ(Shown(PressureFamily), "psia");
+    EXPECT_EQ(Shown(PressureAbsoluteFamily), "(not listed)");
+    EXPECT_EQ(form->TXT_AtmosphericPressure->text(), "1");
+    EXPECT_EQ(form->CMB_AtmosphericPressureUnits->currentText(), "atm");
+    EXPECT_EQ(form->LST_UnitsUsed->count(), 0);
+    form->OPT_UnitSystem[1]->setChecked(true);
+    EXPECT_FALSE(form->CHK_ApplySI->isEnabled());
+}
+
+TEST_F(UnitPreferenceFormTest, ClickedUnitsChangeTheFamiliesAtOnceAndCancelKeepsThem)
+{
+    form->show();
+    form->ChooseFamily(PressureFamily);
+    ASSERT_NE(UnitItem("kPa"), nullptr);
+    EXPECT_TRUE(UnitItem("kPa")->isSelected());
+    ClickUnit("kPa");
+    EXPECT_FALSE(SetFamilyUnitState(PressureFamily, "kPa"));
+    EXPECT_EQ(form->LBL_UnitDescription->text(), "Kilopascals Absolute");
+    ClickUnit("kPa");
+    EXPECT_TRUE(SetFamilyUnitState(PressureFamily, "kPa"));
+    ClickUnit("kPa");
+
+    form->BTN_RemoveAll_Click();
+    EXPECT_TRUE(form->LST_UnitsUsed->selectedItems().isEmpty());
+    form->BTN_AddEnglish_Click();
+    EXPECT_TRUE(SetFamilyUnitState(PressureFamily, "psig"));
+    EXPECT_FALSE(SetFamilyUnitState(PressureFamily, "kPa"));
+
+    const UnitPreferences before = UnitPrefs;
+    form->BTN_Cancel->click();
+    EXPECT_EQ(UnitPrefs, before);
+    EXPECT_FALSE(SetFamilyUnitState(PressureFamily, "kPa")) << "the units stay out of the unit lists";
+    EXPECT_TRUE(DocumentSaved);
+}
+
+TEST_F(UnitPreferenceFormTest, OkRefusesAFamilyWithoutUnitsAPressureAndAnUnavailablePreferredUnit)
+{
+    SelectFamilyUnits(TemperatureFamily);
+    SelectFamilyUnits(VelocityFamily);
+    form->BTN_OK_Click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "There must be at least one unit seleted for:\r\nVelocity Units");
+    EXPECT_EQ(ui.messages[0].style, MessageStyle::Exclamation);
+    EXPECT_EQ(form->ChosenFamily(), VelocityFamily);
+    EXPECT_EQ(ui.beeps, 1);
+
+    BuildUnitFamilies();
+    form->TXT_AtmosphericPressure->clear();
+    form->BTN_OK_Click();
+    EXPECT_EQ(ui.LastMessage(), "Improper entry for pressure.");
+
+    form->TXT_AtmosphericPressure->setText("14.7");
+    form->CMB_AtmosphericPressureUnits->setCurrentText("psia");
+    form->ChooseFamily(TemperatureFamily);
+    form->LST_UnitsUsed->setCurrentItem(UnitItem("deg. R"), QItemSelectionModel::NoUpdate);
+    form->BTN_SetPreferred_Click();
+    EXPECT_EQ(Shown(TemperatureFamily), "deg. R");
+    SelectUnit(TemperatureFamily, FindUnitIndex(TemperatureFamily, "deg. R"));
+    form->BTN_OK_Click();
+    EXPECT_EQ(ui.LastMessage().rfind("Thg prefered unit for Temperature Units", 0), 0u);
+    EXPECT_TRUE(DocumentSaved);
+
+    DeselectUnit(TemperatureFamily, FindUnitIndex(TemperatureFamily, "deg. R"));
+    form->OPT_UnitSystem[2]->setChecked(true);
+    form->BTN_OK_Click();
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_EQ(UnitPrefs.PreferredUnits[TemperatureFamily], "deg. R");
+    EXPECT_EQ(UnitPrefs.UnitSystem, UnitSystemSI);
+    EXPECT_EQ(UnitPrefs.AtmosphericPressureUnits, "psia");
+    EXPECT_DOUBLE_EQ(UnitPrefs.AtmosphericPressurePsia, static_cast<double>(14.7f));
+    EXPECT_FALSE(DocumentSaved);
+}
+
+TEST_F(UnitPreferenceFormTest, HintWhenNoUnitIsChosenForPreferred)
+{
+    form->BTN_SetPreferred_Click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].style, MessageStyle::Information);
+    EXPECT_EQ(ui.messages[0].text, "Please choose one of the units in the \"Units to be Used\" list (on the right) to "
+                                   "set as the preferred unit.");
+}
+
+TEST_F(UnitPreferenceFormTest, DefaultUnitsFollowTheSystemAndTheSIChoice)
+{
+    form->ChooseFamily(TemperatureFamily);
+    form->CHK_ApplySI->setChecked(true);
+    form->BTN_SetCustomUnits_Click();
+    EXPECT_EQ(Shown(TemperatureFamily), "deg. C");
+    EXPECT_EQ(form->ChosenFamily(), TemperatureFamily);
+    EXPECT_EQ(UnitPrefs.PreferredUnits[TemperatureFamily], "deg. F") << "shown, not yet stored";
+    form->CHK_ApplySI->setChecked(false);
+    form->BTN_SetCustomUnits_Click();
+    EXPECT_EQ(Shown(TemperatureFamily), "deg. F");
+
+    form->OPT_UnitSystem[2]->setChecked(true);
+    form->BTN_SetCustomUnits_Click();
+    EXPECT_EQ(Shown(PressureFamily), "MPa");
+    EXPECT_FALSE(SetFamilyUnitState(PressureFamily, "psia"));
+
+    form->BTN_VortaDefaults_Click();
+    EXPECT_TRUE(form->OPT_UnitSystem[0]->isChecked());
+    EXPECT_TRUE(SetFamilyUnitState(PressureFamily, "psia"));
+    EXPECT_EQ(Shown(PressureFamily), "psia");
+}
+
+TEST_F(UnitPreferenceFormTest, PreferenceFilesAndUserDefaults)
+{
+    const std::string path = folder.File("units.dat");
+    SetFileChooser([&](const FileDialogRequest& r) {
+        EXPECT_EQ(r.title, r.save ? "Save Parameter Preferences As" : "Recall Parameter Preferences");
+        return path;
+    });
+    form->ChooseFamily(PressureFamily);
+    form->LST_UnitsUsed->setCurrentItem(UnitItem("kPa"), QItemSelectionModel::NoUpdate);
+    form->BTN_SetPreferred_Click();
+    form->TXT_AtmosphericPressure->setText("100");
+    form->CMB_AtmosphericPressureUnits->setCurrentText("kPa");
+    const UnitPreferences before = UnitPrefs;
+    form->BTN_SavePreferences->click();
+    EXPECT_EQ(UnitPrefs, before);
+
+    form->BTN_VortaDefaults_Click();
+    EXPECT_EQ(Shown(PressureFamily), "psia");
+    const UnitPreferences afterDefaults = UnitPrefs;
+    form->BTN_RecallPreferences->click();
+    EXPECT_EQ(Shown(PressureFamily), "kPa");
+    EXPECT_EQ(form->TXT_AtmosphericPressure->text(), "100");
+    EXPECT_EQ(form->CMB_AtmosphericPressureUnits->currentText(), "kPa");
+    EXPECT_EQ(UnitPrefs, afterDefaults);
+
+    // An empty pressure is stored as blank units and 14.7 psia, and written readably.
+    form->TXT_AtmosphericPressure->clear();
+    ui.answers.push_back(Answer::Yes);
+    form->BTN_SetAsDefault_Click();
+    EXPECT_EQ(UnitPrefs.AtmosphericPressureUnits, "    ");
+    EXPECT_DOUBLE_EQ(UnitPrefs.AtmosphericPressurePsia, 14.7);
+    EXPECT_EQ(UnitPrefs.PreferredUnits[PressureFamily], "psia") << "the preferred units are put back";
+    form->BTN_UserDefaults_Click();
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    EXPECT_EQ(form->TXT_AtmosphericPressure->text(), "14.7");
+    EXPECT_EQ(form->CMB_AtmosphericPressureUnits->currentText(), "psia");
+    EXPECT_EQ(Shown(PressureFamily), "kPa");
+}
+
+} // namespace
+} // namespace vq
