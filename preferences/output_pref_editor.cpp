@@ -106,30 +106,15 @@ OutputPrefsDraft LoadPrefsIntoDraft()
 
 OutputPrefsDraft AppDefaultsDraft()
 {
-    OutputPrefsDraft draft;
-    std::vector<int> defaults;
-    for (int id = 1; id <= NumOutputParams; ++id) {
-        const COutputParam& p = OutputParams(id);
-        if (p.DefaultPosition >= 1 && p.ListPosition >= 0)
-            defaults.push_back(id);
-    }
-    std::stable_sort(defaults.begin(), defaults.end(),
-                     [](int a, int b) { return OutputParams(a).DefaultPosition < OutputParams(b).DefaultPosition; });
-    draft.shown = defaults;
-    FillUnusedExcept(draft);
+    const OutputPrefsSnapshot kept;
+    SetDefaultOutputPrefs();
+    OutputPrefsDraft draft = LoadPrefsIntoDraft();
+    kept.Restore();
     for (int id : draft.shown) {
         COutputParam& p = OutputParams(id);
         if (p.HasUnits)
             p.EditUnits = FamilyPreferredUnit(id);
     }
-    RenumberShown(draft);
-    draft.digits = 6;
-    draft.useExponential = 0;
-    draft.columnAlignment = 0;
-    draft.magnitudeLimit = 6;
-    draft.useShortNames = {0, 0};
-    draft.wrapHeaders = {0, 1};
-    draft.rowColOrder = {0, 1};
     return draft;
 }
 

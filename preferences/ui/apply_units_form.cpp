@@ -12,7 +12,7 @@
 
 namespace vq {
 
-ApplyUnitsForm::ApplyUnitsForm(QWidget* parent) : QDialog(parent)
+ApplyUnitsForm::ApplyUnitsForm(QWidget* parent) : CalculatorDialog(parent)
 {
     setWindowTitle("Use Preferred Units");
     auto* layout = new QVBoxLayout(this);
@@ -96,15 +96,6 @@ void ApplyUnitsForm::closeEvent(QCloseEvent* event)
 {
     Cancelled = true;
     QDialog::closeEvent(event);
-}
-
-void ApplyUnitsForm::keyPressEvent(QKeyEvent* event)
-{
-    if (IsCalculatorKey(event)) {
-        ShowCalculator();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 std::optional<std::vector<int>> ChooseUnitFamilies(QWidget* parent, const std::vector<UnitListItem>& items)

@@ -4,7 +4,7 @@
 
 #include "units/unit_lists.h"
 
-#include <QDialog>
+#include "preferences/ui/calculator_dialog.h"
 
 #include <array>
 #include <optional>
@@ -16,7 +16,7 @@ class QPushButton;
 
 namespace vq {
 
-class ApplyUnitsForm : public QDialog {
+class ApplyUnitsForm : public CalculatorDialog {
     Q_OBJECT
 public:
     explicit ApplyUnitsForm(QWidget* parent = nullptr);
@@ -42,7 +42,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Shows the chooser modally with items; the item data of the chosen entries, or

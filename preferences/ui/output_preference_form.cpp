@@ -112,7 +112,7 @@ void ParamDescriptionPanel::paintEvent(QPaintEvent* /*event*/)
     }
 }
 
-OutputPreferenceForm::OutputPreferenceForm(ThermixMain* main, QWidget* parent) : QDialog(parent), main_(main)
+OutputPreferenceForm::OutputPreferenceForm(ThermixMain* main, QWidget* parent) : CalculatorDialog(parent), main_(main)
 {
     setWindowTitle("Output Control");
     auto* layout = new QVBoxLayout(this);
@@ -592,22 +592,10 @@ void OutputPreferenceForm::BTN_UsePreferred_Click()
     CMB_ParamUnits->clear();
 }
 
-void OutputPreferenceForm::keyPressEvent(QKeyEvent* event)
-{
-    if (IsCalculatorKey(event)) {
-        ShowCalculator();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 void ShowOutputPreferences(ThermixMain* main)
 {
     OutputPreferenceForm form(main, main);
-    CenterFormOnMain(&form);
-    form.exec();
-    if (main != nullptr)
-        main->activateWindow();
+    ExecOverMain(form, main);
 }
 
 } // namespace vq

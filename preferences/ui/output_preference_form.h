@@ -5,7 +5,7 @@
 
 #include "preferences/output_pref_editor.h"
 
-#include <QDialog>
+#include "preferences/ui/calculator_dialog.h"
 
 #include <array>
 
@@ -39,7 +39,7 @@ private:
     int id_ = -1;
 };
 
-class OutputPreferenceForm : public QDialog {
+class OutputPreferenceForm : public CalculatorDialog {
     Q_OBJECT
 public:
     // main may be null (no recalculation on OK).
@@ -99,9 +99,6 @@ public:
     // The draft into the controls, and the formatting controls into the draft.
     void LoadPrefsIntoForm();
     void StorePrefsFromForm();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QWidget* BuildOutputPage();

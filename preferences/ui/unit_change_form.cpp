@@ -22,7 +22,7 @@
 namespace vq {
 
 UnitChangeForm::UnitChangeForm(GridModel* grid, int mode, std::function<void()> sizeGrid, QWidget* parent)
-    : QDialog(parent), grid_(grid), mode_(mode), sizeGrid_(std::move(sizeGrid))
+    : CalculatorDialog(parent), grid_(grid), mode_(mode), sizeGrid_(std::move(sizeGrid))
 {
     setWindowTitle("Change Units");
     auto* layout = new QVBoxLayout(this);
@@ -129,15 +129,6 @@ void UnitChangeForm::showEvent(QShowEvent* event)
 {
     FillUnitChoices();
     QDialog::showEvent(event);
-}
-
-void UnitChangeForm::keyPressEvent(QKeyEvent* event)
-{
-    if (IsCalculatorKey(event)) {
-        ShowCalculator();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void OpenUnitChangeForm(ThermixMain* main)

@@ -2,7 +2,7 @@
 // the results grid: the line's values are converted in place and its header rewritten.
 #pragma once
 
-#include <QDialog>
+#include "preferences/ui/calculator_dialog.h"
 
 #include <functional>
 
@@ -15,7 +15,7 @@ namespace vq {
 class GridModel;
 class ThermixMain;
 
-class UnitChangeForm : public QDialog {
+class UnitChangeForm : public CalculatorDialog {
     Q_OBJECT
 public:
     // grid: the results grid whose current cell lies on the parameter's line; mode: the
@@ -41,7 +41,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     GridModel* grid_;

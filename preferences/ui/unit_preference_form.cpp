@@ -48,7 +48,7 @@ QString Q(const std::string& text)
 
 } // namespace
 
-UnitPreferenceForm::UnitPreferenceForm(ThermixMain* main, QWidget* parent) : QDialog(parent), main_(main)
+UnitPreferenceForm::UnitPreferenceForm(ThermixMain* main, QWidget* parent) : CalculatorDialog(parent), main_(main)
 {
     setWindowTitle("Unit Preferences");
     auto* layout = new QVBoxLayout(this);
@@ -502,22 +502,10 @@ void UnitPreferenceForm::BTN_Help_Click()
     BTN_OK->setFocus();
 }
 
-void UnitPreferenceForm::keyPressEvent(QKeyEvent* event)
-{
-    if (IsCalculatorKey(event)) {
-        ShowCalculator();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 void ShowUnitPreferences(ThermixMain* main)
 {
     UnitPreferenceForm form(main, main);
-    CenterFormOnMain(&form);
-    form.exec();
-    if (main != nullptr)
-        main->activateWindow();
+    ExecOverMain(form, main);
 }
 
 } // namespace vq

@@ -5,7 +5,7 @@
 
 #include "preferences/unit_pref_editor.h"
 
-#include <QDialog>
+#include "preferences/ui/calculator_dialog.h"
 
 #include <array>
 #include <string>
@@ -25,7 +25,7 @@ namespace vq {
 
 class ThermixMain;
 
-class UnitPreferenceForm : public QDialog {
+class UnitPreferenceForm : public CalculatorDialog {
     Q_OBJECT
 public:
     // main may be null (no input lists to refill on OK).
@@ -86,9 +86,6 @@ public:
     // the units list.
     int ChosenFamily() const;
     void ChooseFamily(int family);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QWidget* BuildUnitsPage();
