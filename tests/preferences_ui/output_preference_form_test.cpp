@@ -1,5 +1,6 @@
 #include "preferences/ui/output_preference_form.h"
 
+#include "common/common_dialog_errors.h"
 #include "common/program_identity.h"
 #include "common/session_state.h"
 #include "common/settings_file.h"
@@ -39,7 +40,7 @@ protected:
     void TearDown() override
     {
         form.reset();
-        SetFileChooser({});
+        SetFileDialogHandler({});
         ReleaseOutputParams();
     }
     std::vector<std::string> ShownTexts() const
@@ -170,10 +171,10 @@ TEST_F(OutputPreferenceFormTest, ProgramDefaultsThenCancelChangeNothing)
 TEST_F(OutputPreferenceFormTest, AControlFormatFileRestoresTheDialogButNotTheRecord)
 {
     const std::string path = folder.File("format.dat");
-    SetFileChooser([&](const FileDialogRequest& r) {
+    SetFileDialogHandler([&](const FileDialogRequest& r) {
         EXPECT_EQ(r.title, r.save ? "Save Output Preferences As" : "Recall Output Preferences");
-        EXPECT_EQ(r.defaultExt, "dat");
-        return path;
+        EXPECT_EQ(r.defaultExtension, "dat");
+        return FileDialogResult{0, path, ""};
     });
     SelectShown(1);
     form->VSC_ParamList->setValue(0); // Pressure first
@@ -194,10 +195,15 @@ TEST_F(OutputPreferenceFormTest, AControlFormatFileRestoresTheDialogButNotTheRec
     EXPECT_EQ(OutputPrefs, before);
     EXPECT_EQ(OutputParams(PropPressure).ListPosition, 2) << "the parameters are put back as well";
 
-    SetFileChooser([](const FileDialogRequest&) { return std::string(); });
+    SetFileDialogHandler([](const FileDialogRequest&) { return FileDialogResult{CommonDialogCancelError, "", ""}; });
     form->BTN_SaveAsDefaults_Click(1);
     form->BTN_UserDefault_Click(1);
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(ui.messages.empty()) << "Cancel says nothing";
+    SetFileDialogHandler([](const FileDialogRequest&) { return FileDialogResult{32766, "", ""}; });
+    form->BTN_SaveAsDefaults_Click(1);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.rfind("The following error occurred while saving to file:\r\n\r\n      ", 0), 0u);
+    EXPECT_EQ(ui.beeps, 1);
 }
 
 TEST_F(OutputPreferenceFormTest, UserDefaultsNeedYesAndASettingsFile)

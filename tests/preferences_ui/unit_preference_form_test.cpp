@@ -35,7 +35,7 @@ protected:
     void TearDown() override
     {
         form.reset();
-        SetFileChooser({});
+        SetFileDialogHandler({});
         ReleaseOutputParams();
     }
     std::string Shown(int family) const
@@ -181,9 +181,9 @@ TEST_F(UnitPreferenceFormTest, DefaultUnitsFollowTheSystemAndTheSIChoice)
 TEST_F(UnitPreferenceFormTest, PreferenceFilesAndUserDefaults)
 {
     const std::string path = folder.File("units.dat");
-    SetFileChooser([&](const FileDialogRequest& r) {
+    SetFileDialogHandler([&](const FileDialogRequest& r) {
         EXPECT_EQ(r.title, r.save ? "Save Parameter Preferences As" : "Recall Parameter Preferences");
-        return path;
+        return FileDialogResult{0, path, ""};
     });
     form->ChooseFamily(PressureFamily);
     form->LST_UnitsUsed->setCurrentItem(UnitItem("kPa"), QItemSelectionModel::NoUpdate);
