@@ -18,6 +18,9 @@
 #include "common/user_interface.h"
 #include "platform/toolbar_control.h"
 #include "printing/graph_properties_form.h"
+#include "printing/print_dialogs.h"
+#include "printing/print_job.h"
+#include "printing/printer_form.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -40,22 +43,38 @@ std::string SupportText()
     return ReadSupportFile(QDir(QCoreApplication::applicationDirPath()).filePath("support.fil").toStdString());
 }
 
+// Save Output (2), Save Output As (3) and Export Output (1).
+void ShowOutputFileDialog(ThermixMain& main, int formatType)
+{
+    CurrentUserInterface().SetBusy(true);
+    PrintFormatForm form(main);
+    form.SetFormatType(formatType);
+    form.exec();
+    CurrentUserInterface().SetBusy(false);
+}
+
+void CreatePdfCommand(ThermixMain& main)
+{
+    const std::string file = GetExportFileNameByType(&main, 0);
+    if (file.empty())
+        return;
+    BusyScope busy;
+    PrinterForm& form = LoadPrinterForm(main);
+    form.ExportFileName = file;
+    form.SetSendTo(1);
+    PrepareDirectPrint(main);
+    form.SetPDFProperties();
+    RunPrintJob(main);
+}
+
 } // namespace
 
 bool ThermixMain::IsToolAvailable(int toolId)
 {
     // Commands whose windows are not part of this build.
     switch (toolId) {
-    case ToolSaveOutput:
-    case ToolSaveOutputAs:
-    case ToolExportOutput:
-    case ToolPrint:
-    case ToolPrintPreview:
-    case ToolPrintSetup:
-    case ToolCreatePdf:
     case ToolOutputControl:
-    case ToolUnitPreferences:
-    case ToolPrintContent: return false;
+    case ToolUnitPreferences: return false;
     default: return true;
     }
 }
@@ -157,6 +176,16 @@ void ThermixMain::ABR_Main_Click(int toolId)
         ShowSaveAsDialog(cancelled);
         break;
     }
+    case ToolSaveOutput: ShowOutputFileDialog(*this, 2); break;
+    case ToolSaveOutputAs: ShowOutputFileDialog(*this, 3); break;
+    case ToolExportOutput: ShowOutputFileDialog(*this, 1); break;
+    case ToolPrint: ShowPrintDialog(*this); break;
+    case ToolPrintPreview: {
+        PrintSpecialForm form(*this);
+        form.exec();
+        break;
+    }
+    case ToolPrintSetup: ShowPrintSetupDialog(*this); break;
     case ToolExit: ExitCommand(); break;
     case ToolCut:
     case ToolCopy:
@@ -164,6 +193,12 @@ void ThermixMain::ABR_Main_Click(int toolId)
     case ToolDelete: RunEditCommand(toolId); break;
     case ToolCreateGraph: ShowGraphProperties(*this); break;
     case ToolCalculator: ShowCalculator(); break;
+    case ToolCreatePdf: CreatePdfCommand(*this); break;
+    case ToolPrintContent: {
+        PrintFormatForm form(*this);
+        form.exec();
+        break;
+    }
     case ToolCustomize:
         ToolbarLayoutChanged = true;
         ABR_Main->Customize();

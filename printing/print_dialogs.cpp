@@ -1,12 +1,15 @@
 #include "printing/print_dialogs.h"
 
+#include "app/output_report.h"
 #include "app/start_form.h"
 #include "app/thermix_main.h"
+#include "app/thermix_work.h"
 #include "common/common_dialog_errors.h"
 #include "common/main_window_host.h"
 #include "common/program_identity.h"
 #include "common/ui/widget_routines.h"
 #include "common/user_interface.h"
+#include "platform/file_dialog.h"
 #include "printing/layout/print_job_logic.h"
 #include "printing/print_job.h"
 #include "printing/printer_form.h"
@@ -171,45 +174,42 @@ void PrintFormatForm::BTN_OK_Click()
     UserInterface& ui = CurrentUserInterface();
     switch (formatType_) {
     case 1: {
-        std::string file;
-        const int error = CurrentPrintDialogService().SaveFile(
-            this, "Export Output As", "Text (*.txt)|*.txt|Data (*.dat)|*.dat|CSV (*.csv)|*.csv", "txt", "*.txt", file);
-        if (error == CommonDialogCancelError)
+        FileDialogRequest request;
+        request.save = true;
+        request.title = "Export Output As";
+        request.filter = "Text (*.txt)|*.txt|Data (*.dat)|*.dat|CSV (*.csv)|*.csv";
+        request.defaultExtension = "txt";
+        request.fileName = "*.txt";
+        const FileDialogResult chosen = ShowFileDialog(this, request);
+        if (chosen.error == CommonDialogCancelError)
             return;
-        if (error != 0) {
-            ShowDialogError("The following error occurred while saving to file:", error);
+        if (chosen.error != 0) {
+            ShowDialogError("The following error occurred while saving to file:", chosen.error);
             return;
         }
-        std::string failure = "The export writer is not available.";
+        std::string errorText;
+        bool written = false;
         {
             BusyScope busy;
-            if (OutputReports.WriteOutputReport) {
-                const int option = GetSelectedOptionIndex({OPT_Format[0], OPT_Format[1], OPT_Format[2], OPT_Format[3]});
-                failure = OutputReports.WriteOutputReport(file, ExportSeparator(option), ExportQuote(CHK_Quotes->isChecked()));
-            }
+            const int option = GetSelectedOptionIndex({OPT_Format[0], OPT_Format[1], OPT_Format[2], OPT_Format[3]});
+            written = WriteOutputReport(main_, chosen.path, ExportSeparator(option), ExportQuote(CHK_Quotes->isChecked()),
+                                        errorText);
         }
-        if (!failure.empty()) {
+        if (!written) {
             ui.Beep();
-            ui.Message("The following error occurred while saving to file:\r\n\r\n      " + failure,
-                       MessageStyle::Exclamation, ProgramTitle);
+            ui.Message(OutputWriteErrorMessage(errorText), MessageStyle::Exclamation, ProgramTitle);
             return;
         }
         break;
     }
     case 2:
-    case 3: {
-        const auto& routine = formatType_ == 2 ? OutputReports.SaveOutputAsMenu : OutputReports.SaveOutputAs;
-        try {
-            if (routine)
-                routine();
-        } catch (const std::exception& e) {
-            ui.Beep();
-            ui.Message(std::string("The following error occurred while saving to file:\r\n\r\n      ") + e.what(),
-                       MessageStyle::Exclamation, ProgramTitle);
-        }
+        SaveOutputAsMenu(main_);
         ui.SetBusy(false);
         break;
-    }
+    case 3:
+        SaveOutputAs(main_);
+        ui.SetBusy(false);
+        break;
     default:
         break;
     }

@@ -1,5 +1,6 @@
 #include "printing/print_job.h"
 
+#include "app/output_report.h"
 #include "app/thermix_main.h"
 #include "common/common_dialog_errors.h"
 #include "common/main_window_host.h"
@@ -10,23 +11,18 @@
 #include "common/user_interface.h"
 #include "printing/layout/print_engine.h"
 #include "printing/layout/print_job_logic.h"
+#include "platform/file_dialog.h"
 #include "printing/printer_form.h"
 
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QStringList>
 
 #include <cmath>
 
 namespace vq {
-
-std::function<std::vector<std::string>()> CalculationInfoSource;
-OutputReportRoutines OutputReports;
 
 namespace {
 
@@ -35,16 +31,6 @@ PrintDialogService* installedDialogs = nullptr;
 
 // The orientation last chosen in the print dialog (0 portrait, 1 landscape).
 int dialogOrientation = 0;
-
-// "Text (*.txt)|*.txt|Data (*.dat)|*.dat" as Qt's "Text (*.txt);;Data (*.dat)".
-QString QtFilter(const std::string& filter)
-{
-    const QStringList parts = QString::fromStdString(filter).split('|');
-    QStringList names;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        names << parts[i];
-    return names.join(";;");
-}
 
 // The results grid as the report reads it.
 class GridModelTexts final : public PrintGrid {
@@ -66,20 +52,6 @@ bool AskRetry(QWidget* parent)
 }
 
 } // namespace
-
-int PrintDialogService::SaveFile(QWidget* parent, const std::string& title, const std::string& filter,
-                                 const std::string& defaultExt, const std::string& initialName, std::string& chosen)
-{
-    QFileDialog dialog(parent, QString::fromStdString(title), QString(), QtFilter(filter));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QString::fromStdString(defaultExt));
-    if (initialName.find('*') == std::string::npos)
-        dialog.selectFile(QString::fromStdString(initialName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return CommonDialogCancelError;
-    chosen = dialog.selectedFiles().constFirst().toStdString();
-    return 0;
-}
 
 int PrintDialogService::Print(QWidget* parent, QPrinter& printer, const std::string& title)
 {
@@ -157,8 +129,8 @@ void RunPrintJob(ThermixMain& main)
             report.sectionUse[static_cast<size_t>(i)] = sections.PrintFormatGeneralUse(i);
         }
         report.sectionNewPage = sections.PrintSectionNewPage;
-        if (CalculationInfoSource)
-            report.calcInfoLines = CalculationInfoSource();
+        int count = 0;
+        WriteOutputHeader(count, report.calcInfoLines);
         report.grid = &grid;
         report.centreLabels = OutputPrefs.RowColOrder[main.GetPropertyTypeForRange() >= 0 ? 1 : 0] != 0;
         report.fontName = PrintFontName;
@@ -268,16 +240,20 @@ std::string GetExportFileNameByType(QWidget* parent, int kind)
     const auto exportKind = GetExportKind(kind);
     if (!exportKind)
         return {};
-    std::string chosen;
-    const int error = CurrentPrintDialogService().SaveFile(parent, exportKind->title, exportKind->filter,
-                                                           exportKind->defaultExt, exportKind->fileName, chosen);
-    if (error == CommonDialogCancelError)
+    FileDialogRequest request;
+    request.save = true;
+    request.title = exportKind->title;
+    request.filter = exportKind->filter;
+    request.defaultExtension = exportKind->defaultExt;
+    request.fileName = exportKind->fileName;
+    const FileDialogResult chosen = ShowFileDialog(parent, request);
+    if (chosen.error == CommonDialogCancelError)
         return {};
-    if (error != 0) {
-        ShowDialogError("The following error occurred while exporting file:", error);
+    if (chosen.error != 0) {
+        ShowDialogError("The following error occurred while exporting file:", chosen.error);
         return {};
     }
-    return chosen;
+    return chosen.path;
 }
 
 std::string PrinterFontLabel()

@@ -5,9 +5,7 @@
 
 #include "common/main_window_host.h"
 
-#include <functional>
 #include <string>
-#include <vector>
 
 class QPrinter;
 class QWidget;
@@ -16,14 +14,11 @@ namespace vq {
 
 class ThermixMain;
 
-// The common dialogs of printing. Each returns 0 on OK, CommonDialogCancelError on
+// The print, set-up and font dialogs. Each returns 0 on OK, CommonDialogCancelError on
 // Cancel, or another dialog error number. Tests install their own.
 class PrintDialogService {
 public:
     virtual ~PrintDialogService() = default;
-    // filter as "Text (*.txt)|*.txt|..."; chosen receives the full path.
-    virtual int SaveFile(QWidget* parent, const std::string& title, const std::string& filter,
-                         const std::string& defaultExt, const std::string& initialName, std::string& chosen);
     virtual int Print(QWidget* parent, QPrinter& printer, const std::string& title);
     virtual int PrintSetup(QWidget* parent, QPrinter& printer, const std::string& title);
     virtual int PageSetup(QWidget* parent, QPrinter& printer);
@@ -33,20 +28,6 @@ public:
 PrintDialogService& CurrentPrintDialogService();
 // Installs service (not owned); null restores the Qt dialogs.
 void InstallPrintDialogService(PrintDialogService* service);
-
-// The calculation information printed in the report's first section; connected by
-// the output-report routines (nothing is printed under the heading until then).
-extern std::function<std::vector<std::string>()> CalculationInfoSource;
-
-// The output-report writers that the print-content dialog calls in its save and export
-// modes. The export writer returns the error text of a failed write, "" on success.
-struct OutputReportRoutines {
-    std::function<std::string(const std::string& file, const std::string& separator, const std::string& quote)>
-        WriteOutputReport;
-    std::function<void()> SaveOutputAsMenu;
-    std::function<void()> SaveOutputAs;
-};
-extern OutputReportRoutines OutputReports;
 
 // A beep and the dialog error message: lead-in, CR LF twice, six blanks, error text.
 void ShowDialogError(const std::string& leadIn, int error);

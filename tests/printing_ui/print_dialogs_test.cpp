@@ -1,5 +1,6 @@
 #include "print_ui_fixture.h"
 
+#include "app/output_report.h"
 #include "printing/print_dialogs.h"
 
 #include <QApplication>
@@ -11,6 +12,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 namespace vq {
 namespace {
@@ -50,17 +55,8 @@ TEST_F(PrintDialogsTest, PrintContentAppliesTheSectionChoices)
     EXPECT_EQ(form.FormatType(), 2);
 }
 
-TEST_F(PrintDialogsTest, ExportAsksForAFileAndHandsOverItsFormat)
+TEST_F(PrintDialogsTest, ExportAsksForAFileAndWritesItsFormat)
 {
-    struct Call {
-        std::string file, separator, quote;
-    };
-    std::vector<Call> calls;
-    std::string failure;
-    OutputReports.WriteOutputReport = [&](const std::string& f, const std::string& s, const std::string& q) {
-        calls.push_back({f, s, q});
-        return failure;
-    };
     PrintFormatForm form(*main);
     form.SetFormatType(1);
     EXPECT_EQ(form.windowTitle(), "Export Output");
@@ -71,48 +67,45 @@ TEST_F(PrintDialogsTest, ExportAsksForAFileAndHandsOverItsFormat)
 
     // Cancel in the file dialog: nothing written, the dialog stays open.
     dialogs.saveError = CommonDialogCancelError;
+    dialogs.saveName = folder.File("out.txt");
     form.BTN_OK_Click();
-    EXPECT_TRUE(calls.empty());
+    EXPECT_FALSE(std::filesystem::exists(dialogs.saveName));
     EXPECT_EQ(form.result(), 0);
     EXPECT_EQ(dialogs.saveTitles.back(), "Export Output As");
     EXPECT_EQ(dialogs.lastFilter, "Text (*.txt)|*.txt|Data (*.dat)|*.dat|CSV (*.csv)|*.csv");
 
-    // A failed write is reported and the dialog stays open.
+    // A file that cannot be written is reported and the dialog stays open.
     dialogs.saveError = 0;
-    dialogs.saveName = folder.File("out.txt");
-    failure = "Permission denied";
+    dialogs.saveName = folder.File("missing/out.txt");
     form.BTN_OK_Click();
-    ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].file, dialogs.saveName);
-    EXPECT_EQ(calls[0].separator, "  ");
-    EXPECT_EQ(calls[0].quote, "\"");
-    EXPECT_EQ(ui.LastMessage(), "The following error occurred while saving to file:\r\n\r\n      Permission denied");
+    EXPECT_EQ(ui.LastMessage().rfind("The following error occurred while saving to file:\r\n\r\n      ", 0), 0u);
     EXPECT_EQ(form.result(), 0);
 
-    failure.clear();
-    form.OPT_Format[3]->setChecked(true);
-    form.CHK_Quotes->setChecked(false);
+    dialogs.saveName = folder.File("out.txt");
     form.BTN_OK_Click();
-    ASSERT_EQ(calls.size(), 2u);
-    EXPECT_EQ(calls[1].separator, "\t");
-    EXPECT_EQ(calls[1].quote, "");
     EXPECT_EQ(form.result(), QDialog::Accepted);
-    OutputReports = {};
+    std::stringstream content;
+    content << std::ifstream(dialogs.saveName).rdbuf();
+    EXPECT_NE(content.str().find("\"Enthalpy 1\"  \" 2777.11 \"  \"N/A\"\r\n"), std::string::npos) << content.str();
 }
 
-TEST_F(PrintDialogsTest, SaveModesRunTheirRoutinesAndReportAFailure)
+TEST_F(PrintDialogsTest, SaveOutputWritesTheReportFile)
 {
-    int saved = 0;
-    OutputReports.SaveOutputAsMenu = [&] { ++saved; };
-    OutputReports.SaveOutputAs = [] { throw std::runtime_error("Disk full"); };
+    OutputFileName = folder.File("report.out");
     PrintFormatForm form(*main);
     form.SetFormatType(2);
     form.BTN_OK_Click();
-    EXPECT_EQ(saved, 1);
-    form.SetFormatType(3);
-    form.BTN_OK_Click();
-    EXPECT_EQ(ui.LastMessage(), "The following error occurred while saving to file:\r\n\r\n      Disk full");
-    OutputReports = {};
+    EXPECT_TRUE(std::filesystem::exists(OutputFileName));
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+
+    // Save Output As, cancelled, keeps the file name.
+    dialogs.saveError = CommonDialogCancelError;
+    PrintFormatForm again(*main);
+    again.SetFormatType(3);
+    again.BTN_OK_Click();
+    EXPECT_EQ(dialogs.saveTitles.back(), "Save Output As");
+    EXPECT_EQ(OutputFileName, folder.File("report.out"));
+    OutputFileName.clear();
 }
 
 TEST_F(PrintDialogsTest, RangeNeverRunsBackwards)

@@ -44,7 +44,7 @@ TEST_F(PrintJobTest, DirectPdfHoldsTheReportAndItsTitle)
     EXPECT_NE(text.find(ProgramLongTitle + " Results"), std::string::npos) << text;
     EXPECT_NE(text.find("(1)"), std::string::npos);
     EXPECT_NE(text.find("Input Data"), std::string::npos);
-    EXPECT_NE(text.find("Pressure = 1 MPa"), std::string::npos);
+    EXPECT_NE(text.find("Property Database:"), std::string::npos);
     EXPECT_NE(text.find("Point 2"), std::string::npos);
     EXPECT_NE(text.find("Enthalpy 3"), std::string::npos);
     EXPECT_NE(text.find("2777.13"), std::string::npos);
@@ -58,6 +58,22 @@ TEST_F(PrintJobTest, DirectPdfHoldsTheReportAndItsTitle)
 
     if (const char* keep = std::getenv("VAPOQUANT_PRINT_SAMPLE"))
         std::filesystem::copy_file(pdf, keep, std::filesystem::copy_options::overwrite_existing);
+}
+
+TEST_F(PrintJobTest, CreatePdfCommandAsksForTheFileFirst)
+{
+    dialogs.saveError = CommonDialogCancelError;
+    dialogs.saveName = folder.File("command.pdf");
+    main->ABR_Main_Click(ToolCreatePdf);
+    EXPECT_EQ(dialogs.saveTitles.back(), "Create Adobe PDF");
+    EXPECT_FALSE(std::filesystem::exists(dialogs.saveName));
+    EXPECT_EQ(LoadedPrinterForm(), nullptr);
+
+    dialogs.saveError = 0;
+    main->ABR_Main_Click(ToolCreatePdf);
+    EXPECT_EQ(LoadedPrinterForm(), nullptr);
+    EXPECT_EQ(PdfPages(dialogs.saveName), 1);
+    EXPECT_NE(PdfText(dialogs.saveName).find("Enthalpy 3"), std::string::npos);
 }
 
 TEST_F(PrintJobTest, PreviewHidesTheMainWindowUntilClosed)

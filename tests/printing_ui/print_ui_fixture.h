@@ -5,6 +5,7 @@
 #include "app/thermix_main.h"
 #include "common/common_dialog_errors.h"
 #include "fake_main_window_host.h"
+#include "platform/file_dialog.h"
 #include "printing/print_job.h"
 #include "printing/printer_form.h"
 #include "program_tables.h"
@@ -26,17 +27,19 @@ namespace vq::test {
 
 class ScriptedPrintDialogs final : public PrintDialogService {
 public:
-    ScriptedPrintDialogs() { InstallPrintDialogService(this); }
-    ~ScriptedPrintDialogs() override { InstallPrintDialogService(nullptr); }
-
-    int SaveFile(QWidget*, const std::string& title, const std::string& filter, const std::string&,
-                 const std::string&, std::string& chosen) override
+    ScriptedPrintDialogs()
     {
-        saveTitles.push_back(title);
-        lastFilter = filter;
-        if (saveError == 0)
-            chosen = saveName;
-        return saveError;
+        InstallPrintDialogService(this);
+        SetFileDialogHandler([this](const FileDialogRequest& request) {
+            saveTitles.push_back(request.title);
+            lastFilter = request.filter;
+            return FileDialogResult{saveError, saveError == 0 ? saveName : std::string(), {}};
+        });
+    }
+    ~ScriptedPrintDialogs() override
+    {
+        InstallPrintDialogService(nullptr);
+        SetFileDialogHandler(nullptr);
     }
     int Print(QWidget*, QPrinter& printer, const std::string& title) override
     {
@@ -125,13 +128,11 @@ protected:
         SetUpProgramTables();
         main = std::make_unique<ThermixMain>();
         FillGrid(4);
-        CalculationInfoSource = [] { return std::vector<std::string>{"Input File: Untitled", " ", "Pressure = 1 MPa"}; };
     }
     void TearDown() override
     {
         UnloadPrinterForm();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        CalculationInfoSource = nullptr;
         main.reset();
     }
 

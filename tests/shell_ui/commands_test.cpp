@@ -202,10 +202,11 @@ TEST_F(CommandsTest, PropertyDatabaseToolsAndInertTools)
 
 TEST_F(CommandsTest, ResultToolsStayOffWhileTheirWindowsAreMissing)
 {
-    main->SetToolEnabled(ToolPrint, true);
-    EXPECT_TRUE(main->IsToolEnabled(ToolPrint));
-    EXPECT_FALSE(Action(ToolPrint)->isEnabled());
-    EXPECT_FALSE(Action(ToolPrintSetup)->isEnabled());
+    main->SetToolEnabled(ToolOutputControl, true);
+    EXPECT_TRUE(main->IsToolEnabled(ToolOutputControl));
+    EXPECT_FALSE(Action(ToolOutputControl)->isEnabled());
+    main->SetToolEnabled(ToolPrintSetup, true);
+    EXPECT_TRUE(Action(ToolPrintSetup)->isEnabled());
     main->SetToolEnabled(ToolCreateGraph, true);
     EXPECT_TRUE(Action(ToolCreateGraph)->isEnabled());
     main->SetToolEnabled(ToolSave, false);
