@@ -94,7 +94,7 @@ double ConvertGraphRangeStart(int code, double value, std::string_view fromUnits
 double ConvertGraphRangeIncrement(int code, double value, std::string_view fromUnits, std::string_view toUnits)
 {
     switch (code) {
-    case 1: return ConvertPressure(value, fromUnits, toUnits) - ConvertPressure(0.0, fromUnits, toUnits);
+    case 1: return ConvertPressureDifference(value, fromUnits, toUnits);
     case 2: return ByFactors({TemperatureDifferenceToBase, TemperatureDifferenceFromBase}, value, fromUnits, toUnits);
     default: return ConvertGraphRangeStart(code, value, fromUnits, toUnits);
     }
@@ -103,7 +103,8 @@ double ConvertGraphRangeIncrement(int code, double value, std::string_view fromU
 double ConvertGraphValue(int code, double value, std::string_view fromUnits, std::string_view toUnits)
 {
     switch (code) {
-    case 1: case 21: case 23: return ConvertPressure(value, fromUnits, toUnits);
+    case 1: case 23: return ConvertPressure(value, fromUnits, toUnits);
+    case 21: return ConvertPressureDifference(value, fromUnits, toUnits);
     case 2: case 22: return ConvertTemperature(value, fromUnits, toUnits);
     default: {
         const FactorPair f = ValueFactors(code);

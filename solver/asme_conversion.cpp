@@ -33,8 +33,8 @@ double ConvertAsmeOutput(double value, int code)
     const std::string units = OutputParams(code).Units;
     switch (code) {
     case 1:
-    case 21:
     case 23: return ConvertPressure(value, InternalPressureUnits, units);
+    case 21: return ConvertPressureDifference(value, InternalPressureUnits, units); // a modulus, not a pressure
     case 2:
     case 22: return ConvertTemperature(value, InternalTemperatureUnits, units);
     case 3:

@@ -129,6 +129,11 @@ double ConvertPressure(double value, std::string_view fromUnits, std::string_vie
     return (psia - UnitPrefs.AtmosphericPressurePsia) / *factor;
 }
 
+double ConvertPressureDifference(double value, std::string_view fromUnits, std::string_view toUnits)
+{
+    return ConvertPressure(value, fromUnits, toUnits) - ConvertPressure(0.0, fromUnits, toUnits);
+}
+
 double ConvertTemperature(double value, std::string_view fromUnits, std::string_view toUnits)
 {
     const std::string_view from = NameOrDefault(fromUnits, "deg. R");

@@ -9,6 +9,10 @@ namespace vq {
 // atmospheric pressure of UnitPrefs; an empty name stands for "psia".
 double ConvertPressure(double value, std::string_view fromUnits, std::string_view toUnits);
 
+// A pressure difference or a pressure-like modulus: the factor alone, without the
+// atmospheric offset of gauge units.
+double ConvertPressureDifference(double value, std::string_view fromUnits, std::string_view toUnits);
+
 // A temperature in fromUnits expressed in toUnits, through degrees Rankine. An empty name
 // stands for "deg. R".
 double ConvertTemperature(double value, std::string_view fromUnits, std::string_view toUnits);

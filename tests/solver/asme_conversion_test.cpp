@@ -60,10 +60,12 @@ TEST_F(AsmeConversionTest, ResultsToDisplayUnits)
     EXPECT_NEAR(Shown(2.326, 7, "Btu/lbm"), 1.0, 1e-6);
     EXPECT_NEAR(Shown(1.0, 13, "lbm/hr-ft"), 2419.0883, 1e-3);
     EXPECT_NEAR(Shown(1.0, 16, "feet/sec"), 3.28084, 1e-9);
-    // Gauge units subtract the atmospheric pressure from pressure, bulk modulus and
-    // saturation pressure alike.
-    for (int code : {1, 21, 23})
+    // Gauge units subtract the atmospheric pressure from pressure and saturation pressure;
+    // the bulk modulus is a modulus, so it takes the factor alone.
+    for (int code : {1, 23})
         EXPECT_NEAR(Shown(14.696 / 145.0377, code, "psig"), 0.0, 1e-9) << code;
+    EXPECT_NEAR(Shown(0.001, 21, "psig"), 0.1450377, 1e-9) << "a small modulus never goes negative";
+    EXPECT_DOUBLE_EQ(Shown(2200.0, 21, "kPa (g)"), Shown(2200.0, 21, "kPa"));
     // Subcooling and superheat are differences: a factor, no offset.
     for (int code : {24, 25}) {
         EXPECT_NEAR(Shown(10.0, code, "deg. F"), 18.0, 1e-12) << code;
