@@ -75,6 +75,13 @@ const std::vector<std::pair<QPageSize::PageSizeId, int>>& PaperCodes()
     return codes;
 }
 
+QPushButton* ArrowButton(const char* caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setFixedWidth(button->fontMetrics().horizontalAdvance(">|") + 16);
+    return button;
+}
+
 std::string DateTimeNowText()
 {
     const QLocale locale;
@@ -123,7 +130,8 @@ PrinterForm::PrinterForm(ThermixMain* main) : vsPrinter(&measurer_), main_(main)
     bar->addWidget(BTN_Print);
 
     auto* sendTo = new QGroupBox("Send To", this);
-    auto* sendLayout = new QVBoxLayout(sendTo);
+    auto* sendLayout = new QHBoxLayout(sendTo);
+    sendLayout->setContentsMargins(6, 2, 6, 2);
     OPT_SendTo[0] = new QRadioButton("Send to Printer", sendTo);
     OPT_SendTo[1] = new QRadioButton("Send to Acrobat PDF File", sendTo);
     OPT_SendTo[0]->setChecked(true);
@@ -138,45 +146,52 @@ PrinterForm::PrinterForm(ThermixMain* main) : vsPrinter(&measurer_), main_(main)
     bar->addWidget(BTN_PageSetup);
     bar->addWidget(BTN_Setup);
 
+    bar->addStretch();
+    BTN_Close = new QPushButton("&Close", this);
+    bar->addWidget(BTN_Close);
+
+    auto* viewBar = new QHBoxLayout;
     const std::array<const char*, 4> arrows = {"|<", "<", ">", ">|"};
-    bar->addWidget(new QLabel("Page:", this));
+    viewBar->addWidget(new QLabel("Page:", this));
     for (int i = 0; i < 4; ++i) {
-        cmdPage[static_cast<size_t>(i)] = new QPushButton(arrows[static_cast<size_t>(i)], this);
+        cmdPage[static_cast<size_t>(i)] = ArrowButton(arrows[static_cast<size_t>(i)], this);
         connect(cmdPage[static_cast<size_t>(i)], &QPushButton::clicked, this, [this, i] { cmdPage_Click(i); });
-        bar->addWidget(cmdPage[static_cast<size_t>(i)]);
+        viewBar->addWidget(cmdPage[static_cast<size_t>(i)]);
     }
     lblPage = new QLabel(this);
-    bar->addWidget(lblPage);
+    lblPage->setMinimumWidth(lblPage->fontMetrics().horizontalAdvance("0000  of  0000"));
+    viewBar->addWidget(lblPage);
+    viewBar->addSpacing(24);
 
-    bar->addWidget(new QLabel("Zoom:", this));
+    viewBar->addWidget(new QLabel("Zoom:", this));
     CMB_Zoom = new QComboBox(this);
     connect(CMB_Zoom, &QComboBox::currentIndexChanged, this, [this] { CMB_Zoom_Click(); });
-    bar->addWidget(CMB_Zoom);
+    viewBar->addWidget(CMB_Zoom);
     for (int i = 0; i < 4; ++i) {
-        cmdZoom[static_cast<size_t>(i)] = new QPushButton(arrows[static_cast<size_t>(i)], this);
+        cmdZoom[static_cast<size_t>(i)] = ArrowButton(arrows[static_cast<size_t>(i)], this);
         connect(cmdZoom[static_cast<size_t>(i)], &QPushButton::clicked, this, [this, i] { cmdZoom_Click(i); });
-        bar->addWidget(cmdZoom[static_cast<size_t>(i)]);
+        viewBar->addWidget(cmdZoom[static_cast<size_t>(i)]);
     }
     BTN_Fit = new QPushButton("Fit", this);
     BTN_Fit->setToolTip("Fit to Screen");
     BTN_100 = new QPushButton("100%", this);
     BTN_100->setToolTip("Zoom to 100%");
-    BTN_Close = new QPushButton("&Close", this);
     connect(BTN_Fit, &QPushButton::clicked, this, [this] { BTN_Fit_Click(); });
     connect(BTN_100, &QPushButton::clicked, this, [this] { BTN_100_Click(); });
     connect(BTN_Close, &QPushButton::clicked, this, [this] { BTN_Close_Click(); });
-    bar->addWidget(BTN_Fit);
-    bar->addWidget(BTN_100);
-    bar->addStretch();
-    bar->addWidget(BTN_Close);
+    viewBar->addWidget(BTN_Fit);
+    viewBar->addWidget(BTN_100);
+    viewBar->addStretch();
 
     scroll_ = new QScrollArea(this);
     scroll_->setAlignment(Qt::AlignCenter);
     scroll_->setBackgroundRole(QPalette::Dark);
     pane_ = new PreviewPane(vsPrinter, scroll_);
     scroll_->setWidget(pane_);
+    // Two rows: the print commands, then navigation and zoom.
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
+    layout->addLayout(viewBar);
     layout->addWidget(scroll_, 1);
 
     vsPrinter.OnNewPage = [this] { vsPrinter_NewPage(); };
