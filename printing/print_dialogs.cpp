@@ -120,6 +120,7 @@ PrintFormatForm::PrintFormatForm(ThermixMain& main) : QDialog(&main), main_(main
     ShowPrinterFont();
     SetFormatType(0);
     CenterFormOnMain(this);
+    CurrentUserInterface().SetBusy(false);
 }
 
 void PrintFormatForm::SetFormatType(int type)

@@ -405,6 +405,18 @@ bool PaintPages(QPagedPaintDevice& device, const PrintControl& printer, int firs
     return painter.end();
 }
 
+// A printer or file that cannot be written is said, not passed over in silence.
+void ReportOutputFailure(const std::string& leadIn, int printerError)
+{
+    CurrentUserInterface().SetBusy(false);
+    CurrentUserInterface().Beep();
+    CurrentUserInterface().Message(leadIn + "\r\n\r\n      " + GetPrinterErrorText(printerError),
+                                   MessageStyle::Exclamation, ProgramTitle);
+}
+
+constexpr int PrinterCannotOpenFile = 1;
+constexpr int PrinterCannotAccess = 3;
+
 } // namespace
 
 bool PrinterForm::PrintPages(int first, int last)
@@ -413,8 +425,9 @@ bool PrinterForm::PrintPages(int first, int last)
     printer_.setDocName(QString::fromStdString(vsPrinter.DocName));
     printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
     const bool ok = PaintPages(printer_, vsPrinter, first, last, printer_.resolution() / 1440.0);
-    vsPrinter.SetError(ok ? 0 : 4);
     PrinterFromControl();
+    if (!ok)
+        ReportOutputFailure("The following error occurred while printing:", PrinterCannotAccess);
     return ok;
 }
 
@@ -428,7 +441,10 @@ bool PrinterForm::ConvertToPdf(const std::string& path, int first, int last)
     // Title: the first text, or the second while the first is empty; creator: the third.
     writer.setTitle(QString::fromStdString(pdfProperties_[0].empty() ? pdfProperties_[1] : pdfProperties_[0]));
     writer.setCreator(QString::fromStdString(pdfProperties_[2]));
-    return PaintPages(writer, vsPrinter, first, last, 1.0);
+    const bool ok = PaintPages(writer, vsPrinter, first, last, 1.0);
+    if (!ok)
+        ReportOutputFailure("The following error occurred while exporting file:", PrinterCannotOpenFile);
+    return ok;
 }
 
 std::string PrinterForm::GetExportFileName(int kind)
@@ -497,7 +513,8 @@ void PrinterForm::ABR_Local_Click(int tool)
     vsPrinter.DocName = GetDocumentTitle();
     for (int i = first; i <= last; ++i) {
         vsPrinter.SetPreviewPage(i);
-        PrintPages(vsPrinter.PreviewPage(), vsPrinter.PreviewPage());
+        if (!PrintPages(vsPrinter.PreviewPage(), vsPrinter.PreviewPage()))
+            break;
     }
     vsPrinter.SetPreviewPage(shown);
     scroll_->show();

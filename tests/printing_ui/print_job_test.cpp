@@ -76,6 +76,25 @@ TEST_F(PrintJobTest, CreatePdfCommandAsksForTheFileFirst)
     EXPECT_NE(PdfText(dialogs.saveName).find("Enthalpy 3"), std::string::npos);
 }
 
+TEST_F(PrintJobTest, UnwritableTargetsAreReported)
+{
+    PrinterForm& form = LoadPrinterForm(*main);
+    form.ExportFileName = folder.File("missing/report.pdf");
+    form.SetSendTo(1);
+    PrepareDirectPrint(*main);
+    RunPrintJob(*main);
+    EXPECT_EQ(ui.LastMessage(), "The following error occurred while exporting file:\r\n\r\n      Can't Open File");
+    EXPECT_EQ(ui.beeps, 1);
+
+    PrinterForm& again = LoadPrinterForm(*main);
+    again.Printer().setOutputFileName(QString::fromStdString(folder.File("missing/printed.pdf")));
+    again.SetSendTo(0);
+    PrepareDirectPrint(*main);
+    RunPrintJob(*main);
+    EXPECT_EQ(ui.LastMessage(), "The following error occurred while printing:\r\n\r\n      Can't Access Printer");
+    EXPECT_EQ(LoadedPrinterForm(), nullptr);
+}
+
 TEST_F(PrintJobTest, PreviewHidesTheMainWindowUntilClosed)
 {
     FillGrid(150);
