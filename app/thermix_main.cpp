@@ -13,6 +13,7 @@
 #include "platform/toolbar_control.h"
 #include "equations/flag_values.h"
 #include "preferences/output_mod.h"
+#include "preferences/ui/unit_change_form.h"
 #include "solver/result_table.h"
 
 #include <QCloseEvent>
@@ -83,6 +84,7 @@ ThermixMain::ThermixMain(QWidget* parent) : QMainWindow(parent)
     layout->addWidget(panel);
     GRD_Output = new GridControl(central);
     GRD_Output->setObjectName("GRD_Output");
+    GRD_Output->Model().DblClick = [this] { Guarded([this] { OpenUnitChangeForm(this); }); };
     layout->addWidget(GRD_Output, 1);
     auto* source = new QHBoxLayout;
     LBL_PropertySource = new QLabel("Property Database:", central);

@@ -17,6 +17,8 @@
 #include "common/ui/widget_routines.h"
 #include "common/user_interface.h"
 #include "platform/toolbar_control.h"
+#include "preferences/ui/output_preference_form.h"
+#include "preferences/ui/unit_preference_form.h"
 #include "printing/graph_properties_form.h"
 #include "printing/print_dialogs.h"
 #include "printing/print_job.h"
@@ -69,14 +71,10 @@ void CreatePdfCommand(ThermixMain& main)
 
 } // namespace
 
-bool ThermixMain::IsToolAvailable(int toolId)
+bool ThermixMain::IsToolAvailable(int /*toolId*/)
 {
-    // Commands whose windows are not part of this build.
-    switch (toolId) {
-    case ToolOutputControl:
-    case ToolUnitPreferences: return false;
-    default: return true;
-    }
+    // Every command's window is part of this build.
+    return true;
 }
 
 void ThermixMain::SetToolEnabled(int toolId, bool enabled)
@@ -192,6 +190,8 @@ void ThermixMain::ABR_Main_Click(int toolId)
     case ToolPaste:
     case ToolDelete: RunEditCommand(toolId); break;
     case ToolCreateGraph: ShowGraphProperties(*this); break;
+    case ToolOutputControl: ShowOutputPreferences(this); break;
+    case ToolUnitPreferences: ShowUnitPreferences(this); break;
     case ToolCalculator: ShowCalculator(); break;
     case ToolCreatePdf: CreatePdfCommand(*this); break;
     case ToolPrintContent: {

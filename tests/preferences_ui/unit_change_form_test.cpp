@@ -1,5 +1,6 @@
 #include "preferences/ui/unit_change_form.h"
 
+#include "app/command_dispatch.h"
 #include "app/thermix_main.h"
 #include "platform/grid_model.h"
 #include "preferences/output_mod.h"
@@ -154,8 +155,25 @@ TEST_F(UnitChangeFormTest, TheMainWindowOpensThePopupOnAParameterLine)
         form->LST_Units->setCurrentItem(found.front());
         form->BTN_OK->click();
     });
-    OpenUnitChangeForm(&main);
+    ASSERT_TRUE(grid.DblClick);
+    grid.DblClick();
     EXPECT_EQ(grid.TextMatrix(3, 1), "100.000");
+}
+
+TEST_F(UnitChangeFormTest, TheCommandsOpenThePreferenceDialogs)
+{
+    ThermixMain main;
+    for (const int tool : {ToolOutputControl, ToolUnitPreferences}) {
+        std::string title;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            title = dialog->windowTitle().toStdString();
+            dialog->close();
+        });
+        main.ABR_Main_Click(tool);
+        EXPECT_EQ(title, tool == ToolOutputControl ? "Output Control" : "Unit Preferences");
+    }
 }
 
 } // namespace
