@@ -1,6 +1,8 @@
 #include "preferences/ui/unit_preference_form.h"
 
+#include "app/thermix_main.h"
 #include "common/session_state.h"
+#include "preferences/output_mod.h"
 #include "common/settings_file.h"
 #include "platform/file_dialog.h"
 #include "preferences/preference_files.h"
@@ -47,9 +49,10 @@ protected:
         }
         return "(not listed)";
     }
-    QListWidgetItem* UnitItem(const char* name)
+    QListWidgetItem* UnitItem(const char* name) { return UnitItemOf(*form, name); }
+    static QListWidgetItem* UnitItemOf(UnitPreferenceForm& dialog, const char* name)
     {
-        const auto found = form->LST_UnitsUsed->findItems(name, Qt::MatchExactly);
+        const auto found = dialog.LST_UnitsUsed->findItems(name, Qt::MatchExactly);
         return found.isEmpty() ? nullptr : found.front();
     }
     void ClickUnit(const char* name)
@@ -215,6 +218,26 @@ TEST_F(UnitPreferenceFormTest, PreferenceFilesAndUserDefaults)
     EXPECT_EQ(form->TXT_AtmosphericPressure->text(), "14.7");
     EXPECT_EQ(form->CMB_AtmosphericPressureUnits->currentText(), "psia");
     EXPECT_EQ(Shown(PressureFamily), "kPa");
+}
+
+TEST_F(UnitPreferenceFormTest, OkRefillsTheInputUnitListsAndEmptiesTheValues)
+{
+    ThermixMain main;
+    main.NewInputFile();
+    main.TXT_State1->setText("100");
+    main.TXT_State2->setText("300");
+    main.TXT_State1Inc->setText("5");
+    UnitPreferenceForm dialog(&main);
+    dialog.ChooseFamily(PressureFamily);
+    dialog.LST_UnitsUsed->setCurrentItem(UnitItemOf(dialog, "kPa"), QItemSelectionModel::NoUpdate);
+    dialog.BTN_SetPreferred_Click();
+    dialog.BTN_OK_Click();
+    ASSERT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(main.CMB_State1->currentData().toInt(), PropPressure);
+    EXPECT_EQ(main.CMB_State1Units->currentText(), "kPa");
+    EXPECT_TRUE(main.TXT_State1->text().isEmpty());
+    EXPECT_TRUE(main.TXT_State2->text().isEmpty());
+    EXPECT_EQ(main.TXT_State1Inc->text(), "5") << "the increments keep their texts";
 }
 
 } // namespace
