@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -73,6 +74,30 @@ const std::vector<std::pair<QPageSize::PageSizeId, int>>& PaperCodes()
         {QPageSize::A3, 8},     {QPageSize::A4, 9},    {QPageSize::A5, 11},
     };
     return codes;
+}
+
+// A small printer, or a sheet marked PDF.
+QPixmap DestinationPicture(bool pdf)
+{
+    QPixmap pixmap(20, 20);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(Qt::black);
+    if (pdf) {
+        p.setBrush(Qt::white);
+        p.drawRect(4, 1, 12, 17);
+        QFont f = p.font();
+        f.setPixelSize(5);
+        p.setFont(f);
+        p.drawText(QRect(4, 6, 12, 8), Qt::AlignCenter, "PDF");
+    } else {
+        p.setBrush(Qt::lightGray);
+        p.drawRect(1, 7, 18, 8);
+        p.setBrush(Qt::white);
+        p.drawRect(5, 2, 10, 5);
+        p.drawRect(5, 15, 10, 4);
+    }
+    return pixmap;
 }
 
 QPushButton* ArrowButton(const char* caption, QWidget* parent)
@@ -135,8 +160,14 @@ PrinterForm::PrinterForm(ThermixMain* main) : vsPrinter(&measurer_), main_(main)
     OPT_SendTo[0] = new QRadioButton("Send to Printer", sendTo);
     OPT_SendTo[1] = new QRadioButton("Send to Acrobat PDF File", sendTo);
     OPT_SendTo[0]->setChecked(true);
-    sendLayout->addWidget(OPT_SendTo[0]);
-    sendLayout->addWidget(OPT_SendTo[1]);
+    const std::array<const char*, 2> destinations = {"Send to Printer", "Send to Acrobat PDF File"};
+    for (size_t i = 0; i < 2; ++i) {
+        IMG_SendTo[i] = new QLabel(sendTo);
+        IMG_SendTo[i]->setPixmap(DestinationPicture(i == 1));
+        IMG_SendTo[i]->setToolTip(destinations[i]);
+        sendLayout->addWidget(IMG_SendTo[i]);
+        sendLayout->addWidget(OPT_SendTo[i]);
+    }
     bar->addWidget(sendTo);
 
     BTN_PageSetup = new QPushButton("P&age Setup...", this);

@@ -77,6 +77,7 @@ public:
     QPushButton* BTN_Print = nullptr;
     QMenu* ABR_Local = nullptr;
     std::array<QRadioButton*, 2> OPT_SendTo{};
+    std::array<QLabel*, 2> IMG_SendTo{};
     QPushButton* BTN_PageSetup = nullptr;
     QPushButton* BTN_Setup = nullptr;
     std::array<QPushButton*, 4> cmdPage{};
