@@ -122,7 +122,7 @@ QWidget* UnitPreferenceForm::BuildUnitsPage()
     LST_UnitFamily->setHeaderLabels({"", "Preferred Units"});
     LST_UnitFamily->setRootIsDecorated(false);
     LST_UnitFamily->setSelectionMode(QAbstractItemView::SingleSelection);
-    LST_UnitFamily->setColumnWidth(0, fontMetrics().averageCharWidth() * 28);
+    LST_UnitFamily->setColumnWidth(0, fontMetrics().horizontalAdvance("Temperature Differential Units  "));
     familyLabel->setBuddy(LST_UnitFamily);
 
     auto* usedLabel = new QLabel("U&nits to be Used", page);
