@@ -77,11 +77,9 @@ public:
     void FillOutputGrid(int mode);
     void SizeOutputGrid();
 
-    // Enabled state of the tools as the program sets it; a tool whose command is not
-    // available in this build stays disabled on screen.
+    // Enabled state of the tools as the program sets it; it holds over layout loads.
     void SetToolEnabled(int toolId, bool enabled);
     bool IsToolEnabled(int toolId) const;
-    static bool IsToolAvailable(int toolId);
 
     // Toolbar settings; each write applies itself to the toolbar control.
     int ToolbarsTextStyle() const { return toolbarsTextStyle_; }

@@ -36,6 +36,7 @@
 #include <QUrl>
 
 #include <filesystem>
+#include <memory>
 
 namespace vq {
 namespace {
@@ -48,11 +49,14 @@ std::string SupportText()
 // Save Output (2), Save Output As (3) and Export Output (1).
 void ShowOutputFileDialog(ThermixMain& main, int formatType)
 {
-    CurrentUserInterface().SetBusy(true);
-    PrintFormatForm form(main);
-    form.SetFormatType(formatType);
-    form.exec();
-    CurrentUserInterface().SetBusy(false);
+    std::unique_ptr<PrintFormatForm> form;
+    {
+        // Busy while the dialog loads, not while the user works in it.
+        const BusyScope busy;
+        form = std::make_unique<PrintFormatForm>(main);
+        form->SetFormatType(formatType);
+    }
+    form->exec();
 }
 
 void CreatePdfCommand(ThermixMain& main)
@@ -71,17 +75,11 @@ void CreatePdfCommand(ThermixMain& main)
 
 } // namespace
 
-bool ThermixMain::IsToolAvailable(int /*toolId*/)
-{
-    // Every command's window is part of this build.
-    return true;
-}
-
 void ThermixMain::SetToolEnabled(int toolId, bool enabled)
 {
     toolEnabled_[toolId] = enabled;
     if (ABR_Main)
-        ABR_Main->SetToolEnabled(toolId, enabled && IsToolAvailable(toolId));
+        ABR_Main->SetToolEnabled(toolId, enabled);
 }
 
 bool ThermixMain::IsToolEnabled(int toolId) const
@@ -143,18 +141,12 @@ void ThermixMain::ChooseToolbarLayout(const std::string& shippedFile, const std:
 void ThermixMain::ApplyToolStates()
 {
     // The program's own tool states hold over whatever a layout brought.
-    for (const auto& [id, tool] : ABR_Main->Layout().tools)
-        if (!IsToolAvailable(id))
-            ABR_Main->SetToolEnabled(id, false);
     for (const auto& [id, enabled] : toolEnabled_)
         SetToolEnabled(id, enabled);
 }
 
 void ThermixMain::ABR_Main_Click(int toolId)
 {
-    if (toolId != ToolExit && !(toolId >= ToolRecentFile1 && toolId <= ToolRecentFile4) &&
-        !IsToolAvailable(toolId))
-        return;
     switch (toolId) {
     case ToolNew:
         if (!QuerySaveChanges()) {
@@ -189,9 +181,9 @@ void ThermixMain::ABR_Main_Click(int toolId)
     case ToolCopy:
     case ToolPaste:
     case ToolDelete: RunEditCommand(toolId); break;
-    case ToolCreateGraph: ShowGraphProperties(*this); break;
     case ToolOutputControl: ShowOutputPreferences(this); break;
     case ToolUnitPreferences: ShowUnitPreferences(this); break;
+    case ToolCreateGraph: ShowGraphProperties(*this); break;
     case ToolCalculator: ShowCalculator(); break;
     case ToolCreatePdf: CreatePdfCommand(*this); break;
     case ToolPrintContent: {

@@ -200,19 +200,19 @@ TEST_F(CommandsTest, PropertyDatabaseToolsAndInertTools)
     EXPECT_TRUE(requests.empty());
 }
 
-TEST_F(CommandsTest, ToolsFollowTheirEnabledState)
+TEST_F(CommandsTest, ToolStatesHoldOverALayoutLoad)
 {
-    main->SetToolEnabled(ToolOutputControl, true);
-    EXPECT_TRUE(main->IsToolEnabled(ToolOutputControl));
-    EXPECT_TRUE(Action(ToolOutputControl)->isEnabled());
-    main->SetToolEnabled(ToolPrintSetup, true);
-    EXPECT_TRUE(Action(ToolPrintSetup)->isEnabled());
-    main->SetToolEnabled(ToolCreateGraph, true);
-    EXPECT_TRUE(Action(ToolCreateGraph)->isEnabled());
-    main->SetToolEnabled(ToolSave, false);
-    EXPECT_FALSE(Action(ToolSave)->isEnabled());
+    main->SetToolEnabled(ToolPrint, false);
     main->SetToolEnabled(ToolSave, true);
+    EXPECT_FALSE(Action(ToolPrint)->isEnabled());
+    EXPECT_FALSE(main->IsToolEnabled(ToolPrint));
+    const std::string shipped = folder.File("Thermix2.tb");
+    test::WriteFileBytes(shipped, BuiltInToolbarLayout().Save());
+    main->ChooseToolbarLayout(shipped, CustomToolbarFile, "");
+    EXPECT_FALSE(Action(ToolPrint)->isEnabled());
     EXPECT_TRUE(Action(ToolSave)->isEnabled());
+    main->SetToolEnabled(ToolPrint, true);
+    EXPECT_TRUE(Action(ToolPrint)->isEnabled());
 }
 
 TEST_F(CommandsTest, SaveGoesToSaveAsForAnUntitledDocument)
