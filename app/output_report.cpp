@@ -43,14 +43,23 @@ std::string InputLine(const InputControls& c, std::string_view joint, const std:
     return line;
 }
 
+// Length in characters of UTF-8 text, so that columns line up whatever the texts hold.
+std::size_t TextLength(std::string_view text)
+{
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 std::string PadLeft(const std::string& text, std::size_t width)
 {
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+    const std::size_t length = TextLength(text);
+    return length >= width ? text : std::string(width - length, ' ') + text;
 }
 
 std::string PadRight(const std::string& text, std::size_t width)
 {
-    return text.size() >= width ? text : text + std::string(width - text.size(), ' ');
+    const std::size_t length = TextLength(text);
+    return length >= width ? text : text + std::string(width - length, ' ');
 }
 
 // The three header lines of a header cell.
@@ -175,14 +184,14 @@ int GetColumnTextWidth(GridModel& grid, int col)
         return 0;
     std::string header = Trimmed(grid.TextMatrix(0, col));
     for (std::size_t p = header.find(CrLf); p != std::string::npos; p = header.find(CrLf)) {
-        widest = std::max(widest, p);
+        widest = std::max(widest, TextLength(std::string_view(header).substr(0, p)));
         header = Trimmed(std::string_view(header).substr(p + 2));
     }
-    widest = std::max(widest, header.size());
+    widest = std::max(widest, TextLength(header));
     for (int r = 1; r < grid.Rows(); ++r) {
         const std::string text = Trimmed(grid.TextMatrix(r, col));
         grid.SetTextMatrix(r, col, text);
-        widest = std::max(widest, text.size());
+        widest = std::max(widest, TextLength(text));
     }
     return static_cast<int>(widest);
 }

@@ -22,10 +22,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QComboBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -246,6 +248,9 @@ TEST_F(CommandsTest, SaveAsNamesTheDocumentOnlyWhenWritten)
     EXPECT_EQ(DocumentName, "boiler.vpq");
     EXPECT_EQ(CurrentInputFile, path);
     EXPECT_EQ(RecentFiles[0], path);
+    EXPECT_TRUE(Action(ToolRecentFile1)->isVisible());
+    EXPECT_TRUE(Action(ToolRecentFile1)->text().startsWith("&1 "));
+    EXPECT_FALSE(Action(ToolRecentFile1 + 1)->isVisible());
     EXPECT_TRUE(DocumentSaved);
     EXPECT_EQ(main->windowTitle().toStdString(), ProgramTitle + " - boiler.vpq");
     EXPECT_NE(test::ReadFileBytes(SettingsFilePath).find("1=" + path), std::string::npos);
@@ -431,6 +436,28 @@ TEST_F(CommandsTest, StartUpLayoutChoiceAndReset)
     main->ABR_Main_Reset("Main Toolbar");
     EXPECT_EQ(ui.LastMessage(), "Could not reset. Default toolbar file '' was not found.");
     EXPECT_EQ(ui.messages.back().style, MessageStyle::Information);
+}
+
+TEST_F(CommandsTest, CustomizingMarksTheLayoutAndResetReloadsTheBand)
+{
+    ReleasePathObjects(); // no shipped layout
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        const auto lists = dialog->findChildren<QListWidget*>();
+        ASSERT_EQ(lists.size(), 2);
+        lists[1]->setCurrentRow(0);
+        for (QPushButton* b : dialog->findChildren<QPushButton*>())
+            if (b->text() == "<< &Remove" || b->text() == "R&eset")
+                b->click();
+        dialog->reject();
+    });
+    main->ABR_Main_Click(ToolCustomize);
+    EXPECT_TRUE(main->ToolbarLayoutChanged);
+    const auto& tools = main->ABR_Main->Layout().Band("Main Toolbar")->tools;
+    EXPECT_EQ(tools.size(), 10u);
+    EXPECT_EQ(tools.front().id, ToolSave);
+    EXPECT_EQ(ui.LastMessage(), "Could not reset. Default toolbar file '' was not found.");
 }
 
 TEST_F(CommandsTest, HelpWithoutPagesSaysSo)

@@ -134,6 +134,16 @@ TEST(OutputTable, WidthsAlignmentAndHeaderLines)
     // The body cells were trimmed in the grid.
     EXPECT_EQ(grid.TextMatrix(1, 1), "123.45678");
 
+    // Widths count characters, not bytes.
+    GridModel units;
+    units.SetRows(2);
+    units.SetCols(2);
+    units.SetTextMatrix(0, 1, "T\r\n(°C)");
+    units.SetTextMatrix(1, 0, "x");
+    units.SetTextMatrix(1, 1, "20");
+    EXPECT_EQ(GetColumnTextWidth(units, 1), 4);
+    EXPECT_EQ(WriteOutputTable(units)[1], "   (°C) ");
+
     GridModel deep;
     deep.SetRows(1);
     deep.SetCols(2);
