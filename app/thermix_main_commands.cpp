@@ -119,16 +119,20 @@ void ThermixMain::ChooseToolbarLayout(const std::string& shippedFile, const std:
     const std::string helpBand = GetBandName(MenuHelpBand);
     const std::int32_t builtInStamp = ABR_Main->Layout().BandToolValue(helpBand, ToolAbout).value_or(0);
     std::string errorText;
+    const bool shippedExists = !shippedFile.empty() && FileExists(shippedFile);
     if (!userFile.empty() && FileExists(userFile)) {
-        ABR_Main->LoadLayout(userFile, "", errorText);
-        const std::int32_t stamp = ABR_Main->Layout().BandToolValue(helpBand, ToolAbout).value_or(0);
-        if (std::abs(builtInStamp) > std::abs(stamp)) {
-            if (!shippedFile.empty() && FileExists(shippedFile))
+        // A user layout that cannot be read is passed over for the shipped one.
+        if (!ABR_Main->LoadLayout(userFile, "", errorText)) {
+            if (shippedExists)
+                ABR_Main->LoadLayout(shippedFile, "", errorText);
+        } else if (std::abs(builtInStamp) >
+                   std::abs(ABR_Main->Layout().BandToolValue(helpBand, ToolAbout).value_or(0))) {
+            if (shippedExists)
                 ABR_Main->LoadLayout(shippedFile, "", errorText);
             std::error_code ec;
             std::filesystem::remove(userFile, ec);
         }
-    } else if (!shippedFile.empty() && FileExists(shippedFile)) {
+    } else if (shippedExists) {
         ABR_Main->LoadLayout(shippedFile, "", errorText);
     }
     if (!TrapErrors && !developerFile.empty() && FileExists(developerFile) &&

@@ -415,6 +415,14 @@ TEST_F(CommandsTest, StartUpLayoutChoiceAndReset)
     EXPECT_EQ(main->ABR_Main->Layout().Band("Main Toolbar")->tools.size(), 11u);
     EXPECT_FALSE(std::filesystem::exists(CustomToolbarFile));
 
+    // A user layout that cannot be read gives way to the shipped one and stays on disk.
+    test::WriteFileBytes(CustomToolbarFile, "not a layout\r\n");
+    main->ABR_Main->Layout().Band("Main Toolbar")->tools.clear();
+    main->ChooseToolbarLayout(shipped, CustomToolbarFile, developer);
+    EXPECT_EQ(main->ABR_Main->Layout().Band("Main Toolbar")->tools.size(), 11u);
+    EXPECT_TRUE(std::filesystem::exists(CustomToolbarFile));
+    std::filesystem::remove(CustomToolbarFile);
+
     // The developer layout shows its menu only when errors are not trapped.
     ToolbarLayout dev = BuiltInToolbarLayout();
     test::WriteFileBytes(developer, dev.Save());
