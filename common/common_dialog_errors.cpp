@@ -1,6 +1,8 @@
 #include "common/common_dialog_errors.h"
 
+#include "common/program_identity.h"
 #include "common/safe_file.h"
+#include "common/user_interface.h"
 
 #include <utility>
 
@@ -37,6 +39,13 @@ std::string GetCommonDialogErrorText(int code)
         if (number == code)
             return text;
     return "Unknown error (" + std::to_string(code) + ").";
+}
+
+void ShowDialogError(const std::string& leadIn, int error)
+{
+    UserInterface& ui = CurrentUserInterface();
+    ui.Beep();
+    ui.Message(leadIn + "\r\n\r\n      " + GetCommonDialogErrorText(error), MessageStyle::Exclamation, ProgramTitle);
 }
 
 std::string ReadSupportFile(const std::string& path)

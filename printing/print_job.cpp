@@ -100,13 +100,6 @@ void InstallPrintDialogService(PrintDialogService* service)
     installedDialogs = service;
 }
 
-void ShowDialogError(const std::string& leadIn, int error)
-{
-    CurrentUserInterface().Beep();
-    CurrentUserInterface().Message(leadIn + "\r\n\r\n      " + GetCommonDialogErrorText(error), MessageStyle::Exclamation,
-                                   ProgramTitle);
-}
-
 void RunPrintJob(ThermixMain& main)
 {
     UserInterface& ui = CurrentUserInterface();

@@ -29,9 +29,6 @@ PrintDialogService& CurrentPrintDialogService();
 // Installs service (not owned); null restores the Qt dialogs.
 void InstallPrintDialogService(PrintDialogService* service);
 
-// A beep and the dialog error message: lead-in, CR LF twice, six blanks, error text.
-void ShowDialogError(const std::string& leadIn, int error);
-
 void RunPrintJob(ThermixMain& main);
 // The print window with Preview off and the orientation of the main window's page settings.
 void PrepareDirectPrint(ThermixMain& main);

@@ -15,17 +15,6 @@
 #include <QApplication>
 
 namespace vq {
-namespace {
-
-void ShowDialogError(const std::string& leadIn, int error)
-{
-    UserInterface& ui = CurrentUserInterface();
-    ui.Beep();
-    ui.Message(leadIn + "\r\n\r\n      " + GetCommonDialogErrorText(error), MessageStyle::Exclamation, ProgramTitle);
-}
-
-} // namespace
-
 void ShowOpenDialog()
 {
     FileDialogRequest request;
