@@ -26,21 +26,6 @@
 
 namespace vq {
 
-bool QuerySaveChanges()
-{
-    if (DocumentSaved)
-        return false;
-    UserInterface& ui = CurrentUserInterface();
-    switch (ui.Ask("Save changes to '" + DocumentName + "'?", ProgramTitle, true)) {
-    case Answer::Cancel: return true;
-    case Answer::No: return false;
-    case Answer::Yes: break;
-    }
-    bool cancelled = false;
-    SaveInputFile(cancelled);
-    return cancelled;
-}
-
 void RecallUserDefaults(bool& failed)
 {
     failed = false;

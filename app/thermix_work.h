@@ -8,10 +8,6 @@ namespace vq {
 
 class ThermixMain;
 
-// The save-changes question before a document is left. True when the user cancelled
-// (or the save failed), so the caller must not go on.
-bool QuerySaveChanges();
-
 // Tests that the settings file can be opened before user defaults are recalled from
 // it; tells the user and sets failed when it cannot.
 void RecallUserDefaults(bool& failed);

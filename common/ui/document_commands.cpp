@@ -1,6 +1,5 @@
 #include "common/ui/document_commands.h"
 
-#include "app/thermix_work.h"
 #include "common/calculation_defaults.h"
 #include "common/common_dialog_errors.h"
 #include "common/document_file.h"
@@ -15,6 +14,22 @@
 #include <QApplication>
 
 namespace vq {
+
+bool QuerySaveChanges()
+{
+    if (DocumentSaved)
+        return false;
+    UserInterface& ui = CurrentUserInterface();
+    switch (ui.Ask("Save changes to '" + DocumentName + "'?", ProgramTitle, true)) {
+    case Answer::Cancel: return true;
+    case Answer::No: return false;
+    case Answer::Yes: break;
+    }
+    bool cancelled = false;
+    SaveInputFile(cancelled);
+    return cancelled;
+}
+
 void ShowOpenDialog()
 {
     FileDialogRequest request;

@@ -1,7 +1,12 @@
-// The File commands Open, Save and Save As of the main window.
+// The File commands Open, Save and Save As of the main window, and the save-changes
+// question before a document is left.
 #pragma once
 
 namespace vq {
+
+// The save-changes question before a document is left. True when the user cancelled
+// (or the save failed), so the caller must not go on.
+bool QuerySaveChanges();
 
 // Asks for a document and opens it, after the save-changes question.
 void ShowOpenDialog();

@@ -6,6 +6,7 @@
 #include "common/document_file.h"
 #include "common/number_parsing.h"
 #include "common/settings_file.h"
+#include "common/ui/document_commands.h"
 #include "common/program_identity.h"
 #include "common/session_state.h"
 #include "equations/flag_values.h"
