@@ -2,6 +2,7 @@
 
 #include "app/input_panel_logic.h"
 #include "app/print_sections.h"
+#include "common/header_text.h"
 #include "common/main_window_host.h"
 #include "common/number_parsing.h"
 #include "common/program_identity.h"
@@ -26,7 +27,6 @@ void ResetOutputReportState()
 
 namespace {
 
-constexpr std::string_view CrLf = "\r\n";
 constexpr int BlockColumns = 5;
 
 std::string Trimmed(std::string_view text)
@@ -63,26 +63,6 @@ std::string PadRight(const std::string& text, std::size_t width)
 }
 
 // The three header lines of a header cell.
-std::array<std::string, 3> HeaderLines(const std::string& text)
-{
-    std::array<std::string, 3> lines;
-    const std::size_t first = text.find(CrLf);
-    if (first == std::string::npos) {
-        lines[0] = Trimmed(text);
-        return lines;
-    }
-    lines[0] = Trimmed(std::string_view(text).substr(0, first));
-    const std::string_view rest = std::string_view(text).substr(first + 2);
-    const std::size_t second = rest.find(CrLf);
-    if (second == std::string_view::npos) {
-        lines[1] = Trimmed(rest);
-        return lines;
-    }
-    lines[1] = Trimmed(rest.substr(0, second));
-    lines[2] = Trimmed(rest.substr(second + 2));
-    return lines;
-}
-
 void AppendSectionHeading(std::vector<std::string>& lines, const std::string& name, bool report)
 {
     lines.push_back(report ? "*** " + name + " *********************" : name);
@@ -165,15 +145,8 @@ int GetGridHeaderLines(const GridModel& grid)
     int most = 1;
     if (grid.Rows() < 1)
         return most;
-    for (int c = 0; c < grid.Cols(); ++c) {
-        std::string text = grid.TextMatrix(0, c);
-        int count = 1;
-        for (std::size_t p = text.find(CrLf); p != std::string::npos; p = text.find(CrLf)) {
-            ++count;
-            text = Trimmed(std::string_view(text).substr(p + 2));
-        }
-        most = std::max(most, count);
-    }
+    for (int c = 0; c < grid.Cols(); ++c)
+        most = std::max(most, static_cast<int>(HeaderTextParts(grid.TextMatrix(0, c)).size()));
     return std::min(most, 3);
 }
 
@@ -182,12 +155,8 @@ int GetColumnTextWidth(GridModel& grid, int col)
     std::size_t widest = 0;
     if (grid.Rows() < 1)
         return 0;
-    std::string header = Trimmed(grid.TextMatrix(0, col));
-    for (std::size_t p = header.find(CrLf); p != std::string::npos; p = header.find(CrLf)) {
-        widest = std::max(widest, TextLength(std::string_view(header).substr(0, p)));
-        header = Trimmed(std::string_view(header).substr(p + 2));
-    }
-    widest = std::max(widest, TextLength(header));
+    for (const std::string& part : HeaderTextParts(grid.TextMatrix(0, col)))
+        widest = std::max(widest, TextLength(part));
     for (int r = 1; r < grid.Rows(); ++r) {
         const std::string text = Trimmed(grid.TextMatrix(r, col));
         grid.SetTextMatrix(r, col, text);
@@ -206,7 +175,7 @@ std::vector<std::string> WriteOutputTable(GridModel& grid)
         const auto i = static_cast<std::size_t>(c);
         width[i] = static_cast<std::size_t>(GetColumnTextWidth(grid, c));
         if (width[i] > 0)
-            headers[i] = HeaderLines(grid.TextMatrix(0, c));
+            headers[i] = HeaderTextLines(grid.TextMatrix(0, c));
     }
     std::vector<std::string> lines;
     for (int first = 1; first < cols; first += BlockColumns) {

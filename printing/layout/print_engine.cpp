@@ -1,5 +1,6 @@
 #include "printing/layout/print_engine.h"
 
+#include "common/header_text.h"
 #include "common/preference_records.h"
 #include "common/program_identity.h"
 #include "common/settings_text.h"
@@ -18,47 +19,11 @@ void ResetPrintEngineState()
     PageHeaderTexts = {};
 }
 
-namespace {
-
-constexpr const char* CrLf = "\r\n";
-
-// The parts of a header text split at each CR LF: the parts before a pair untrimmed,
-// the rest trimmed before each further split.
-std::vector<std::string> MeasuredParts(const std::string& text)
-{
-    std::vector<std::string> parts;
-    std::string rest = TrimText(text);
-    for (size_t pos = rest.find(CrLf); pos != std::string::npos; pos = rest.find(CrLf)) {
-        parts.push_back(rest.substr(0, pos));
-        rest = TrimText(rest.substr(pos + 2));
-    }
-    parts.push_back(rest);
-    return parts;
-}
-
-// Header lines 1 to 3 of a column: line 3 keeps any further line breaks.
-std::array<std::string, 3> HeaderLines(const std::string& text)
-{
-    std::array<std::string, 3> lines;
-    size_t pos = text.find(CrLf);
-    lines[0] = TrimText(text.substr(0, pos));
-    if (pos == std::string::npos)
-        return lines;
-    const std::string rest = TrimText(text.substr(pos + 2));
-    size_t pos2 = rest.find(CrLf);
-    lines[1] = TrimText(rest.substr(0, pos2));
-    if (pos2 != std::string::npos)
-        lines[2] = TrimText(rest.substr(pos2 + 2));
-    return lines;
-}
-
-} // namespace
-
 int GetGridHeaderLines(const PrintGrid& grid)
 {
     int most = 1;
     for (int c = 0; c < grid.Cols(); ++c)
-        most = std::max(most, static_cast<int>(MeasuredParts(grid.Text(0, c)).size()));
+        most = std::max(most, static_cast<int>(HeaderTextParts(grid.Text(0, c)).size()));
     return std::min(most, 3);
 }
 
@@ -66,7 +31,7 @@ double MeasureGridColumnWidth(PrintGrid& grid, const PrintControl& printer, int 
 {
     long width = 0;
     auto measure = [&](const std::string& text) {
-        for (const std::string& part : MeasuredParts(text))
+        for (const std::string& part : HeaderTextParts(text))
             width = std::max(width, std::lround(printer.TextWidth(part)));
     };
     measure(grid.Text(0, col));
@@ -108,7 +73,7 @@ void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int 
         const auto i = static_cast<size_t>(c);
         colWidth[i] = MeasureGridColumnWidth(grid, printer, c) + 2 * tw;
         colRight[i] = (c == 0 ? 0 : colRight[i - 1]) + colWidth[i];
-        header[i] = HeaderLines(grid.Text(0, c));
+        header[i] = HeaderTextLines(grid.Text(0, c));
     }
     auto right = [&](int c) { return colRight[static_cast<size_t>(c)]; };
     auto width = [&](int c) { return colWidth[static_cast<size_t>(c)]; };
