@@ -137,14 +137,6 @@ int GridModel::ColWidth(int col) const
     return col >= 0 && col < cols_ ? colWidths_[static_cast<std::size_t>(col)] : 0;
 }
 
-void GridModel::SetColWidth(int col, int twips)
-{
-    if (col < 0 || col >= cols_)
-        return;
-    colWidths_[static_cast<std::size_t>(col)] = std::max(twips, 0);
-    Notify(Change::Sizes);
-}
-
 void GridModel::AutoSize(int first, int last, const std::function<int(const std::string&)>& textWidthTwips)
 {
     first = std::max(first, 0);
@@ -169,13 +161,6 @@ void GridModel::SetSelection(int row, int col, int rowSel, int colSel)
     col_ = col;
     rowSel_ = rowSel;
     colSel_ = colSel;
-}
-
-void GridModel::SetSize(int widthTwips, int heightTwips)
-{
-    width_ = std::max(widthTwips, 0);
-    height_ = std::max(heightTwips, 0);
-    Notify(Change::Sizes);
 }
 
 } // namespace vq

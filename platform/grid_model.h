@@ -51,7 +51,6 @@ public:
     int RowHeight(int row) const;
     void SetRowHeight(int row, int twips);
     int ColWidth(int col) const;
-    void SetColWidth(int col, int twips);
     // Each column first..last becomes as wide as its widest text, measured in twips.
     void AutoSize(int first, int last, const std::function<int(const std::string&)>& textWidthTwips);
 
@@ -62,11 +61,6 @@ public:
     int ColSel() const { return colSel_; }
     void SetCurrentCell(int row, int col);
     void SetSelection(int row, int col, int rowSel, int colSel);
-
-    // Size of the control inside its window, in twips.
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    void SetSize(int widthTwips, int heightTwips);
 
     void SetListener(Listener listener) { listener_ = std::move(listener); }
     // Raised by the view when the user double-clicks a cell.
@@ -90,7 +84,6 @@ private:
     std::vector<int> rowHeights_;
     std::vector<int> colWidths_;
     int row_ = 0, col_ = 0, rowSel_ = 0, colSel_ = 0;
-    int width_ = 0, height_ = 0;
     Listener listener_;
 };
 

@@ -207,12 +207,6 @@ void ToolbarControl::Relayout()
     bars_ = std::move(bars);
 }
 
-QToolBar* ToolbarControl::BandBar(const std::string& bandName) const
-{
-    const auto found = bars_.find(bandName);
-    return found == bars_.end() ? nullptr : found->second;
-}
-
 bool ToolbarControl::SetToolEnabled(int id, bool enabled)
 {
     ToolRecord* tool = layout_.Tool(id);

@@ -57,9 +57,6 @@ public:
     // The customise dialog, modal over the window.
     void Customize();
 
-    // The toolbar that shows a band (null for menu bands).
-    QToolBar* BandBar(const std::string& bandName) const;
-
 signals:
     void Click(int toolId);
     void PreCustomizeMenu();
