@@ -7,6 +7,7 @@
 #include "common/number_parsing.h"
 #include "common/program_identity.h"
 #include "common/session_state.h"
+#include "common/settings_text.h"
 #include "platform/grid_model.h"
 
 #include <QDateTime>
@@ -28,11 +29,6 @@ void ResetOutputReportState()
 namespace {
 
 constexpr int BlockColumns = 5;
-
-std::string Trimmed(std::string_view text)
-{
-    return std::string(TrimBlanks(text));
-}
 
 // "Name = value units": the value part is left out for a saturation input.
 std::string InputLine(const InputControls& c, std::string_view joint, const std::string& value, bool withValue)
@@ -158,7 +154,7 @@ int GetColumnTextWidth(GridModel& grid, int col)
     for (const std::string& part : HeaderTextParts(grid.TextMatrix(0, col)))
         widest = std::max(widest, TextLength(part));
     for (int r = 1; r < grid.Rows(); ++r) {
-        const std::string text = Trimmed(grid.TextMatrix(r, col));
+        const std::string text = TrimText(grid.TextMatrix(r, col));
         grid.SetTextMatrix(r, col, text);
         widest = std::max(widest, TextLength(text));
     }
@@ -190,9 +186,9 @@ std::vector<std::string> WriteOutputTable(GridModel& grid)
         }
         lines.emplace_back(" ");
         for (int r = 1; r < grid.Rows(); ++r) {
-            std::string line = PadLeft(Trimmed(grid.TextMatrix(r, 0)), width[0]);
+            std::string line = PadLeft(TrimText(grid.TextMatrix(r, 0)), width[0]);
             for (int c = first; c <= last; ++c)
-                line += PadLeft(Trimmed(grid.TextMatrix(r, c)), width[static_cast<std::size_t>(c)] + 2);
+                line += PadLeft(TrimText(grid.TextMatrix(r, c)), width[static_cast<std::size_t>(c)] + 2);
             lines.push_back(line + " ");
         }
         lines.emplace_back();
