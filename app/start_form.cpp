@@ -12,6 +12,7 @@
 #include "common/ui/widget_routines.h"
 #include "common/ui/locale_separators.h"
 #include "common/ui/qt_user_interface.h"
+#include "platform/twips.h"
 #include "preferences/output_mod.h"
 #include "units/unit_catalogue.h"
 
@@ -162,7 +163,7 @@ ThermixMain* StartProgram(const StartupOptions& options)
     splash->lblAdditionalInfo->setText(
         QString::fromStdString("See About " + ProgramTitle + " for additional copyright information."));
     const LogoPlacement logo = PositionLogo(100, GetProductCode(), 0, 0);
-    const int logoPixels = (logo.width * splash->logicalDpiX() + 720) / 1440;
+    const int logoPixels = TwipsToPixels(logo.width, splash->logicalDpiX());
     splash->imgLogo->setPixmap(LogoPixmap(logoPixels));
     splash->adjustSize();
     if (screen)

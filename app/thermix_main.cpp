@@ -11,6 +11,7 @@
 #include "common/ui/unit_combos.h"
 #include "common/user_interface.h"
 #include "platform/toolbar_control.h"
+#include "platform/twips.h"
 #include "equations/flag_values.h"
 #include "preferences/output_mod.h"
 #include "preferences/ui/unit_change_form.h"
@@ -113,7 +114,7 @@ ThermixMain::~ThermixMain() = default;
 
 int ThermixMain::Px(int twips) const
 {
-    return (twips * logicalDpiX() + 720) / 1440;
+    return TwipsToPixels(twips, logicalDpiX());
 }
 
 void ThermixMain::BuildInputPanel(QWidget* panel)

@@ -1,5 +1,7 @@
 #include "platform/grid_control.h"
 
+#include "platform/twips.h"
+
 #include <QAbstractButton>
 #include <QAbstractTableModel>
 #include <QEvent>
@@ -204,18 +206,17 @@ int GridControl::TextWidthTwips(const std::string& text) const
 
 int GridControl::TwipsToPixelsX(int twips) const
 {
-    return (twips * logicalDpiX() + 720) / 1440;
+    return TwipsToPixels(twips, logicalDpiX());
 }
 
 int GridControl::TwipsToPixelsY(int twips) const
 {
-    return (twips * logicalDpiY() + 720) / 1440;
+    return TwipsToPixels(twips, logicalDpiY());
 }
 
 int GridControl::PixelsToTwipsX(int pixels) const
 {
-    const int dpi = std::max(logicalDpiX(), 1);
-    return (pixels * 1440 + dpi - 1) / dpi;
+    return PixelsToTwips(pixels, logicalDpiX());
 }
 
 void GridControl::AutoSizeColumns(int first, int last)
