@@ -18,12 +18,9 @@ std::vector<std::string> PointHeadings(const ResultsLayout& layout)
     default: break;
     }
     std::vector<std::string> headings;
-    double x = layout.rangeStart;
-    for (int i = 1; i <= layout.points; ++i) {
-        if (i > 1)
-            x += layout.rangeIncrement;
-        headings.push_back("= " + DefaultDoubleText(x, layout.decimalSymbol));
-    }
+    for (int i = 1; i <= layout.points; ++i)
+        headings.push_back("= " + DefaultDoubleText(RangePointValue(layout.rangeStart, layout.rangeIncrement, i),
+                                                    layout.decimalSymbol));
     return headings;
 }
 

@@ -594,10 +594,8 @@ bool ThermixMain::CalculateRange(bool& refused)
     double start = 0, end = 0, increment = 0;
     GetRangeSettings(mode, start, end, increment);
     const int n = NumberOfRangeCalcs();
-    double x = start;
     for (int i = 1; i <= n; ++i) {
-        if (i > 1)
-            x += increment;
+        const double x = RangePointValue(start, increment, i);
         const int r = GetPropertyTypeForRange();
         if (r == in.code1)
             in.value1 = x;
