@@ -1,0 +1,271 @@
+// Whole sessions through the real windows: start-up with a fresh settings folder,
+// calculations, documents, preferences, exports and a restart.
+#include "app/command_dispatch.h"
+#include "app/start_form.h"
+#include "app/thermix_main.h"
+#include "app/thermix_work.h"
+#include "common/main_window_host.h"
+#include "common/session_state.h"
+#include "common/settings_file.h"
+#include "platform/file_dialog.h"
+#include "solver/steam_library.h"
+#include "program_tables.h"
+#include "recording_user_interface.h"
+#include "temp_folder.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabBar>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <algorithm>
+#include <vector>
+
+namespace vq {
+namespace {
+
+class SessionFlow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::setenv("VAPOQUANT_CONFIG_DIR", config.Path().c_str(), 1);
+        SetProgramEndHandler([this] { ++ends; });
+        SetFileDialogHandler([this](const FileDialogRequest& r) {
+            requests.push_back(r);
+            if (answers.empty())
+                return FileDialogResult{32755, "", ""};
+            FileDialogResult a = answers.front();
+            answers.erase(answers.begin());
+            return a;
+        });
+    }
+    void TearDown() override
+    {
+        delete main.data();
+        ui.reset();
+        SetFileDialogHandler({});
+        SetProgramEndHandler({});
+        ::unsetenv("VAPOQUANT_CONFIG_DIR");
+        QLocale::setDefault(locale);
+        ResetSteamLibrary();
+        test::SetUpProgramTables();
+    }
+
+    // Starts the program as main() does, then answers its messages from the test.
+    void Start()
+    {
+        test::SetUpProgramTables();
+        StartupOptions options;
+        options.splashSeconds = 0;
+        main = StartProgram(options);
+        ASSERT_TRUE(main);
+        ui = std::make_unique<test::RecordingUserInterface>();
+    }
+    // Ends the program with Exit, as the user does.
+    void Exit()
+    {
+        const int before = ends;
+        ui->answers = {Answer::No}; // changes to the document are not kept
+        main->ABR_Main_Click(ToolExit);
+        QApplication::processEvents();
+        EXPECT_EQ(ends, before + 1) << "the program ends";
+        ui.reset();
+        delete main.data();
+    }
+
+    void Choose(QComboBox* list, int code)
+    {
+        const int i = list->findData(code);
+        ASSERT_GE(i, 0) << "code " << code;
+        list->setCurrentIndex(i);
+    }
+    void ChooseUnit(QComboBox* list, const char* unit)
+    {
+        const int i = list->findText(unit);
+        ASSERT_GE(i, 0) << unit;
+        list->setCurrentIndex(i);
+    }
+    std::vector<std::string> GridTexts()
+    {
+        std::vector<std::string> texts;
+        const GridModel& g = main->GRD_Output->Model();
+        for (int r = 0; r < g.Rows(); ++r)
+            for (int c = 0; c < g.Cols(); ++c)
+                texts.push_back(g.TextMatrix(r, c));
+        return texts;
+    }
+    // Pressure 1 MPa and temperature 200 deg. C, calculated.
+    void CalculateSinglePoint()
+    {
+        main->TAB_InputMode->setCurrentIndex(SinglePointMode);
+        Choose(main->CMB_State1, 1);
+        Choose(main->CMB_State2, 2);
+        ChooseUnit(main->CMB_State1Units, "MPa");
+        ChooseUnit(main->CMB_State2Units, "deg. C");
+        main->TXT_State1->setText("1");
+        main->TXT_State2->setText("200");
+        ASSERT_TRUE(main->BTN_Calculate->isEnabled());
+        main->BTN_Calculate_Click();
+        ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+        ASSERT_GT(main->GRD_Output->Model().Rows(), 1);
+    }
+
+    const QLocale locale;
+    test::TempFolder config;
+    test::TempFolder work;
+    QPointer<ThermixMain> main;
+    std::unique_ptr<test::RecordingUserInterface> ui;
+    std::vector<FileDialogRequest> requests;
+    std::vector<FileDialogResult> answers;
+    int ends = 0;
+};
+
+TEST_F(SessionFlow, SaveNewReopenAndCalculateAgain)
+{
+    Start();
+    EXPECT_FALSE(test::ReadFileBytes(config.File("Thermix2.ini")).empty());
+    CalculateSinglePoint();
+    const auto first = GridTexts();
+
+    const std::string path = work.File("boiler.vpq");
+    answers = {{0, path, "boiler.vpq"}};
+    main->ABR_Main_Click(ToolSaveAs);
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    EXPECT_EQ(DocumentName, "boiler.vpq");
+
+    main->ABR_Main_Click(ToolNew);
+    EXPECT_TRUE(main->TXT_State1->text().isEmpty());
+    EXPECT_EQ(main->GRD_Output->Model().Rows(), 0);
+
+    answers = {{0, path, "boiler.vpq"}};
+    main->ABR_Main_Click(ToolOpen);
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    EXPECT_EQ(main->TXT_State1->text().toStdString(), "1");
+    EXPECT_EQ(main->TXT_State2->text().toStdString(), "200");
+    EXPECT_EQ(main->CMB_State1Units->currentText().toStdString(), "MPa");
+    EXPECT_EQ(main->CMB_State2Units->currentText().toStdString(), "deg. C");
+    ASSERT_TRUE(main->BTN_Calculate->isEnabled());
+    main->BTN_Calculate_Click();
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    EXPECT_EQ(GridTexts(), first);
+
+    Exit();
+    EXPECT_EQ(ends, 1);
+    RecentFiles = {};
+    Start();
+    EXPECT_EQ(RecentFiles[0], path);
+    main->ABR_Main_Click(ToolRecentFile1);
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    EXPECT_EQ(DocumentName, "boiler.vpq");
+    EXPECT_EQ(main->windowTitle().toStdString(), ProgramTitle + " - boiler.vpq");
+    main->BTN_Calculate_Click();
+    EXPECT_EQ(GridTexts(), first);
+
+    // Two points from the same document.
+    main->TAB_InputMode->setCurrentIndex(TwoPointsMode);
+    ChooseUnit(main->CMB_State1Units, "MPa");
+    ChooseUnit(main->CMB_State2Units, "deg. C");
+    main->TXT_State1->setText("1");
+    main->TXT_State2->setText("200");
+    main->TXT_State1End->setText("2");
+    main->TXT_State2End->setText("300");
+    ASSERT_TRUE(main->BTN_Calculate->isEnabled());
+    main->BTN_Calculate_Click();
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    EXPECT_EQ(main->GRD_Output->Model().Rows(), 4);
+    EXPECT_EQ(main->GRD_Output->Model().TextMatrix(3, 0), "Difference");
+    Exit();
+}
+
+TEST_F(SessionFlow, GermanNumbersFromTheBoxesToTheDocumentAndBack)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Start();
+    main->TAB_InputMode->setCurrentIndex(SinglePointMode);
+    ChooseUnit(main->CMB_State1Units, "MPa");
+    ChooseUnit(main->CMB_State2Units, "deg. C");
+    main->TXT_State1->setText("1,5");
+    main->TXT_State2->setText("200,5");
+    main->BTN_Calculate_Click();
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    const auto first = GridTexts();
+    EXPECT_NE(std::find(first.begin(), first.end(), "217,557"), first.end()) << "psia with a decimal comma";
+
+    const std::string path = work.File("kessel.vpq");
+    answers = {{0, path, "kessel.vpq"}, {0, path, "kessel.vpq"}};
+    main->ABR_Main_Click(ToolSaveAs);
+    EXPECT_NE(test::ReadFileBytes(path).find("Property #1=1,Pressure,MPa,0,1.5"), std::string::npos)
+        << "documents keep a decimal point";
+    main->ABR_Main_Click(ToolNew);
+    main->ABR_Main_Click(ToolOpen);
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    EXPECT_EQ(main->TXT_State1->text().toStdString(), "1,5");
+    EXPECT_EQ(main->TXT_State2->text().toStdString(), "200,5");
+    main->BTN_Calculate_Click();
+    EXPECT_EQ(GridTexts(), first);
+    Exit();
+}
+
+TEST_F(SessionFlow, RangeThenGraph)
+{
+    Start();
+    main->TAB_InputMode->setCurrentIndex(RangeMode);
+    ChooseUnit(main->CMB_State1Units, "MPa");
+    ChooseUnit(main->CMB_State2Units, "deg. C");
+    main->TXT_State1->setText("1");
+    main->TXT_State2->setText("100");
+    main->TXT_State2End->setText("300");
+    main->TXT_State2Inc->setText("50");
+    main->BTN_Calculate_Click();
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    EXPECT_EQ(main->GRD_Output->Model().Rows(), 6);
+    EXPECT_TRUE(main->IsToolEnabled(ToolCreateGraph));
+    Exit();
+}
+
+TEST_F(SessionFlow, PdfOfTheResultsReadsBack)
+{
+    Start();
+    CalculateSinglePoint();
+    const std::string pdf = work.File("out.pdf");
+    answers = {{0, pdf, "out.pdf"}};
+    main->ABR_Main_Click(ToolCreatePdf);
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    const std::string txt = work.File("out.txt");
+    ASSERT_EQ(std::system(("pdftotext -layout '" + pdf + "' '" + txt + "'").c_str()), 0);
+    const std::string text = test::ReadFileBytes(txt);
+    for (const char* line : {"Pressure = 1 MPa", "Temperature = 200 deg. C", "145.038", "Sat. Pressure (psia)"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+    Exit();
+}
+
+TEST_F(SessionFlow, NbsDatabaseWithoutItsLibrary)
+{
+    ResetSteamLibrary();
+    SteamLibraryFiles = {work.File("missing.so")};
+    Start();
+    CalculateSinglePoint();
+    main->ABR_Main_Click(ToolPropertyNBS);
+    EXPECT_EQ(main->GRD_Output->Model().Rows(), 0);
+    ASSERT_TRUE(main->BTN_Calculate->isEnabled());
+    main->BTN_Calculate_Click();
+    ASSERT_EQ(ui->messages.size(), 1u);
+    EXPECT_NE(ui->messages[0].text.find("could not be loaded"), std::string::npos);
+    EXPECT_EQ(main->GRD_Output->Model().Rows(), 0);
+    EXPECT_FALSE(main->IsToolEnabled(ToolPrint));
+    Exit();
+    Start();
+    EXPECT_FALSE(UseIF97) << "the database choice is kept";
+    EXPECT_EQ(main->LBL_PropertySourceName->text().toStdString(), "NBS Steam Tables (1984)");
+    Exit();
+}
+
+} // namespace
+} // namespace vq
