@@ -8,6 +8,9 @@
 #include "common/session_state.h"
 #include "common/settings_file.h"
 #include "platform/file_dialog.h"
+#include "printing/print_dialogs.h"
+#include "preferences/ui/unit_preference_form.h"
+#include "preferences/ui/output_preference_form.h"
 #include "solver/steam_library.h"
 #include "program_tables.h"
 #include "recording_user_interface.h"
@@ -20,12 +23,16 @@
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
+#include <QTimer>
+#include <QDialog>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace vq {
@@ -118,6 +125,20 @@ protected:
     }
 
     const QLocale locale;
+    // Runs act on the next modal dialog once it shows, then closes whatever is left
+    // open, so that no test waits on a dialog.
+    void OnModal(std::function<void(QDialog*)> act)
+    {
+        QTimer::singleShot(0, [this, act] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return OnModal(act);
+            act(dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+    }
+
     test::TempFolder config;
     test::TempFolder work;
     QPointer<ThermixMain> main;
@@ -227,6 +248,78 @@ TEST_F(SessionFlow, RangeThenGraph)
     ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
     EXPECT_EQ(main->GRD_Output->Model().Rows(), 6);
     EXPECT_TRUE(main->IsToolEnabled(ToolCreateGraph));
+    Exit();
+}
+
+TEST_F(SessionFlow, SIUnitDefaultsOutliveARestart)
+{
+    Start();
+    CalculateSinglePoint();
+    OnModal([&](QDialog* dialog) {
+        auto* form = qobject_cast<UnitPreferenceForm*>(dialog);
+        ASSERT_TRUE(form);
+        form->OPT_UnitSystem[2]->setChecked(true);
+        form->BTN_SetCustomUnits->click();
+        ui->answers = {Answer::Yes};
+        form->BTN_SetAsDefault->click();
+        form->BTN_OK->click();
+    });
+    main->ABR_Main_Click(ToolUnitPreferences);
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    EXPECT_EQ(UnitPrefs.UnitSystem, UnitSystemSI);
+    EXPECT_EQ(main->GRD_Output->Model().Rows(), 0) << "no results of the old units stay";
+    EXPECT_TRUE(main->TXT_State1->text().isEmpty());
+    const std::string pressureUnit = main->CMB_State1Units->currentText().toStdString();
+    Exit();
+
+    Start();
+    EXPECT_EQ(UnitPrefs.UnitSystem, UnitSystemSI);
+    EXPECT_EQ(main->CMB_State1Units->currentText().toStdString(), pressureUnit);
+    Exit();
+}
+
+TEST_F(SessionFlow, DocumentBringsItsDatabase)
+{
+    Start();
+    main->ABR_Main_Click(ToolPropertyNBS);
+    main->TXT_State1->setText("100");
+    main->TXT_State2->setText("400");
+    const std::string path = work.File("nbs.vpq");
+    answers = {{0, path, "nbs.vpq"}, {0, path, "nbs.vpq"}};
+    main->ABR_Main_Click(ToolSaveAs);
+    main->ABR_Main_Click(ToolPropertyIF97);
+    main->ABR_Main_Click(ToolNew);
+    CalculateSinglePoint();
+    ui->answers = {Answer::No};
+    main->ABR_Main_Click(ToolOpen);
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    EXPECT_EQ(main->TXT_State1->text().toStdString(), "100");
+    EXPECT_FALSE(UseIF97);
+    EXPECT_EQ(main->LBL_PropertySourceName->text().toStdString(), "NBS Steam Tables (1984)");
+    EXPECT_EQ(main->GRD_Output->Model().Rows(), 0) << "no results of the document before";
+    EXPECT_FALSE(main->IsToolEnabled(ToolPrint));
+    Exit();
+}
+
+TEST_F(SessionFlow, ExportedTextHoldsTheGrid)
+{
+    Start();
+    CalculateSinglePoint();
+    const std::string file = work.File("out.txt");
+    answers = {{0, file, "out.txt"}};
+    std::string title;
+    OnModal([&](QDialog* dialog) {
+        title = dialog->windowTitle().toStdString();
+        auto* form = qobject_cast<PrintFormatForm*>(dialog);
+        ASSERT_TRUE(form);
+        form->BTN_OK->click();
+    });
+    main->ABR_Main_Click(ToolExportOutput);
+    EXPECT_EQ(title, "Export Output");
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    const std::string text = test::ReadFileBytes(file);
+    for (const char* part : {"Pressure = 1 MPa", "Temperature = 200 deg. C", "145.038", "392.000"})
+        EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
     Exit();
 }
 
