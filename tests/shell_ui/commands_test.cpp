@@ -17,6 +17,7 @@
 #include "platform/toolbar_control.h"
 #include "program_tables.h"
 #include "recording_user_interface.h"
+#include "scripted_file_dialogs.h"
 #include "temp_folder.h"
 
 #include <QAction>
@@ -118,18 +119,9 @@ protected:
         main->NewInputFile();
         DocumentSaved = true;
         SetProgramEndHandler([this] { ++ends; });
-        SetFileDialogHandler([this](const FileDialogRequest& r) {
-            requests.push_back(r);
-            if (answers.empty())
-                return FileDialogResult{32755, "", ""};
-            FileDialogResult a = answers.front();
-            answers.erase(answers.begin());
-            return a;
-        });
     }
     void TearDown() override
     {
-        SetFileDialogHandler({});
         SetProgramEndHandler({});
         InstallMainWindowHost(nullptr);
         main.reset();
@@ -143,8 +135,9 @@ protected:
     test::TempFolder folder;
     std::unique_ptr<ThermixMain> main;
     std::unique_ptr<ThermixMainHost> host;
-    std::vector<FileDialogRequest> requests;
-    std::vector<FileDialogResult> answers;
+    test::ScriptedFileDialogs dialogs;
+    std::vector<FileDialogRequest>& requests = dialogs.requests;
+    std::vector<FileDialogResult>& answers = dialogs.answers;
     int ends = 0;
 };
 
