@@ -9,6 +9,7 @@
 #include "common/settings_file.h"
 #include "platform/file_dialog.h"
 #include "printing/print_dialogs.h"
+#include "printing/graph_properties_form.h"
 #include "preferences/ui/unit_preference_form.h"
 #include "preferences/ui/output_preference_form.h"
 #include "solver/steam_library.h"
@@ -33,6 +34,7 @@
 
 #include <cstdlib>
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <vector>
 
@@ -190,11 +192,14 @@ TEST_F(SessionFlow, SaveNewReopenAndCalculateAgain)
     main->TXT_State2->setText("200");
     main->TXT_State1End->setText("2");
     main->TXT_State2End->setText("300");
+    ui->mode = TwoPointsMode;
     ASSERT_TRUE(main->BTN_Calculate->isEnabled());
     main->BTN_Calculate_Click();
     ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
     EXPECT_EQ(main->GRD_Output->Model().Rows(), 4);
     EXPECT_EQ(main->GRD_Output->Model().TextMatrix(3, 0), "Difference");
+    EXPECT_EQ(main->GRD_Output->Model().TextMatrix(3, 2), "145.038") << "1 MPa in psia";
+    EXPECT_EQ(main->GRD_Output->Model().TextMatrix(3, 3), "180.000") << "a 100 deg. C step in deg. F";
     Exit();
 }
 
@@ -237,10 +242,36 @@ TEST_F(SessionFlow, RangeThenGraph)
     main->TXT_State2->setText("100");
     main->TXT_State2End->setText("300");
     main->TXT_State2Inc->setText("50");
+    ui->mode = RangeMode; // as the program's own interface reports it
     main->BTN_Calculate_Click();
     ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
     EXPECT_EQ(main->GRD_Output->Model().Rows(), 6);
     EXPECT_TRUE(main->IsToolEnabled(ToolCreateGraph));
+    const GridModel& grid = main->GRD_Output->Model();
+    EXPECT_EQ(grid.TextMatrix(1, 0), "= 100");
+    EXPECT_EQ(grid.TextMatrix(1, 1), "Liquid");
+    EXPECT_EQ(grid.TextMatrix(1, 3), "212.000");
+    EXPECT_EQ(grid.TextMatrix(1, 6), "1.006634") << "cp of water at 100 deg. C in Btu/lbm-R";
+    EXPECT_EQ(grid.TextMatrix(3, 1), "Gas");
+    std::vector<float> x, y;
+    OnModal([&](QDialog* dialog) {
+        auto* form = qobject_cast<GraphPropertiesForm*>(dialog);
+        ASSERT_TRUE(form);
+        EXPECT_EQ(form->CMB_StateIndependent->currentText().toStdString(), "Temperature");
+        form->CMB_StateDependent->setCurrentIndex(form->CMB_StateDependent->findData(14)); // cp
+        form->BTN_UpdateGraph->click();
+        EXPECT_TRUE(form->BTN_Save->isEnabled());
+        for (int i = 1; i <= 5; ++i) {
+            x.push_back(form->GRA_Curve->XPosition(i));
+            y.push_back(form->GRA_Curve->DataValue(i));
+        }
+    });
+    main->ABR_Main_Click(ToolCreateGraph);
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    EXPECT_EQ(x, (std::vector<float>{100, 150, 200, 250, 300}));
+    ASSERT_EQ(y.size(), 5u);
+    EXPECT_NEAR(y[0], 1.006634, 1e-5);
+    EXPECT_NEAR(y[4], 0.511329, 1e-5);
     Exit();
 }
 
@@ -323,6 +354,37 @@ TEST_F(SessionFlow, TextExportAndPdfHoldTheResults)
     const std::string printed = test::ReadFileBytes(pdfText);
     for (const char* line : {"Pressure = 1 MPa", "Temperature = 200 deg. C", "145.038", "Sat. Pressure (psia)"})
         EXPECT_NE(printed.find(line), std::string::npos) << line << "\n" << printed;
+    Exit();
+}
+
+TEST_F(SessionFlow, MissingRecentFileThenSavedOutput)
+{
+    Start();
+    CalculateSinglePoint();
+    const std::string path = work.File("gone.vpq");
+    answers = {{0, path, "gone.vpq"}};
+    main->ABR_Main_Click(ToolSaveAs);
+    std::filesystem::remove(path);
+    main->ABR_Main_Click(ToolRecentFile1);
+    ASSERT_EQ(ui->messages.size(), 1u);
+    EXPECT_EQ(ui->messages[0].text, "The following file does not exist:\r\n\r\n" + path);
+    EXPECT_EQ(main->TXT_State1->text().toStdString(), "1") << "the open document stays";
+    ui->Clear();
+    CalculateSinglePoint();
+    const std::string out = work.File("out.rpt");
+    answers = {{0, out, "out.rpt"}};
+    OnModal([&](QDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle().toStdString(), "Save Output");
+        auto* form = qobject_cast<PrintFormatForm*>(dialog);
+        ASSERT_TRUE(form);
+        form->BTN_OK->click();
+    });
+    main->ABR_Main_Click(ToolSaveOutput);
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    EXPECT_EQ(requests.back().fileName, "gone.out");
+    const std::string report = test::ReadFileBytes(out);
+    for (const char* part : {"*** Input Data ***", "Input File: " , "*** Results ***", "Sat. Pressure  (psia)    225.486"})
+        EXPECT_NE(report.find(part), std::string::npos) << part << "\n" << report;
     Exit();
 }
 
