@@ -9,6 +9,7 @@
 #include "common/settings_file.h"
 #include "platform/file_dialog.h"
 #include "printing/print_dialogs.h"
+#include "printing/printer_form.h"
 #include "printing/graph_properties_form.h"
 #include "preferences/ui/unit_preference_form.h"
 #include "preferences/ui/output_preference_form.h"
@@ -385,6 +386,85 @@ TEST_F(SessionFlow, MissingRecentFileThenSavedOutput)
     const std::string report = test::ReadFileBytes(out);
     for (const char* part : {"*** Input Data ***", "Input File: " , "*** Results ***", "Sat. Pressure  (psia)    225.486"})
         EXPECT_NE(report.find(part), std::string::npos) << part << "\n" << report;
+    Exit();
+}
+
+TEST_F(SessionFlow, ExitAsksToSaveAndACancelledSaveKeepsTheProgram)
+{
+    Start();
+    CalculateSinglePoint();
+    ui->answers = {Answer::Yes};
+    main->ABR_Main_Click(ToolExit); // Save As cancelled
+    QApplication::processEvents();
+    EXPECT_EQ(ends, 0);
+    ASSERT_TRUE(main && main->isVisible());
+    ASSERT_EQ(ui->questions.size(), 1u);
+    EXPECT_EQ(ui->questions[0].text, "Save changes to 'Untitled'?");
+    const std::string path = work.File("kept.vpq");
+    answers = {{0, path, "kept.vpq"}};
+    ui->answers = {Answer::Yes};
+    main->ABR_Main_Click(ToolExit);
+    QApplication::processEvents();
+    EXPECT_EQ(ends, 1);
+    EXPECT_TRUE(std::filesystem::exists(path));
+    ui.reset();
+    delete main.data();
+    Start();
+    EXPECT_EQ(RecentFiles[0], path);
+    Exit();
+}
+
+TEST_F(SessionFlow, OutputControlRecalculatesOnlyWhatCanBe)
+{
+    Start();
+    auto okOutput = [&](QDialog* dialog) {
+        auto* form = qobject_cast<OutputPreferenceForm*>(dialog);
+        ASSERT_TRUE(form);
+        form->BTN_OK->click();
+    };
+    // Empty or half-filled inputs: no message, no results.
+    OnModal(okOutput);
+    main->ABR_Main_Click(ToolOutputControl);
+    EXPECT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    EXPECT_EQ(main->GRD_Output->Model().Rows(), 0);
+    main->TXT_State1->setText("1");
+    OnModal(okOutput);
+    main->ABR_Main_Click(ToolOutputControl);
+    EXPECT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    EXPECT_EQ(main->GRD_Output->Model().Rows(), 0);
+    EXPECT_FALSE(main->IsToolEnabled(ToolPrint));
+
+    CalculateSinglePoint();
+    const auto first = GridTexts();
+    OnModal(okOutput);
+    main->ABR_Main_Click(ToolOutputControl);
+    EXPECT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    EXPECT_EQ(GridTexts(), first);
+    EXPECT_TRUE(main->IsToolEnabled(ToolPrint));
+    Exit();
+}
+
+TEST_F(SessionFlow, PreviewTakesThePlaceOfTheMainWindow)
+{
+    Start();
+    CalculateSinglePoint();
+    OnModal([&](QDialog* dialog) {
+        auto* form = qobject_cast<PrintSpecialForm*>(dialog);
+        ASSERT_TRUE(form);
+        form->BTN_Preview->click();
+    });
+    main->ABR_Main_Click(ToolPrintPreview);
+    QApplication::processEvents();
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    QWidget* preview = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && qobject_cast<PrinterForm*>(w))
+            preview = w;
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(preview->windowTitle().toStdString(), ProgramTitle + " Print Preview");
+    EXPECT_FALSE(main->isVisible());
+    UnloadPrinterForm();
+    main->show();
     Exit();
 }
 
