@@ -487,6 +487,16 @@ bool ParseBoolean(std::string_view text)
     return std::string_view("FALSE").find(ToUpperAscii(t)) == std::string_view::npos;
 }
 
+bool ConvertLocaleDouble(std::string_view text, double& value)
+{
+    DecimalDigits whole;
+    double v = 0;
+    if (!ReadLocaleNumber(TrimBlanks(text), whole) || ToFloating(whole, v) != Conversion::Ok)
+        return false;
+    value = v;
+    return true;
+}
+
 bool ConvertLocaleLong(std::string_view text, std::int32_t& value)
 {
     return ConvertLocaleWhole(text, value);

@@ -65,6 +65,9 @@ bool ParseBoolean(std::string_view text);
 // the value is out of range.
 bool ConvertLocaleLong(std::string_view text, std::int32_t& value);
 bool ConvertLocaleInteger(std::string_view text, std::int16_t& value);
+// A whole text in the locale's notation (blanks around it allowed) as a double;
+// false when the text is not such a number or the value is out of range.
+bool ConvertLocaleDouble(std::string_view text, double& value);
 
 // Rounds to the nearest integer, halves to the even neighbour.
 double RoundHalfEven(double x);

@@ -33,6 +33,7 @@ FactorPair RangeFactors(int code)
     case 4: return {DensityToBase, DensityFromBase};
     case 5: return {SpecificVolumeToBase, SpecificVolumeFromBase};
     case 6: return {SpecificHeatToBase, SpecificHeatFromBase};
+    case 8: return {DecimalPercentToBase, DecimalPercentFromBase};
     default: return {};
     }
 }
@@ -45,6 +46,7 @@ FactorPair ValueFactors(int code)
     case 4: return {DensityToBase, DensityFromBase};
     case 5: return {SpecificVolumeToBase, SpecificVolumeFromBase};
     case 6: case 14: case 15: return {SpecificHeatToBase, SpecificHeatFromBase};
+    case 8: return {DecimalPercentToBase, DecimalPercentFromBase};
     case 12: return {ThermalConductivityToBase, ThermalConductivityFromBase};
     case 13: return {ViscosityToBase, ViscosityFromBase};
     case 16: return {VelocityToBase, VelocityFromBase};
@@ -52,14 +54,6 @@ FactorPair ValueFactors(int code)
     case 24: case 25: return {TemperatureDifferenceToBase, TemperatureDifferenceFromBase};
     default: return {};
     }
-}
-
-bool HoldsDigit(std::string_view text)
-{
-    for (char c : text)
-        if (c >= '0' && c <= '9')
-            return true;
-    return false;
 }
 
 bool FitsSingle(double v)
@@ -124,11 +118,8 @@ int GraphParameterPosition(const OutputPreferences& prefs, int code)
 
 double GraphCellValue(const std::string& text)
 {
-    if (text == "N/A" || !HoldsDigit(text))
-        return NotApplicableValue;
-    bool failed = false;
-    const double v = ParseDouble(text, false, false, failed);
-    return failed || !std::isfinite(v) ? NotApplicableValue : v;
+    double v = 0.0;
+    return ConvertLocaleDouble(text, v) && std::isfinite(v) ? v : NotApplicableValue;
 }
 
 GraphSeries CollectGraphPoints(const GraphRequest& request, const GridCellText& cellText)

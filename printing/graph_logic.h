@@ -48,8 +48,8 @@ struct GraphSeries {
 
 using GridCellText = std::function<std::string(int row, int col)>;
 
-// The value of a grid cell: NotApplicableValue for "N/A" and for a text that holds
-// no number (an empty cell), else the number in the locale's notation.
+// The value of a grid cell: the number when the whole text is one in the locale's
+// notation, else NotApplicableValue ("N/A", an empty cell, "12abc").
 double GraphCellValue(const std::string& text);
 
 // Reads the parameter's cell of every point (row 0 and column 0 are the headers),

@@ -81,7 +81,7 @@ TEST_F(GraphLogicTest, FactorFamiliesOfTheRangeAndOtherCodesUnchanged)
         EXPECT_NE(there, 123.25) << code;
         EXPECT_NEAR(ConvertGraphRangeStart(code, there, b, a), 123.25, 1e-9) << code;
     }
-    EXPECT_EQ(ConvertGraphRangeStart(8, 0.5, "Percent", "Fraction"), 0.5);
+    EXPECT_EQ(ConvertGraphRangeStart(9, 0.5, "Percent", "Decimal"), 0.5);
     EXPECT_EQ(ConvertGraphRangeIncrement(9, 2.0, "x", "y"), 2.0);
     EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
 }
@@ -96,8 +96,13 @@ TEST_F(GraphLogicTest, PlottedValuesConvertByTheirFamilyOrStayAsShown)
     EXPECT_NEAR(ConvertGraphValue(24, 9.0, "deg. F", "deg. C"), 5.0, 1e-9);
     EXPECT_NEAR(ConvertGraphValue(25, 9.0, "deg. F", "deg. C"), 5.0, 1e-9);
     EXPECT_NEAR(ConvertGraphValue(14, 1.0, "Btu/lbm-R", "kJ/kg-K"), 4.1868, 1e-5);
-    for (int code : {8, 9, 10, 11, 17, 18, 19})
-        EXPECT_EQ(ConvertGraphValue(code, 0.75, "Percent", "Fraction"), 0.75) << code;
+    // Quality converts between Percent and a fraction ("Decimal") both ways.
+    EXPECT_NEAR(ConvertGraphValue(8, 96.17, "Percent", "Decimal"), 0.9617, 1e-12);
+    EXPECT_NEAR(ConvertGraphValue(8, 0.0185, "Decimal", "Percent"), 1.85, 1e-12);
+    EXPECT_NEAR(ConvertGraphRangeStart(8, 50.0, "Percent", "Decimal"), 0.5, 1e-12);
+    EXPECT_NEAR(ConvertGraphRangeIncrement(8, 0.1, "Decimal", "Percent"), 10.0, 1e-12);
+    for (int code : {9, 10, 11, 17, 18, 19})
+        EXPECT_EQ(ConvertGraphValue(code, 0.75, "Percent", "Decimal"), 0.75) << code;
     EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
 }
 
@@ -157,6 +162,19 @@ TEST_F(GraphLogicTest, CellTextsInTheLocalesNotation)
     const ScopedLocaleSeparators german(LocaleSeparators::German());
     EXPECT_EQ(GraphCellValue("1.234,5"), 1234.5);
     EXPECT_EQ(GraphCellValue("0,25"), 0.25);
+}
+
+TEST_F(GraphLogicTest, CellsThatAreNotWhollyANumberAreSkipped)
+{
+    FakeGrid g;
+    g.cells[{1, 1}] = "12abc";
+    g.cells[{1, 2}] = "1.2.3";
+    g.cells[{1, 3}] = " 7 ";
+    GraphRequest r{3, 0.0, 1.0, 17, 1, false, "", ""};
+    const GraphSeries s = CollectGraphPoints(r, g.Reader());
+    ASSERT_EQ(s.y.size(), 1u);
+    EXPECT_EQ(s.y[0], 7.0f);
+    EXPECT_EQ(s.x[0], 2.0f);
 }
 
 TEST_F(GraphLogicTest, ValuesBeyondSinglePrecisionAreSkipped)

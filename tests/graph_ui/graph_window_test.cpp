@@ -97,6 +97,27 @@ TEST_F(GraphWindowTest, ShowGraphPlotsTheGridTextsAgainstTheSteppedProperty)
     EXPECT_FALSE(ResultButtons(*form));
 }
 
+TEST_F(GraphWindowTest, QualityAxisInPercentAndAsAFraction)
+{
+    CalculateRange("100", "400", "100");
+    auto form = OpenForm();
+    Choose(form->CMB_StateDependent, PropQuality);
+    ASSERT_EQ(OutputParams(PropQuality).Units, "Percent");
+    const int k = GraphParameterPosition(OutputPrefs, PropQuality);
+    const GraphChart& chart = *form->GRA_Curve;
+    for (const std::string units : {"Percent", "Decimal"}) {
+        form->CMB_StateDependentUnits->setCurrentIndex(
+            form->CMB_StateDependentUnits->findText(QString::fromStdString(units)));
+        form->BTN_UpdateGraph->click();
+        ASSERT_TRUE(chart.IsDrawn()) << units;
+        const double scale = units == "Percent" ? 1.0 : 0.01;
+        EXPECT_EQ(chart.LeftTitle().toStdString(), "Quality (" + units + ")");
+        EXPECT_FLOAT_EQ(chart.DataValue(1), static_cast<float>((100.0 + k) * scale)) << units;
+        EXPECT_FLOAT_EQ(chart.DataValue(4), static_cast<float>((400.0 + k) * scale)) << units;
+    }
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+}
+
 TEST_F(GraphWindowTest, NotApplicableCellsAreSkippedAndNoneLeftIsSaid)
 {
     notApplicable = {{PropEnthalpy, 1}, {PropEnthalpy, 2}};
