@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrinter>
+#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
@@ -235,9 +236,10 @@ void GraphChart::Print()
 
 std::vector<std::string> GraphChart::WritableImageTypes()
 {
-    std::vector<std::string> types;
+    std::vector<std::string> types{"svg"};
     for (const QByteArray& f : QImageWriter::supportedImageFormats())
-        types.push_back(f.toLower().toStdString());
+        if (f.toLower() != "svg")
+            types.push_back(f.toLower().toStdString());
     return types;
 }
 
@@ -249,22 +251,47 @@ void GraphChart::WriteFile()
     if (type.isEmpty() || std::find(types.begin(), types.end(), type.toStdString()) == types.end()) {
         lastError_ = type.isEmpty() ? "The file name has no extension that names an image format."
                                     : "Graphs cannot be saved in the " + type.toUpper().toStdString()
-                                          + " format. Choose Bitmap (*.bmp) or JPEG (*.jpg).";
+                                          + " format. Choose PNG (*.png), JPEG (*.jpg), Bitmap (*.bmp) or SVG (*.svg).";
         return;
     }
     QByteArray bytes;
+    if (!(type == "svg" ? WriteSvg(bytes) : WriteBitmap(type, bytes)))
+        return;
+    std::string error;
+    if (!WriteFileSafely(imageFile_.toStdString(), bytes.toStdString(), error))
+        lastError_ = error;
+}
+
+bool GraphChart::WriteBitmap(const QString& type, QByteArray& bytes)
+{
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, type.toLatin1());
     if (type == "jpg" || type == "jpeg")
         writer.setQuality(90);
-    if (!writer.write(Picture(PictureSize()))) {
-        lastError_ = writer.errorString().toStdString();
-        return;
+    if (writer.write(Picture(PictureSize())))
+        return true;
+    lastError_ = writer.errorString().toStdString();
+    return false;
+}
+
+bool GraphChart::WriteSvg(QByteArray& bytes)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const QSize size = PictureSize();
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    QPainter painter;
+    if (!painter.begin(&generator)) {
+        lastError_ = "The SVG picture could not be made.";
+        return false;
     }
-    std::string error;
-    if (!WriteFileSafely(imageFile_.toStdString(), bytes.toStdString(), error))
-        lastError_ = error;
+    Render(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
+    return true;
 }
 
 void GraphChart::paintEvent(QPaintEvent*)

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class QByteArray;
 class QImage;
 class QPainter;
 class QPrinter;
@@ -107,7 +108,8 @@ public:
     // Draws the chart into a rectangle of a painter (screen, printer, image).
     void Render(QPainter& painter, const QRectF& area) const;
 
-    // Formats the image file can take by its extension (lower case, without dot).
+    // Formats the image file can take by its extension (lower case, without dot):
+    // the bitmap types Qt writes here, and "svg".
     static std::vector<std::string> WritableImageTypes();
 
 protected:
@@ -124,6 +126,8 @@ private:
     void Copy();
     void Print();
     void WriteFile();
+    bool WriteBitmap(const QString& type, QByteArray& bytes);
+    bool WriteSvg(QByteArray& bytes);
     void RunCustomizeDialog();
 
     int action_ = 0;

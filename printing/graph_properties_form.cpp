@@ -61,9 +61,12 @@ int SelectedCode(const QComboBox* combo)
     return combo->currentIndex() < 0 ? 0 : combo->currentData().toInt();
 }
 
-const QStringList SaveFilters = {"MetaFile (*.wmf)", "Bitmap (*.bmp)", "JPEG (*.jpg)", "GIF (*.gif)"};
-
 } // namespace
+
+QStringList GraphSaveFilters()
+{
+    return {"SVG (*.svg)", "Bitmap (*.bmp)", "JPEG (*.jpg)", "PNG (*.png)"};
+}
 
 GraphPropertiesForm::GraphPropertiesForm(ThermixMain& main) : QDialog(&main), main_(main)
 {
@@ -320,8 +323,9 @@ int GraphPropertiesForm::RunSaveDialog(std::string& fileName)
     QFileDialog dialog(this, "Save Graph As");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(SaveFilters);
-    dialog.selectNameFilter(SaveFilters[2]);
+    const QStringList filters = GraphSaveFilters();
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters[2]);
     dialog.setDefaultSuffix("jpg");
     // A name typed without an extension takes the one of the chosen type.
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {

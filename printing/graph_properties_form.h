@@ -5,6 +5,7 @@
 #include "printing/graph_chart.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <functional>
 #include <string>
@@ -77,6 +78,9 @@ private:
     PrintDialogRunner printDialog_;
     SaveDialogRunner saveDialog_;
 };
+
+// The types the save dialog offers; JPEG (index 2) is chosen first.
+QStringList GraphSaveFilters();
 
 // The Create Graph command of the main window: opens the graph window over it for
 // the results of the last Range calculation and returns when it is closed.

@@ -21,6 +21,8 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <set>
 
 #include <unistd.h>
 
@@ -88,6 +90,40 @@ TEST_F(GraphOutputTest, SavesTheImageInTheFormatOfItsExtension)
         EXPECT_TRUE(name == "graph.jpg" || name == "graph.bmp" || name == "GRAPH.BMP") << name;
 }
 
+TEST_F(GraphOutputTest, EveryOfferedTypeIsWrittenAsAPictureOfTheGraph)
+{
+    std::set<std::string> offered;
+    for (const QString& filter : GraphSaveFilters()) {
+        const std::string type = filter.section("*.", 1).chopped(1).toStdString();
+        offered.insert(type);
+        saveAs = folder.File("graph." + type);
+        form->BTN_Save->click();
+        EXPECT_TRUE(ui.messages.empty()) << type << ": " << ui.LastMessage();
+        ui.Clear();
+        if (type == "svg") {
+            std::ifstream in(saveAs);
+            const std::string svg((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            EXPECT_NE(svg.find("<svg"), std::string::npos);
+            EXPECT_NE(svg.find(form->GRA_Curve->GraphTitle().toStdString()), std::string::npos);
+            continue;
+        }
+        const QImage image(QString::fromStdString(saveAs));
+        ASSERT_FALSE(image.isNull()) << type;
+        // The curve's blue and the black of frame and labels are on the picture.
+        int blue = 0, dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                blue += c.blue() > c.red() + 60 ? 1 : 0;
+                dark += c.lightness() < 100 ? 1 : 0;
+            }
+        EXPECT_GT(blue, 200) << type;
+        EXPECT_GT(dark, 500) << type;
+        EXPECT_LT(dark, image.width() * image.height() / 4) << type;
+    }
+    EXPECT_EQ(offered, (std::set<std::string>{"png", "jpg", "bmp", "svg"}));
+}
+
 TEST_F(GraphOutputTest, FormatsThatCannotBeWrittenAndFailedWritesAreSaid)
 {
     const auto types = GraphChart::WritableImageTypes();
@@ -97,8 +133,8 @@ TEST_F(GraphOutputTest, FormatsThatCannotBeWrittenAndFailedWritesAreSaid)
         form->BTN_Save->click();
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].text, "The following error occurred while saving to file:\r\n\r\n      " + saveAs
-                                           + ": Graphs cannot be saved in the WMF format. Choose Bitmap (*.bmp) or "
-                                             "JPEG (*.jpg).");
+                                           + ": Graphs cannot be saved in the WMF format. Choose PNG (*.png), "
+                                             "JPEG (*.jpg), Bitmap (*.bmp) or SVG (*.svg).");
         EXPECT_EQ(ui.messages[0].style, MessageStyle::Exclamation);
         EXPECT_EQ(ui.messages[0].title, ProgramTitle);
         EXPECT_EQ(ui.beeps, 1);
