@@ -6,10 +6,11 @@
 
 namespace vq {
 
-// Scale modes of an axis: the data's own bounds, or bounds rounded outward to whole
-// tick steps.
+// Scale modes of an axis: the data's own bounds, bounds rounded outward to whole
+// tick steps, or bounds the user fixed.
 inline constexpr int GraphScaleData = 1;
 inline constexpr int GraphScaleRounded = 2;
+inline constexpr int GraphScaleFixed = 3;
 
 struct GraphAxisScale {
     double min = 0.0;

@@ -1,15 +1,12 @@
 #include "printing/graph_chart.h"
 
 #include "common/safe_file.h"
+#include "printing/graph_customize_dialog.h"
 
 #include <QBuffer>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QFileInfo>
-#include <QFormLayout>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -134,14 +131,46 @@ float GraphChart::XPosition(int point) const
 
 GraphAxisScale GraphChart::BottomScale() const
 {
+    if (bottomScaleMode_ == GraphScaleFixed)
+        return ScaleGraphAxis(bottomFixedMin_, bottomFixedMax_, GraphScaleData);
     const auto [lo, hi] = DataRange(x_);
     return ScaleGraphAxis(lo, hi, bottomScaleMode_);
 }
 
 GraphAxisScale GraphChart::LeftScale() const
 {
+    if (leftScaleMode_ == GraphScaleFixed)
+        return ScaleGraphAxis(leftFixedMin_, leftFixedMax_, GraphScaleData);
     const auto [lo, hi] = DataRange(y_);
     return ScaleGraphAxis(lo, hi, leftScaleMode_);
+}
+
+void GraphChart::SetBottomFixedScale(double min, double max)
+{
+    bottomScaleMode_ = GraphScaleFixed;
+    bottomFixedMin_ = min;
+    bottomFixedMax_ = max;
+}
+
+void GraphChart::SetLeftFixedScale(double min, double max)
+{
+    leftScaleMode_ = GraphScaleFixed;
+    leftFixedMin_ = min;
+    leftFixedMax_ = max;
+}
+
+void GraphChart::ForgetCustomBottomAxis()
+{
+    customBottomTitle_.reset();
+    if (bottomScaleMode_ == GraphScaleFixed)
+        bottomScaleMode_ = GraphScaleRounded;
+}
+
+void GraphChart::ForgetCustomLeftAxis()
+{
+    customLeftTitle_.reset();
+    if (leftScaleMode_ == GraphScaleFixed)
+        leftScaleMode_ = GraphScaleRounded;
 }
 
 void GraphChart::SetCustomize(int value)
@@ -152,40 +181,11 @@ void GraphChart::SetCustomize(int value)
 
 void GraphChart::RunCustomizeDialog()
 {
-    if (customizeRunner_) {
-        customizeRunner_(*this);
-        return;
-    }
-    QDialog dialog(this);
-    dialog.setWindowTitle(tr("Customize Graph"));
-    auto* form = new QFormLayout(&dialog);
-    auto scaleCombo = [&dialog](int mode) {
-        auto* combo = new QComboBox(&dialog);
-        combo->addItem(tr("Bounds of the data"), GraphScaleData);
-        combo->addItem(tr("Rounded to whole ticks"), GraphScaleRounded);
-        combo->setCurrentIndex(std::max(0, combo->findData(mode)));
-        return combo;
-    };
-    QComboBox* bottom = scaleCombo(bottomScaleMode_);
-    QComboBox* left = scaleCombo(leftScaleMode_);
-    auto* marks = new QCheckBox(tr("Mark each point"), &dialog);
-    marks->setChecked(pointMarks_);
-    auto* grid = new QCheckBox(tr("Grid lines"), &dialog);
-    grid->setChecked(gridLines_);
-    form->addRow(tr("Horizontal axis:"), bottom);
-    form->addRow(tr("Vertical axis:"), left);
-    form->addRow(marks);
-    form->addRow(grid);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    form->addRow(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    bottomScaleMode_ = bottom->currentData().toInt();
-    leftScaleMode_ = left->currentData().toInt();
-    pointMarks_ = marks->isChecked();
-    gridLines_ = grid->isChecked();
+    GraphCustomizeDialog dialog(*this, this);
+    const int result = customizeRunner_ ? customizeRunner_(dialog) : dialog.exec();
+    if (result == QDialog::Accepted)
+        dialog.ApplyTo(*this);
+    update();
 }
 
 QSize GraphChart::PictureSize() const
@@ -347,18 +347,21 @@ void GraphChart::Render(QPainter& painter, const QRectF& area) const
     for (const QString& s : yLabels)
         yLabelWidth = std::max(yLabelWidth, textMetrics.horizontalAdvance(s));
     const double lastXLabel = xLabels.isEmpty() ? 0.0 : textMetrics.horizontalAdvance(xLabels.back());
+    const QString graphTitle = ShownGraphTitle();
+    const QString bottomTitle = ShownBottomTitle();
+    const QString leftTitle = ShownLeftTitle();
 
     // Title over the plot, wrapped when it is wider than the area.
     const QRectF titleBox(area.left() + pad, area.top() + pad, area.width() - 2 * pad, area.height() / 4);
-    const QRectF titleUsed = graphTitle_.isEmpty()
+    const QRectF titleUsed = graphTitle.isEmpty()
         ? QRectF(titleBox.topLeft(), QSizeF(0, 0))
-        : titleMetrics.boundingRect(titleBox, Qt::AlignHCenter | Qt::TextWordWrap, graphTitle_);
+        : titleMetrics.boundingRect(titleBox, Qt::AlignHCenter | Qt::TextWordWrap, graphTitle);
 
     QRectF plot;
     plot.setTop(titleUsed.bottom() + pad * 1.5);
-    plot.setLeft(area.left() + pad + (leftTitle_.isEmpty() ? 0.0 : textMetrics.height() + pad) + yLabelWidth + pad * 0.6);
+    plot.setLeft(area.left() + pad + (leftTitle.isEmpty() ? 0.0 : textMetrics.height() + pad) + yLabelWidth + pad * 0.6);
     plot.setRight(area.right() - pad - std::max(pad, lastXLabel / 2));
-    plot.setBottom(area.bottom() - pad - (bottomTitle_.isEmpty() ? 0.0 : textMetrics.height() + pad * 0.5)
+    plot.setBottom(area.bottom() - pad - (bottomTitle.isEmpty() ? 0.0 : textMetrics.height() + pad * 0.5)
                    - textMetrics.height() - pad * 0.6);
     if (plot.width() < 10 || plot.height() < 10) {
         painter.restore();
@@ -369,9 +372,9 @@ void GraphChart::Render(QPainter& painter, const QRectF& area) const
     auto py = [&](double y) { return Map(y, ys.min, ys.max, plot.bottom(), plot.top()); };
 
     painter.setPen(Qt::black);
-    if (!graphTitle_.isEmpty()) {
+    if (!graphTitle.isEmpty()) {
         painter.setFont(titleFont);
-        painter.drawText(titleBox, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, graphTitle_);
+        painter.drawText(titleBox, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, graphTitle);
     }
 
     // Grid, frame, ticks and labels.
@@ -398,30 +401,33 @@ void GraphChart::Render(QPainter& painter, const QRectF& area) const
         painter.drawText(QRectF(x - w / 2, plot.bottom() + tick, w, textMetrics.height() + pad * 0.3),
                          Qt::AlignHCenter | Qt::AlignTop, xLabels[i]);
     }
-    if (!bottomTitle_.isEmpty())
+    if (!bottomTitle.isEmpty())
         painter.drawText(QRectF(plot.left(), area.bottom() - pad - textMetrics.height() - pad * 0.2, plot.width(),
                                 textMetrics.height() + pad * 0.2),
-                         Qt::AlignHCenter | Qt::AlignVCenter, bottomTitle_);
-    if (!leftTitle_.isEmpty()) {
+                         Qt::AlignHCenter | Qt::AlignVCenter, bottomTitle);
+    if (!leftTitle.isEmpty()) {
         painter.save();
         painter.translate(area.left() + pad + textMetrics.height() / 2, plot.center().y());
         painter.rotate(-90);
         painter.drawText(QRectF(-plot.height() / 2 - pad * 4, -textMetrics.height() / 2, plot.height() + pad * 8,
                                 textMetrics.height()),
-                         Qt::AlignCenter, leftTitle_);
+                         Qt::AlignCenter, leftTitle);
         painter.restore();
     }
 
     // The data set.
-    painter.setClipRect(plot.adjusted(-pad, -pad, pad, pad));
+    // Fixed bounds may leave points outside: they are cut at the frame.
+    const bool fixed = bottomScaleMode_ == GraphScaleFixed || leftScaleMode_ == GraphScaleFixed;
+    painter.setClipRect(fixed ? plot : plot.adjusted(-pad, -pad, pad, pad));
     const QColor ink(0, 70, 170);
-    const bool joined = lineStyle_ == 1;
+    const bool joined = lineStyle_ == 1 && penStyle_ != Qt::NoPen;
     if (joined && y_.size() > 1) {
         QPainterPath path;
         path.moveTo(px(x_[0]), py(y_[0]));
         for (std::size_t i = 1; i < y_.size(); ++i)
             path.lineTo(px(x_[i]), py(y_[i]));
-        painter.setPen(QPen(ink, thin * (wideLine_ == 1 ? 3.0 : 1.5)));
+        const double width = thin * (wideLine_ == 1 ? 3.0 : 1.5) * lineWidth_;
+        painter.setPen(QPen(ink, width, static_cast<Qt::PenStyle>(penStyle_), Qt::SquareCap, Qt::RoundJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(path);
     }

@@ -8,7 +8,9 @@
 #include <QString>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,8 @@ class QPainter;
 class QPrinter;
 
 namespace vq {
+
+class GraphCustomizeDialog;
 
 enum GraphAction : int {
     GraphActionClear = 1,
@@ -63,8 +67,8 @@ public:
     const std::string& BottomLabelFormat() const { return bottomFormat_; }
     const std::string& LeftLabelFormat() const { return leftFormat_; }
 
-    // Scale modes (GraphScaleData, GraphScaleRounded) and the resulting axis bounds
-    // for the points set so far.
+    // Scale modes (GraphScaleData, GraphScaleRounded, GraphScaleFixed) and the
+    // resulting axis bounds for the points set so far.
     int BottomScaleMode() const { return bottomScaleMode_; }
     int LeftScaleMode() const { return leftScaleMode_; }
     void SetBottomScaleMode(int mode) { bottomScaleMode_ = mode; }
@@ -73,6 +77,9 @@ public:
     float BottomMin() const { return static_cast<float>(BottomScale().min); }
     float LeftMax() const { return static_cast<float>(LeftScale().max); }
     float LeftMin() const { return static_cast<float>(LeftScale().min); }
+    // Sets the fixed mode with these bounds, in the axis's unit (min below max).
+    void SetBottomFixedScale(double min, double max);
+    void SetLeftFixedScale(double min, double max);
 
     // First style setting: 1 joins the points with lines, 0 leaves them apart.
     // Second: 1 draws the line twice as wide, 0 at its normal width.
@@ -86,6 +93,23 @@ public:
     bool PointMarks() const { return pointMarks_; }
     void SetGridLines(bool on) { gridLines_ = on; }
     bool GridLines() const { return gridLines_; }
+    // Customised line of the data set: a Qt::PenStyle (Qt::NoPen leaves the points
+    // apart) and a width of 1 to 10 times the normal one.
+    void SetLinePenStyle(int style) { penStyle_ = style; }
+    int LinePenStyle() const { return penStyle_; }
+    void SetLineWidth(int width) { lineWidth_ = std::clamp(width, 1, 10); }
+    int LineWidth() const { return lineWidth_; }
+    // Customised titles, kept over draws and clears: when set, each is drawn in place
+    // of the program's title (an empty one hides it).
+    void SetCustomGraphTitle(std::optional<QString> t) { customGraphTitle_ = std::move(t); }
+    void SetCustomBottomTitle(std::optional<QString> t) { customBottomTitle_ = std::move(t); }
+    void SetCustomLeftTitle(std::optional<QString> t) { customLeftTitle_ = std::move(t); }
+    QString ShownGraphTitle() const { return customGraphTitle_.value_or(graphTitle_); }
+    QString ShownBottomTitle() const { return customBottomTitle_.value_or(bottomTitle_); }
+    QString ShownLeftTitle() const { return customLeftTitle_.value_or(leftTitle_); }
+    // Drops an axis's customised title and fixed scale (its quantity or unit changed).
+    void ForgetCustomBottomAxis();
+    void ForgetCustomLeftAxis();
 
     // Target of action 6; its extension picks the format.
     void SetImageFile(const QString& path) { imageFile_ = path; }
@@ -93,10 +117,11 @@ public:
     // Printer of action 5 (not owned).
     void SetPrinter(QPrinter* printer) { printer_ = printer; }
 
-    // 2 opens the customisation dialog (scale modes, point marks, grid lines).
+    // 2 opens the customisation dialog (titles, scales, line, point marks, grid lines).
     void SetCustomize(int value);
-    // Replaces the customisation dialog (tests); it edits the chart and returns.
-    void SetCustomizeRunner(std::function<void(GraphChart&)> runner) { customizeRunner_ = std::move(runner); }
+    // Runs the customisation dialog in place of exec (tests); returns its result.
+    using CustomizeRunner = std::function<int(GraphCustomizeDialog&)>;
+    void SetCustomizeRunner(CustomizeRunner runner) { customizeRunner_ = std::move(runner); }
 
     // Empty when the last copy, print or file action succeeded, else what went wrong.
     const std::string& LastError() const { return lastError_; }
@@ -139,16 +164,21 @@ private:
     std::string leftFormat_ = "#0.0";
     int bottomScaleMode_ = GraphScaleRounded;
     int leftScaleMode_ = GraphScaleRounded;
+    double bottomFixedMin_ = 0.0, bottomFixedMax_ = 1.0;
+    double leftFixedMin_ = 0.0, leftFixedMax_ = 1.0;
     int lineStyle_ = 1;
     int wideLine_ = 0;
     bool pointMarks_ = true;
     bool gridLines_ = true;
+    int penStyle_ = Qt::SolidLine;
+    int lineWidth_ = 1;
+    std::optional<QString> customGraphTitle_, customBottomTitle_, customLeftTitle_;
     bool bitmapDrawing_ = false;
     bool drawn_ = false;
     bool everDrawn_ = false;
     QString imageFile_;
     QPrinter* printer_ = nullptr;
-    std::function<void(GraphChart&)> customizeRunner_;
+    CustomizeRunner customizeRunner_;
     std::string lastError_;
 };
 

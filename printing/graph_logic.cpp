@@ -2,6 +2,7 @@
 
 #include "common/number_parsing.h"
 #include "equations/flag_values.h"
+#include "printing/graph_axis_logic.h"
 #include "units/conversion_factors.h"
 #include "units/pressure_temperature.h"
 
@@ -168,8 +169,8 @@ std::string GraphAxisLabelFormat(double span)
 double GraphAxisSpan(int scaleMode, double dataMax, double dataMin, double axisMax, double axisMin)
 {
     switch (scaleMode) {
-    case 1: return dataMax - dataMin;
-    case 2: return axisMax - axisMin;
+    case GraphScaleData: return dataMax - dataMin;
+    case GraphScaleRounded: case GraphScaleFixed: return axisMax - axisMin;
     default: return dataMax;
     }
 }

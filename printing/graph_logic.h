@@ -61,8 +61,8 @@ GraphSeries CollectGraphPoints(const GraphRequest& request, const GridCellText& 
 // Label format of an axis for its span.
 std::string GraphAxisLabelFormat(double span);
 
-// Span of an axis by the chart's scale mode: 1 the span of the data, 2 the span of
-// the chart's own axis bounds, anything else the largest value.
+// Span of an axis by the chart's scale mode: 1 the span of the data, 2 (rounded) and
+// 3 (fixed) the span of the chart's own axis bounds, anything else the largest value.
 double GraphAxisSpan(int scaleMode, double dataMax, double dataMin, double axisMax, double axisMin);
 
 // Axis title: the property's name, followed by " (unit)" when a unit is given.

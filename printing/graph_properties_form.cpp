@@ -181,12 +181,16 @@ void GraphPropertiesForm::CMB_StateDependent_Click()
         if (p.HasUnits)
             SelectComboItemByText(CMB_StateDependentUnits, p.Units);
     }
+    // Customised titles and fixed bounds were for the quantity shown before.
+    GRA_Curve->SetCustomGraphTitle(std::nullopt);
+    GRA_Curve->ForgetCustomLeftAxis();
     GRA_Curve->SetAction(GraphActionClear);
     SetResultButtons(false);
 }
 
 void GraphPropertiesForm::CMB_StateDependentUnits_Click()
 {
+    GRA_Curve->ForgetCustomLeftAxis();
     GRA_Curve->SetAction(GraphActionClear);
     SetResultButtons(false);
 }
@@ -198,6 +202,7 @@ void GraphPropertiesForm::CMB_StateIndependent_Click()
 
 void GraphPropertiesForm::CMB_StateIndependentUnits_Click()
 {
+    GRA_Curve->ForgetCustomBottomAxis();
     GRA_Curve->SetAction(GraphActionClear);
 }
 

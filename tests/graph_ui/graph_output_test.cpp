@@ -5,6 +5,7 @@
 #include "common/common_dialog_errors.h"
 #include "common/program_identity.h"
 #include "common/session_state.h"
+#include "printing/graph_customize_dialog.h"
 #include "printing/graph_logic.h"
 #include "temp_folder.h"
 
@@ -14,7 +15,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QImageReader>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QPrinter>
 #include <QTimer>
 
@@ -251,10 +256,12 @@ TEST_F(GraphOutputTest, CustomisingRedrawsWithTheNewScales)
     EXPECT_LE(chart.LeftMin(), 100.0f + k);
     EXPECT_EQ(std::fmod(chart.LeftMin(), 50.0f), 0.0f);
     int opened = 0;
-    chart.SetCustomizeRunner([&opened](GraphChart& c) {
+    chart.SetCustomizeRunner([&opened](GraphCustomizeDialog& d) {
         ++opened;
-        c.SetLeftScaleMode(GraphScaleData);
-        c.SetGridLines(false);
+        d.leftAxis.scale->setCurrentIndex(d.leftAxis.scale->findData(GraphScaleData));
+        d.gridLines->setChecked(false);
+        d.accept();
+        return d.result();
     });
     form->BTN_CustomizeGraph->click();
     EXPECT_EQ(opened, 1);
@@ -268,6 +275,77 @@ TEST_F(GraphOutputTest, CustomisingRedrawsWithTheNewScales)
     EXPECT_EQ(chart.BottomMax(), 400.0f);
     EXPECT_EQ(chart.LeftLabelFormat(), "###,###,##0");
     EXPECT_TRUE(ResultButtons(*form));
+}
+
+// Ink of the curve on a picture of the chart.
+int CurvePixels(const GraphChart& chart)
+{
+    const QImage picture = chart.Picture(QSize(800, 600));
+    int ink = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ink += picture.pixelColor(x, y) == QColor(0, 70, 170) ? 1 : 0;
+    return ink;
+}
+
+TEST_F(GraphOutputTest, CustomisedTitlesScalesAndLineReachTheDrawnChartAndItsFile)
+{
+    GraphChart& chart = *form->GRA_Curve;
+    const QString programTitle = chart.GraphTitle();
+    chart.SetCustomizeRunner([this, &programTitle](GraphCustomizeDialog& d) {
+        EXPECT_EQ(d.graphTitle->text(), programTitle);
+        d.graphTitle->setText("Heating at 150 psia");
+        d.bottomTitle->setText("Water temperature");
+        d.leftTitle->setText("Specific enthalpy");
+        d.leftAxis.scale->setCurrentIndex(d.leftAxis.scale->findData(GraphScaleFixed));
+        d.leftAxis.min->setText("1.2.3");
+        d.leftAxis.max->setText("1,000");
+        d.accept();
+        EXPECT_EQ(ui.messages.size(), 1u) << "bad bounds keep the dialog open";
+        d.leftAxis.min->setText("0");
+        d.lineStyle->setCurrentIndex(d.lineStyle->findData(static_cast<int>(Qt::DashLine)));
+        d.lineWidth->setValue(4);
+        d.accept();
+        return d.result();
+    });
+    form->BTN_CustomizeGraph->click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              "The fixed scale of the vertical axis needs two numbers, the minimum below the maximum.");
+    ASSERT_TRUE(chart.IsDrawn());
+    EXPECT_EQ(chart.ShownGraphTitle(), "Heating at 150 psia");
+    EXPECT_EQ(chart.ShownBottomTitle(), "Water temperature");
+    EXPECT_EQ(chart.ShownLeftTitle(), "Specific enthalpy");
+    EXPECT_EQ(chart.LeftScaleMode(), GraphScaleFixed);
+    EXPECT_EQ(chart.LeftMin(), 0.0f);
+    EXPECT_EQ(chart.LeftMax(), 1000.0f);
+    EXPECT_EQ(chart.LeftLabelFormat(), "###,###,##0");
+
+    // The line as chosen: dashed and four times as wide.
+    const int customised = CurvePixels(chart);
+    chart.SetLinePenStyle(Qt::SolidLine);
+    const int solidWide = CurvePixels(chart);
+    chart.SetLineWidth(1);
+    const int solidThin = CurvePixels(chart);
+    EXPECT_GT(customised, 3 * solidThin);
+    EXPECT_LT(customised, solidWide * 9 / 10);
+
+    // The saved picture holds the customised titles.
+    saveAs = folder.File("custom.svg");
+    form->BTN_Save->click();
+    std::ifstream in(saveAs);
+    const std::string svg((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (const char* text : {"Heating at 150 psia", "Water temperature", "Specific enthalpy"})
+        EXPECT_NE(svg.find(text), std::string::npos) << text;
+    EXPECT_EQ(svg.find(programTitle.toStdString()), std::string::npos);
+
+    // Another vertical unit drops the vertical customisations; the rest stay.
+    form->CMB_StateDependentUnits->setCurrentIndex(form->CMB_StateDependentUnits->currentIndex() == 0 ? 1 : 0);
+    form->BTN_UpdateGraph->click();
+    EXPECT_EQ(chart.ShownLeftTitle(), chart.LeftTitle());
+    EXPECT_EQ(chart.LeftScaleMode(), GraphScaleRounded);
+    EXPECT_EQ(chart.ShownGraphTitle(), "Heating at 150 psia");
+    EXPECT_EQ(chart.ShownBottomTitle(), "Water temperature");
 }
 
 TEST_F(GraphOutputTest, TheCommandOpensTheWindowModallyAndReturnsWhenItCloses)
