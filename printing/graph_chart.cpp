@@ -416,9 +416,11 @@ void GraphChart::Render(QPainter& painter, const QRectF& area) const
     }
 
     // The data set.
-    // Fixed bounds may leave points outside: they are cut at the frame.
-    const bool fixed = bottomScaleMode_ == GraphScaleFixed || leftScaleMode_ == GraphScaleFixed;
-    painter.setClipRect(fixed ? plot : plot.adjusted(-pad, -pad, pad, pad));
+    // Marks may reach over the frame, except on a fixed axis: points outside its
+    // bounds are cut at the frame.
+    const double xOver = bottomScaleMode_ == GraphScaleFixed ? 0.0 : pad;
+    const double yOver = leftScaleMode_ == GraphScaleFixed ? 0.0 : pad;
+    painter.setClipRect(plot.adjusted(-xOver, -yOver, xOver, yOver));
     const QColor ink(0, 70, 170);
     const bool joined = lineStyle_ == 1 && penStyle_ != Qt::NoPen;
     if (joined && y_.size() > 1) {
