@@ -390,6 +390,23 @@ void UnitPreferenceForm::RefuseFor(const std::string& message, int family)
     ChooseFamily(family);
 }
 
+bool UnitPreferenceForm::CheckAtmosphericPressure()
+{
+    bool ok = true;
+    if (TrimBlanks(TXT_AtmosphericPressure->text().toStdString()).empty()) {
+        CurrentUserInterface().Beep();
+        ShowMessage(ImproperPressureMessage, MessageExclamation);
+        ok = false;
+    } else {
+        ValidatePressureEntry(TXT_AtmosphericPressure, CMB_AtmosphericPressureUnits, AtmosphericPressureField, ok);
+    }
+    if (!ok) {
+        TAB_ParamPreferences->setCurrentIndex(1);
+        TXT_AtmosphericPressure->setFocus();
+    }
+    return ok;
+}
+
 void UnitPreferenceForm::BTN_OK_Click()
 {
     const int empty = FindNextFlaggedFamily(-1);
@@ -397,16 +414,7 @@ void UnitPreferenceForm::BTN_OK_Click()
         RefuseFor(NoUnitSelectedMessage + "\r\n" + GetFamilyName(empty), empty);
         return;
     }
-    if (TrimBlanks(TXT_AtmosphericPressure->text().toStdString()).empty()) {
-        CurrentUserInterface().Beep();
-        ShowMessage(ImproperPressureMessage, MessageExclamation);
-        TAB_ParamPreferences->setCurrentIndex(1);
-        TXT_AtmosphericPressure->setFocus();
-        return;
-    }
-    bool ok = true;
-    ValidatePressureEntry(TXT_AtmosphericPressure, CMB_AtmosphericPressureUnits, AtmosphericPressureField, ok);
-    if (!ok)
+    if (!CheckAtmosphericPressure())
         return;
     for (int family = 0; family < NumUnitFamilies; ++family) {
         const CUnitFamily* f = GetUnitFamily(family);
@@ -450,6 +458,8 @@ void UnitPreferenceForm::BTN_RecallPreferences_Click(int index)
 
 void UnitPreferenceForm::BTN_SavePreferences_Click()
 {
+    if (!CheckAtmosphericPressure())
+        return;
     std::string path;
     if (!ChoosePreferenceFile(this, true, "Save Parameter Preferences As", UnitFileFilter, path))
         return;
@@ -468,7 +478,8 @@ void UnitPreferenceForm::BTN_SavePreferences_Click()
 
 void UnitPreferenceForm::BTN_SetAsDefault_Click()
 {
-    if (CurrentUserInterface().Ask(SetUnitDefaultsQuestion, ProgramTitle, false) != Answer::Yes)
+    if (!CheckAtmosphericPressure() ||
+        CurrentUserInterface().Ask(SetUnitDefaultsQuestion, ProgramTitle, false) != Answer::Yes)
         return;
     const BusyScope busy;
     const int system = UnitPrefs.UnitSystem;

@@ -92,6 +92,9 @@ private:
     QWidget* BuildOtherPage();
     void FillFamilyList(const std::array<std::string, NumUnitFamilies>& preferred);
     void RefillUnitsUsed();
+    // The check of the atmospheric pressure box that OK, Save Preferences and Set as
+    // Default make; a refused entry has been reported and its page is shown.
+    bool CheckAtmosphericPressure();
     // Beeps, shows an exclamation box and chooses the family on page 0.
     void RefuseFor(const std::string& message, int family);
 

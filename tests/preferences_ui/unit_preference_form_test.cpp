@@ -8,6 +8,7 @@
 #include "preferences/preference_files.h"
 #include "program_tables.h"
 #include "recording_user_interface.h"
+#include "scripted_file_dialogs.h"
 #include "temp_folder.h"
 
 #include <QCheckBox>
@@ -21,6 +22,8 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace vq {
 namespace {
@@ -149,6 +152,36 @@ TEST_F(UnitPreferenceFormTest, OkRefusesAFamilyWithoutUnitsAPressureAndAnUnavail
     EXPECT_FALSE(DocumentSaved);
 }
 
+TEST_F(UnitPreferenceFormTest, SaveAndSetAsDefaultCheckTheAtmosphericPressureAsOkDoes)
+{
+    test::ScriptedFileDialogs dialogs;
+    const std::string path = folder.File("units.dat");
+    const UnitPreferences before = UnitPrefs;
+    form->show();
+    for (const char* typed : {"-5x", "", "abc"}) {
+        ui.Clear();
+        form->TXT_AtmosphericPressure->setText(typed);
+        form->BTN_OK->click();
+        ASSERT_EQ(ui.messages.size(), 1u) << typed;
+        const std::string refusal = ui.messages[0].text;
+        for (QPushButton* button : {form->BTN_SetAsDefault, form->BTN_SavePreferences}) {
+            ui.Clear();
+            form->TAB_ParamPreferences->setCurrentIndex(0);
+            form->TXT_AtmosphericPressure->setText(typed);
+            ui.answers = {Answer::Yes};
+            dialogs.answers = {FileDialogResult{0, path, ""}};
+            button->click();
+            ASSERT_EQ(ui.messages.size(), 1u) << typed << " " << button->text().toStdString();
+            EXPECT_EQ(ui.messages[0].text, refusal);
+            EXPECT_EQ(form->TAB_ParamPreferences->currentIndex(), 1);
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_FALSE(std::filesystem::exists(SettingsFilePath));
+    EXPECT_EQ(UnitPrefs, before);
+    EXPECT_NE(form->result(), QDialog::Accepted);
+}
+
 TEST_F(UnitPreferenceFormTest, HintWhenNoUnitIsChosenForPreferred)
 {
     form->BTN_SetPreferred_Click();
@@ -206,17 +239,18 @@ TEST_F(UnitPreferenceFormTest, PreferenceFilesAndUserDefaults)
     EXPECT_EQ(form->CMB_AtmosphericPressureUnits->currentText(), "kPa");
     EXPECT_EQ(UnitPrefs, afterDefaults);
 
-    // An empty pressure is stored as blank units and 14.7 psia, and written readably.
-    form->TXT_AtmosphericPressure->clear();
+    // Set as Default keeps the atmospheric pressure it stored and puts the preferred units back.
+    form->TXT_AtmosphericPressure->setText("99");
     ui.answers.push_back(Answer::Yes);
     form->BTN_SetAsDefault_Click();
-    EXPECT_EQ(UnitPrefs.AtmosphericPressureUnits, "    ");
-    EXPECT_DOUBLE_EQ(UnitPrefs.AtmosphericPressurePsia, 14.7);
+    EXPECT_EQ(UnitPrefs.AtmosphericPressureUnits, "kPa");
+    EXPECT_NEAR(UnitPrefs.AtmosphericPressurePsia, 14.3588, 1e-4);
     EXPECT_EQ(UnitPrefs.PreferredUnits[PressureFamily], "psia") << "the preferred units are put back";
+    form->TXT_AtmosphericPressure->setText("7");
     form->BTN_UserDefaults_Click();
     EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
-    EXPECT_EQ(form->TXT_AtmosphericPressure->text(), "14.7");
-    EXPECT_EQ(form->CMB_AtmosphericPressureUnits->currentText(), "psia");
+    EXPECT_EQ(form->TXT_AtmosphericPressure->text(), "99");
+    EXPECT_EQ(form->CMB_AtmosphericPressureUnits->currentText(), "kPa");
     EXPECT_EQ(Shown(PressureFamily), "kPa");
 }
 
