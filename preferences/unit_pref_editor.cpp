@@ -88,6 +88,28 @@ int FirstFamilyWithUnavailablePreferred(const UnitPrefsDraft& draft)
     return -1;
 }
 
+UnitPrefsSnapshot::UnitPrefsSnapshot() : prefs_(UnitPrefs)
+{
+    for (std::size_t code = 0; code < families_.size(); ++code) {
+        if (UnitFamilies[code] == nullptr)
+            continue;
+        families_[code] = std::make_unique<CUnitFamily>();
+        families_[code]->CopyMeFrom(*UnitFamilies[code]);
+    }
+}
+
+void UnitPrefsSnapshot::Restore() const
+{
+    UnitPrefs = prefs_;
+    for (std::size_t code = 0; code < families_.size(); ++code) {
+        if (families_[code] == nullptr)
+            continue;
+        if (UnitFamilies[code] == nullptr)
+            UnitFamilies[code] = std::make_unique<CUnitFamily>();
+        UnitFamilies[code]->CopyMeFrom(*families_[code]);
+    }
+}
+
 void StoreUnitPrefsDraft(const UnitPrefsDraft& draft)
 {
     UnitPrefs.UnitSystem = draft.unitSystem;

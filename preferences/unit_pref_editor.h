@@ -8,6 +8,7 @@
 #include "units/unit_lists.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,18 @@ std::string PreferredUnitIfInUse(int family, const std::string& unit);
 
 // The first shown family whose draft preferred unit is not in use; -1 when none.
 int FirstFamilyWithUnavailablePreferred(const UnitPrefsDraft& draft);
+
+// UnitPrefs and every unit family as they stand, put back by Restore (the dialog's
+// Cancel).
+class UnitPrefsSnapshot {
+public:
+    UnitPrefsSnapshot();
+    void Restore() const;
+
+private:
+    UnitPreferences prefs_;
+    std::array<std::unique_ptr<CUnitFamily>, NumUnitFamilies> families_;
+};
 
 // StoreFormIntoPrefs: the unit system, the preferred units of the shown families and
 // the atmospheric pressure. An empty pressure box keeps the value and stores blank

@@ -440,6 +440,12 @@ void UnitPreferenceForm::BTN_Cancel_Click()
     reject();
 }
 
+void UnitPreferenceForm::reject()
+{
+    opened_.Restore();
+    QDialog::reject();
+}
+
 void UnitPreferenceForm::BTN_RecallPreferences_Click(int index)
 {
     if (index != 1)

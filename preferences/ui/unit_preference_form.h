@@ -82,6 +82,10 @@ public:
     void BTN_Cancel_Click();
     void BTN_OK_Click();
 
+    // Cancel and the close box: the unit lists and UnitPrefs as they were when the
+    // dialog opened.
+    void reject() override;
+
     // The family code of the chosen family entry, -1 when none; choosing one refills
     // the units list.
     int ChosenFamily() const;
@@ -99,6 +103,7 @@ private:
     void RefuseFor(const std::string& message, int family);
 
     ThermixMain* main_ = nullptr;
+    const UnitPrefsSnapshot opened_;
 };
 
 // Opens the dialog modally over main (the Unit Preferences command).

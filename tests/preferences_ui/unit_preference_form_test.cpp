@@ -52,6 +52,13 @@ protected:
         }
         return "(not listed)";
     }
+    static std::vector<std::vector<UnitListItem>> AllUnitLists()
+    {
+        std::vector<std::vector<UnitListItem>> lists;
+        for (int family = 0; family < NumUnitFamilies; ++family)
+            lists.push_back(FillUnitsUsedList(family).Items);
+        return lists;
+    }
     QListWidgetItem* UnitItem(const char* name) { return UnitItemOf(*form, name); }
     static QListWidgetItem* UnitItemOf(UnitPreferenceForm& dialog, const char* name)
     {
@@ -88,8 +95,9 @@ TEST_F(UnitPreferenceFormTest, OpensOnTheCurrentPreferences)
     EXPECT_FALSE(form->CHK_ApplySI->isEnabled());
 }
 
-TEST_F(UnitPreferenceFormTest, ClickedUnitsChangeTheFamiliesAtOnceAndCancelKeepsThem)
+TEST_F(UnitPreferenceFormTest, ClickedUnitsChangeTheFamiliesAtOnceAndCancelPutsThemBack)
 {
+    const std::vector<std::vector<UnitListItem>> opened = AllUnitLists();
     form->show();
     form->ChooseFamily(PressureFamily);
     ASSERT_NE(UnitItem("kPa"), nullptr);
@@ -107,11 +115,25 @@ TEST_F(UnitPreferenceFormTest, ClickedUnitsChangeTheFamiliesAtOnceAndCancelKeeps
     EXPECT_TRUE(SetFamilyUnitState(PressureFamily, "psig"));
     EXPECT_FALSE(SetFamilyUnitState(PressureFamily, "kPa"));
 
+    form->ChooseFamily(TemperatureFamily);
+    form->BTN_RemoveAll->click();
     const UnitPreferences before = UnitPrefs;
     form->BTN_Cancel->click();
     EXPECT_EQ(UnitPrefs, before);
-    EXPECT_FALSE(SetFamilyUnitState(PressureFamily, "kPa")) << "the units stay out of the unit lists";
+    EXPECT_TRUE(AllUnitLists() == opened);
     EXPECT_TRUE(DocumentSaved);
+
+    // The program defaults and Apply Default Units, then the close box.
+    SelectUnit(PressureFamily, FindUnitIndex(PressureFamily, "psig"));
+    const std::vector<std::vector<UnitListItem>> reopened = AllUnitLists();
+    UnitPreferenceForm again(nullptr);
+    again.show();
+    again.BTN_VortaDefaults->click();
+    again.OPT_UnitSystem[2]->setChecked(true);
+    again.BTN_SetCustomUnits->click();
+    again.close();
+    EXPECT_EQ(UnitPrefs, before);
+    EXPECT_TRUE(AllUnitLists() == reopened);
 }
 
 TEST_F(UnitPreferenceFormTest, OkRefusesAFamilyWithoutUnitsAPressureAndAnUnavailablePreferredUnit)
