@@ -36,8 +36,8 @@ struct UnitPrefsDraft {
 };
 
 // What the atmospheric pressure controls show: the absolute pressure units in use,
-// the one to select (-1 none) and the box text. A unit of UnitPrefs that is not
-// listed gives "1" and "atm" ("atm" appended, unselected, when it is not listed).
+// the one to select and the box text. The unit of UnitPrefs is appended when it is
+// out of use; a unit that is no absolute pressure unit gives "1" and "atm".
 struct AtmosphericPressureView {
     std::vector<std::string> units;
     int selected = -1;

@@ -202,6 +202,11 @@ void UnitPreferenceForm::LoadFormFromPrefs()
         const QSignalBlocker block(LST_UnitsUsed);
         LST_UnitsUsed->clear();
     }
+    ShowAtmosphericPressure();
+}
+
+void UnitPreferenceForm::ShowAtmosphericPressure()
+{
     const AtmosphericPressureView view = GetAtmosphericPressureView();
     CMB_AtmosphericPressureUnits->clear();
     for (const std::string& unit : view.units)
@@ -333,6 +338,7 @@ void UnitPreferenceForm::ApplyDefaultPreferredUnits()
     FillFamilyList(DefaultPreferredUnits(GetUnitSystemChoice(), CHK_ApplySI->isChecked()));
     UnitPrefs.AtmosphericPressure = 1.0;
     UnitPrefs.AtmosphericPressureUnits = "atm";
+    ShowAtmosphericPressure();
 }
 
 void UnitPreferenceForm::BTN_SetCustomUnits_Click()

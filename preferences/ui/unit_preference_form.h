@@ -96,6 +96,8 @@ private:
     QWidget* BuildOtherPage();
     void FillFamilyList(const std::array<std::string, NumUnitFamilies>& preferred);
     void RefillUnitsUsed();
+    // The atmospheric pressure controls from UnitPrefs.
+    void ShowAtmosphericPressure();
     // The check of the atmospheric pressure box that OK, Save Preferences and Set as
     // Default make; a refused entry has been reported and its page is shown.
     bool CheckAtmosphericPressure();

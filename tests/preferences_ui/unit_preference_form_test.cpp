@@ -204,6 +204,36 @@ TEST_F(UnitPreferenceFormTest, SaveAndSetAsDefaultCheckTheAtmosphericPressureAsO
     EXPECT_NE(form->result(), QDialog::Accepted);
 }
 
+TEST_F(UnitPreferenceFormTest, TheAtmosphericControlsShowWhatTheRecordHolds)
+{
+    auto setPsia = [] {
+        UnitPrefs.AtmosphericPressure = 14.2;
+        UnitPrefs.AtmosphericPressurePsia = 14.2;
+        UnitPrefs.AtmosphericPressureUnits = "psia";
+    };
+    setPsia();
+    UnitPreferenceForm dialog(nullptr);
+    EXPECT_EQ(dialog.TXT_AtmosphericPressure->text(), "14.2");
+    dialog.BTN_SetCustomUnits->click();
+    EXPECT_EQ(dialog.TXT_AtmosphericPressure->text(), "1");
+    EXPECT_EQ(dialog.CMB_AtmosphericPressureUnits->currentText(), "atm");
+    dialog.BTN_OK->click();
+    ASSERT_EQ(dialog.result(), QDialog::Accepted) << ui.LastMessage();
+    EXPECT_EQ(UnitPrefs.AtmosphericPressureUnits, "atm");
+    EXPECT_NEAR(UnitPrefs.AtmosphericPressurePsia, 14.696, 1e-3);
+
+    // A unit out of use is still offered and selected.
+    SelectUnit(PressureAbsoluteFamily, FindUnitIndex(PressureAbsoluteFamily, "atm"));
+    const UnitPreferenceForm atmOut(nullptr);
+    EXPECT_EQ(atmOut.TXT_AtmosphericPressure->text(), "1");
+    EXPECT_EQ(atmOut.CMB_AtmosphericPressureUnits->currentText(), "atm");
+    setPsia();
+    SelectUnit(PressureAbsoluteFamily, FindUnitIndex(PressureAbsoluteFamily, "psia"));
+    const UnitPreferenceForm psiaOut(nullptr);
+    EXPECT_EQ(psiaOut.TXT_AtmosphericPressure->text(), "14.2");
+    EXPECT_EQ(psiaOut.CMB_AtmosphericPressureUnits->currentText(), "psia");
+}
+
 TEST_F(UnitPreferenceFormTest, HintWhenNoUnitIsChosenForPreferred)
 {
     form->BTN_SetPreferred_Click();
