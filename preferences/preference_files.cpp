@@ -7,6 +7,7 @@
 #include "common/safe_file.h"
 #include "common/section_reader.h"
 #include "common/settings_file.h"
+#include "preferences/unit_pref_editor.h"
 
 namespace vq {
 
@@ -31,14 +32,19 @@ private:
     UnitPreferences saved_;
 };
 
-bool LoadFileSection(const std::string& path, const std::string& heading)
+bool LoadFileSection(const std::string& path, const std::string& heading, std::string& errorText)
 {
     TextFileReader file;
-    if (!file.Open(path))
+    if (!file.Open(path)) {
+        errorText = "Can't open " + path;
         return false;
+    }
     int count = 0;
     ReadSection(file, heading, count, false);
-    return count > 0;
+    if (count > 0)
+        return true;
+    errorText = "Can't find " + heading + " heading in " + path;
+    return false;
 }
 
 } // namespace
@@ -68,22 +74,25 @@ bool WriteUnitPreferenceFile(const std::string& path, std::string& errorText)
     return WriteFileSafely(path, JoinFileLines(UnitPreferenceFileLines()), errorText);
 }
 
-bool ReadOutputPreferenceFile(const std::string& path)
+bool ReadOutputPreferenceFile(const std::string& path, std::string& errorText)
 {
-    if (!LoadFileSection(path, OutputPreferencesHeading))
+    if (!LoadFileSection(path, OutputPreferencesHeading, errorText))
         return false;
-    std::string errorText;
     ParseOutputPreferences(false, errorText);
     return true;
 }
 
-bool ReadUnitPreferenceFile(const std::string& path)
+bool ReadUnitPreferenceFile(const std::string& path, std::string& errorText)
 {
-    if (!LoadFileSection(path, UnitPreferencesHeading))
+    if (!LoadFileSection(path, UnitPreferencesHeading, errorText))
         return false;
-    std::string errorText;
+    const UnitPrefsSnapshot kept;
     ParseUnitPreferences(false, errorText);
-    return true;
+    if (errorText.empty())
+        return true;
+    kept.Restore();
+    errorText += " in " + path;
+    return false;
 }
 
 bool WriteUnitPreferencesDefaults(const std::string& settingsPath)
@@ -95,6 +104,12 @@ bool WriteUnitPreferencesDefaults(const std::string& settingsPath)
 std::string SaveFileErrorMessage(const std::string& errorText)
 {
     return "The following error occurred while saving to file:\r\n\r\n      " + errorText;
+}
+
+std::string ReadFileErrorMessage(const std::string& errorText)
+{
+    return "The following error occurred while reading file:\r\n\r\n      " + errorText +
+           ".\r\nNo preferences were changed.";
 }
 
 } // namespace vq

@@ -462,7 +462,12 @@ void UnitPreferenceForm::BTN_RecallPreferences_Click(int index)
         !FileExists(path))
         return;
     const BusyScope busy;
-    ReadUnitPreferenceFile(path);
+    std::string errorText;
+    if (!ReadUnitPreferenceFile(path, errorText)) {
+        CurrentUserInterface().Beep();
+        ShowMessage(ReadFileErrorMessage(errorText), MessageExclamation);
+        return;
+    }
     LoadFormFromPrefs();
     UnitPrefs = kept;
     BTN_OK->setFocus();

@@ -206,6 +206,21 @@ TEST_F(OutputPreferenceFormTest, AControlFormatFileRestoresTheDialogButNotTheRec
     EXPECT_EQ(ui.beeps, 1);
 }
 
+TEST_F(OutputPreferenceFormTest, AFileWithoutOutputPreferencesChangesNothingAndSaysWhy)
+{
+    const std::string path = folder.File("units.dat");
+    test::WriteFileBytes(path, "title\r\n[Unit Preferences]\r\nUnit System= 2\r\n");
+    SetFileDialogHandler([&](const FileDialogRequest&) { return FileDialogResult{0, path, ""}; });
+    form->CMB_Digits->setCurrentText("4");
+    const std::vector<int> shown = form->Draft().shown;
+    form->BTN_UserDefault[1]->click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "The following error occurred while reading file:\r\n\r\n      Can't find "
+                                   "[Output Preferences] heading in " + path + ".\r\nNo preferences were changed.");
+    EXPECT_EQ(form->CMB_Digits->currentText(), "4");
+    EXPECT_EQ(form->Draft().shown, shown);
+}
+
 TEST_F(OutputPreferenceFormTest, UserDefaultsNeedYesAndASettingsFile)
 {
     form->BTN_SaveAsDefaults_Click(0);

@@ -234,6 +234,39 @@ TEST_F(UnitPreferenceFormTest, TheAtmosphericControlsShowWhatTheRecordHolds)
     EXPECT_EQ(psiaOut.CMB_AtmosphericPressureUnits->currentText(), "psia");
 }
 
+TEST_F(UnitPreferenceFormTest, AnUnreadablePreferenceFileChangesNothingAndSaysWhy)
+{
+    const int kPa = FindUnitIndex(PressureFamily, "kPa");
+    SelectUnit(PressureFamily, kPa);
+    std::vector<std::string> lines = UnitPreferenceFileLines();
+    DeselectUnit(PressureFamily, kPa);
+    lines.back() = "Atmospheric Pressure= abc,atm";
+    std::string badPressure;
+    for (const std::string& line : lines)
+        badPressure += line + "\r\n";
+
+    test::ScriptedFileDialogs dialogs;
+    const std::string path = folder.File("units.dat");
+    const std::vector<std::vector<UnitListItem>> lists = AllUnitLists();
+    const UnitPreferences before = UnitPrefs;
+    form->TXT_AtmosphericPressure->setText("99");
+    const std::string lead = "The following error occurred while reading file:\r\n\r\n      ";
+    const std::string noSection = "Can't find [Unit Preferences] heading in " + path;
+    const std::string noPressure = "Can't determine value and units for Atmospheric Pressure in " + path;
+    for (const auto& [content, reason] : {std::pair{std::string("title\r\n[Other]\r\nA= 1\r\n"), noSection},
+                                          std::pair{badPressure, noPressure}}) {
+        test::WriteFileBytes(path, content);
+        dialogs.answers = {FileDialogResult{0, path, ""}};
+        ui.Clear();
+        form->BTN_RecallPreferences->click();
+        ASSERT_EQ(ui.messages.size(), 1u) << reason;
+        EXPECT_EQ(ui.messages[0].text, lead + reason + ".\r\nNo preferences were changed.");
+        EXPECT_TRUE(AllUnitLists() == lists) << reason;
+        EXPECT_EQ(UnitPrefs, before);
+        EXPECT_EQ(form->TXT_AtmosphericPressure->text(), "99");
+    }
+}
+
 TEST_F(UnitPreferenceFormTest, HintWhenNoUnitIsChosenForPreferred)
 {
     form->BTN_SetPreferred_Click();
