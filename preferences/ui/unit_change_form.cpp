@@ -5,9 +5,9 @@
 #include "common/number_parsing.h"
 #include "common/preference_records.h"
 #include "common/session_state.h"
-#include "equations/flag_values.h"
 #include "common/ui/unit_combos.h"
 #include "common/ui/widget_routines.h"
+#include "equations/flag_values.h"
 #include "platform/grid_model.h"
 #include "preferences/output_mod.h"
 #include "preferences/unit_change.h"
@@ -93,7 +93,8 @@ void UnitChangeForm::ApplyUnitChange()
     COutputParam& p = OutputParams(ParamId);
     const std::string oldUnits = p.Units;
     p.Units = newUnits;
-    DocumentSaved = false;
+    if (newUnits != oldUnits)
+        DocumentSaved = false;
     const UnitLineConverter converter(p.UnitFamily, oldUnits, newUnits);
 
     if (grid_ == nullptr)

@@ -46,7 +46,8 @@ TEST_F(UnitChangeTest, TemperatureAndGaugePressureGoThroughTheirOffsets)
 TEST_F(UnitChangeTest, NotApplicableCellsStayAndTakeNoPartInTheMagnitudes)
 {
     const UnitLineConverter same(EnthalpyFamily, "Btu/lbm", "Btu/lbm");
-    const std::vector<std::string> out = Convert({"h", "1,234.5", "N/A", "2.25"}, {0, 1234.5, NotApplicableValue, 2.25}, same);
+    const std::vector<std::string> out =
+        Convert({"h", "1,234.5", "N/A", "2.25"}, {0, 1234.5, NotApplicableValue, 2.25}, same);
     EXPECT_EQ(out[2], "N/A");
     EXPECT_EQ(out[1], "1234.50000");
     EXPECT_EQ(out[3], "2.25000");

@@ -212,9 +212,11 @@ TEST_F(OutputPreferenceFormTest, AnUnreadableControlFormatFileChangesNothingAndS
     SetFileDialogHandler([&](const FileDialogRequest&) { return FileDialogResult{0, path, ""}; });
     form->CMB_Digits->setCurrentText("4");
     const std::vector<int> shown = form->Draft().shown;
-    for (const auto& [content, reason] :
-         {std::pair{"title\r\n[Unit Preferences]\r\nUnit System= 2\r\n", "Can't find [Output Preferences] heading"},
-          std::pair{"title\r\n[Output Preferences]\r\nProperty Order= x,y\r\nDigits= 2\r\n", "Can't read Property Order"}}) {
+    const auto noSection = std::pair{"title\r\n[Unit Preferences]\r\nUnit System= 2\r\n",
+                                     "Can't find [Output Preferences] heading"};
+    const auto badOrder = std::pair{"title\r\n[Output Preferences]\r\nProperty Order= x,y\r\nDigits= 2\r\n",
+                                    "Can't read Property Order"};
+    for (const auto& [content, reason] : {noSection, badOrder}) {
         test::WriteFileBytes(path, content);
         ui.Clear();
         form->BTN_UserDefault[1]->click();
