@@ -19,17 +19,18 @@ bool WriteUnitPreferenceFile(const std::string& path, std::string& errorText);
 
 // Read the section "[Output Preferences]" (resp. "[Unit Preferences]") wherever it
 // stands into OutputPrefs and the parameters (resp. UnitPrefs and the unit families).
-// False when the file cannot be read or holds no such section with keys; nothing
-// changes then.
-bool ReadOutputPreferenceFile(const std::string& path);
-bool ReadUnitPreferenceFile(const std::string& path);
+// False with errorText when the file cannot be read, holds no such section with keys,
+// or its keys cannot be read; nothing changes then.
+bool ReadOutputPreferenceFile(const std::string& path, std::string& errorText);
+bool ReadUnitPreferenceFile(const std::string& path, std::string& errorText);
 
 // Rewrites the settings file's "[Unit Preferences]" section. Blank atmospheric-pressure
 // units (an empty pressure box) are written as the 14.7 psia the gauge units then use,
 // so that the section can be read back.
 bool WriteUnitPreferencesDefaults(const std::string& settingsPath);
 
-// The message for a file that could not be written.
+// The messages for a file that could not be written or read.
 std::string SaveFileErrorMessage(const std::string& errorText);
+std::string ReadFileErrorMessage(const std::string& errorText);
 
 } // namespace vq

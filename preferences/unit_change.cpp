@@ -3,6 +3,7 @@
 #include "common/number_format.h"
 #include "common/number_parsing.h"
 #include "common/preference_records.h"
+#include "equations/flag_values.h"
 #include "preferences/output_mod.h"
 #include "units/conversion_factors.h"
 #include "units/pressure_temperature.h"
@@ -84,25 +85,26 @@ int ParamIdAtGridCell(int mode, int row, int col)
     return IsOutputParamId(id) && OutputParams(id).HasUnits ? id : 0;
 }
 
-std::vector<std::string> ConvertLineTexts(const std::vector<std::string>& cells, const UnitLineConverter& converter,
-                                          int differenceCell)
+std::vector<std::string> ConvertLine(const std::vector<std::string>& cells, std::vector<double>& values,
+                                     const UnitLineConverter& converter, int differenceCell)
 {
     std::vector<std::string> out = cells;
-    std::vector<double> values;
     std::vector<std::size_t> valueCells;
-    for (std::size_t k = 1; k < cells.size(); ++k) {
-        if (TrimBlanks(cells[k]) == NotApplicableText)
+    std::vector<double> converted;
+    for (std::size_t k = 1; k < cells.size() && k < values.size(); ++k) {
+        const std::string_view text = TrimBlanks(cells[k]);
+        if (text.empty() || text == NotApplicableText || !IsResultValue(values[k]))
             continue;
-        const double x = ParseDouble(RemoveThousandsSeparators(cells[k]), false, false);
-        const double y = static_cast<int>(k) == differenceCell ? converter.ConvertDifference(x) : converter.Convert(x);
-        values.push_back(y);
+        const double x = values[k];
+        values[k] = static_cast<int>(k) == differenceCell ? converter.ConvertDifference(x) : converter.Convert(x);
         valueCells.push_back(k);
+        converted.push_back(values[k]);
     }
     double largest = 0.0;
     double smallest = 0.0;
-    GetMagnitudeRange(values, largest, smallest);
-    for (std::size_t i = 0; i < values.size(); ++i)
-        out[valueCells[i]] = FormatNumberText(values[i], largest, smallest, OutputPrefs.Digits);
+    GetMagnitudeRange(converted, largest, smallest);
+    for (const std::size_t k : valueCells)
+        out[k] = FormatNumberText(values[k], largest, smallest, OutputPrefs.Digits);
     return out;
 }
 

@@ -45,13 +45,13 @@ inline int TableKindOfMode(int mode)
     return mode == 0 ? 0 : 1;
 }
 
-// The new texts of cells 1..n of a grid line (cells[0], the header cell, is not
-// touched and comes back as it was): each value is read without its thousands
-// separators and line breaks, converted and formatted with the magnitudes of the
-// whole line and OutputPrefs.Digits. "N/A" cells stay as they are and take no part
+// Converts the results of cells 1..n of a grid line in place and gives their new
+// texts (cells[0] and values[0], the header cell's, are not touched), formatted with
+// the magnitudes of the whole line and OutputPrefs.Digits. A cell without a result (a
+// flag value, or an empty or "N/A" text) keeps its value and text and takes no part
 // in the magnitudes. differenceCell is the index of a cell holding the difference of
 // two points (converted without offsets), or -1.
-std::vector<std::string> ConvertLineTexts(const std::vector<std::string>& cells, const UnitLineConverter& converter,
-                                          int differenceCell);
+std::vector<std::string> ConvertLine(const std::vector<std::string>& cells, std::vector<double>& values,
+                                     const UnitLineConverter& converter, int differenceCell);
 
 } // namespace vq

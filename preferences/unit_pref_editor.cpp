@@ -12,20 +12,44 @@ std::string PreferredUnitUnavailableMessage(const std::string& familyName)
     return "Thg prefered unit for " + familyName + " is not currently available.\r\nPlease choose another perfered unit.";
 }
 
+namespace {
+
+// The position of unit in units, appended when it is not there.
+int OfferUnit(std::vector<std::string>& units, const std::string& unit)
+{
+    const int found = FindComboItemByText(units, unit);
+    if (found >= 0)
+        return found;
+    units.push_back(unit);
+    return static_cast<int>(units.size()) - 1;
+}
+
+// The catalogue name of an absolute pressure unit, "" when it is none.
+std::string AbsolutePressureUnitName(const std::string& units)
+{
+    const int index = FindUnitIndex(PressureAbsoluteFamily, units);
+    if (index < 0 || !IsAbsolutePressureUnits(units))
+        return {};
+    const CUnitFamily* family = GetUnitFamily(PressureAbsoluteFamily);
+    const CUnitType* type = family != nullptr ? family->UnitType(index) : nullptr;
+    return type != nullptr ? type->Name : std::string(TrimBlanks(units));
+}
+
+} // namespace
+
 AtmosphericPressureView GetAtmosphericPressureView()
 {
     AtmosphericPressureView view;
     for (const UnitListItem& item : FillPressureAbsoluteCombo().Items)
         view.units.push_back(item.Text);
-    view.selected = FindComboItemByText(view.units, TrimBlanks(UnitPrefs.AtmosphericPressureUnits));
-    if (view.selected >= 0) {
-        view.text = SingleToText(static_cast<float>(UnitPrefs.AtmosphericPressure));
+    const std::string units = AbsolutePressureUnitName(UnitPrefs.AtmosphericPressureUnits);
+    if (units.empty()) {
+        view.text = std::string(1, '1');
+        view.selected = OfferUnit(view.units, "atm");
         return view;
     }
-    view.text = std::string(1, '1');
-    view.selected = FindComboItemByText(view.units, "atm");
-    if (view.selected < 0)
-        view.units.push_back("atm");
+    view.text = SingleToText(static_cast<float>(UnitPrefs.AtmosphericPressure));
+    view.selected = OfferUnit(view.units, units);
     return view;
 }
 
@@ -86,6 +110,28 @@ int FirstFamilyWithUnavailablePreferred(const UnitPrefsDraft& draft)
             return code;
     }
     return -1;
+}
+
+UnitPrefsSnapshot::UnitPrefsSnapshot() : prefs_(UnitPrefs)
+{
+    for (std::size_t code = 0; code < families_.size(); ++code) {
+        if (UnitFamilies[code] == nullptr)
+            continue;
+        families_[code] = std::make_unique<CUnitFamily>();
+        families_[code]->CopyMeFrom(*UnitFamilies[code]);
+    }
+}
+
+void UnitPrefsSnapshot::Restore() const
+{
+    UnitPrefs = prefs_;
+    for (std::size_t code = 0; code < families_.size(); ++code) {
+        if (families_[code] == nullptr)
+            continue;
+        if (UnitFamilies[code] == nullptr)
+            UnitFamilies[code] = std::make_unique<CUnitFamily>();
+        UnitFamilies[code]->CopyMeFrom(*families_[code]);
+    }
 }
 
 void StoreUnitPrefsDraft(const UnitPrefsDraft& draft)

@@ -8,6 +8,7 @@
 #include "units/unit_lists.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,8 +36,8 @@ struct UnitPrefsDraft {
 };
 
 // What the atmospheric pressure controls show: the absolute pressure units in use,
-// the one to select (-1 none) and the box text. A unit of UnitPrefs that is not
-// listed gives "1" and "atm" ("atm" appended, unselected, when it is not listed).
+// the one to select and the box text. The unit of UnitPrefs is appended when it is
+// out of use; a unit that is no absolute pressure unit gives "1" and "atm".
 struct AtmosphericPressureView {
     std::vector<std::string> units;
     int selected = -1;
@@ -61,6 +62,18 @@ std::string PreferredUnitIfInUse(int family, const std::string& unit);
 
 // The first shown family whose draft preferred unit is not in use; -1 when none.
 int FirstFamilyWithUnavailablePreferred(const UnitPrefsDraft& draft);
+
+// UnitPrefs and every unit family as they stand, put back by Restore (the dialog's
+// Cancel).
+class UnitPrefsSnapshot {
+public:
+    UnitPrefsSnapshot();
+    void Restore() const;
+
+private:
+    UnitPreferences prefs_;
+    std::array<std::unique_ptr<CUnitFamily>, NumUnitFamilies> families_;
+};
 
 // StoreFormIntoPrefs: the unit system, the preferred units of the shown families and
 // the atmospheric pressure. An empty pressure box keeps the value and stores blank

@@ -565,8 +565,12 @@ void OutputPreferenceForm::BTN_UserDefault_Click(int index)
             !FileExists(path))
             return;
         const BusyScope busy;
-        if (!ReadOutputPreferenceFile(path))
+        std::string errorText;
+        if (!ReadOutputPreferenceFile(path, errorText)) {
+            CurrentUserInterface().Beep();
+            ShowMessage(ReadFileErrorMessage(errorText), MessageExclamation);
             return;
+        }
     } else {
         bool failed = false;
         RecallUserDefaults(failed);

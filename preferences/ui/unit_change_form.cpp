@@ -4,11 +4,14 @@
 #include "common/messages.h"
 #include "common/number_parsing.h"
 #include "common/preference_records.h"
+#include "common/session_state.h"
 #include "common/ui/unit_combos.h"
 #include "common/ui/widget_routines.h"
+#include "equations/flag_values.h"
 #include "platform/grid_model.h"
 #include "preferences/output_mod.h"
 #include "preferences/unit_change.h"
+#include "solver/result_table.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -81,13 +84,17 @@ void UnitChangeForm::BTN_UsePreferred_Click()
 
 void UnitChangeForm::ApplyUnitChange()
 {
+    const QListWidgetItem* chosen = LST_Units->currentItem();
+    if (chosen == nullptr)
+        return;
     const int kind = TableKindOfMode(mode_);
     const bool columns = OutputPrefs.RowColOrder[static_cast<std::size_t>(kind)] != 0;
-    const QListWidgetItem* chosen = LST_Units->currentItem();
-    const std::string newUnits = chosen != nullptr ? std::string(TrimBlanks(chosen->text().toStdString())) : std::string();
+    const std::string newUnits(TrimBlanks(chosen->text().toStdString()));
     COutputParam& p = OutputParams(ParamId);
     const std::string oldUnits = p.Units;
     p.Units = newUnits;
+    if (newUnits != oldUnits)
+        DocumentSaved = false;
     const UnitLineConverter converter(p.UnitFamily, oldUnits, newUnits);
 
     if (grid_ == nullptr)
@@ -96,12 +103,20 @@ void UnitChangeForm::ApplyUnitChange()
     const int n = columns ? grid_->Rows() : grid_->Cols();
     auto cell = [&](int k) { return columns ? std::pair{k, line} : std::pair{line, k}; };
     std::vector<std::string> cells;
-    for (int k = 0; k < n; ++k)
-        cells.push_back(grid_->TextMatrix(cell(k).first, cell(k).second));
+    std::vector<double> values;
+    for (int k = 0; k < n; ++k) {
+        const auto [r, c] = cell(k);
+        cells.push_back(grid_->TextMatrix(r, c));
+        values.push_back(ResultTable.Contains(r, c) ? ResultTable(r, c) : NotApplicableValue);
+    }
     // Two Points: the third value is the difference of the first two.
-    const std::vector<std::string> texts = ConvertLineTexts(cells, converter, mode_ == 1 ? 3 : -1);
-    for (int k = 1; k < n; ++k)
-        grid_->SetTextMatrix(cell(k).first, cell(k).second, texts[static_cast<std::size_t>(k)]);
+    const std::vector<std::string> texts = ConvertLine(cells, values, converter, mode_ == 1 ? 3 : -1);
+    for (int k = 1; k < n; ++k) {
+        const auto [r, c] = cell(k);
+        grid_->SetTextMatrix(r, c, texts[static_cast<std::size_t>(k)]);
+        if (ResultTable.Contains(r, c))
+            ResultTable(r, c) = values[static_cast<std::size_t>(k)];
+    }
     grid_->SetTextMatrix(cell(0).first, cell(0).second,
                          GetOutputParamHeader(ParamId, OutputPrefs.UseShortNames[static_cast<std::size_t>(kind)],
                                               OutputPrefs.WrapHeaders[static_cast<std::size_t>(kind)], true));

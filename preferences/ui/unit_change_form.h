@@ -1,5 +1,6 @@
 // The popup that changes the display unit of one output parameter from its line of
-// the results grid: the line's values are converted in place and its header rewritten.
+// the results grid: the line's results in ResultTable are converted in place, its
+// texts and header rewritten from them, and the document counts as changed.
 #pragma once
 
 #include "preferences/ui/calculator_dialog.h"
@@ -33,7 +34,8 @@ public:
     QPushButton* BTN_Cancel = nullptr;
 
     void FillUnitChoices();
-    // Converts the line and sets the parameter's unit.
+    // Converts the line's results and texts and sets the parameter's unit; nothing
+    // without a chosen unit.
     void ApplyUnitChange();
     void BTN_UsePreferred_Click();
     void BTN_OK_Click();

@@ -202,6 +202,11 @@ void UnitPreferenceForm::LoadFormFromPrefs()
         const QSignalBlocker block(LST_UnitsUsed);
         LST_UnitsUsed->clear();
     }
+    ShowAtmosphericPressure();
+}
+
+void UnitPreferenceForm::ShowAtmosphericPressure()
+{
     const AtmosphericPressureView view = GetAtmosphericPressureView();
     CMB_AtmosphericPressureUnits->clear();
     for (const std::string& unit : view.units)
@@ -333,6 +338,7 @@ void UnitPreferenceForm::ApplyDefaultPreferredUnits()
     FillFamilyList(DefaultPreferredUnits(GetUnitSystemChoice(), CHK_ApplySI->isChecked()));
     UnitPrefs.AtmosphericPressure = 1.0;
     UnitPrefs.AtmosphericPressureUnits = "atm";
+    ShowAtmosphericPressure();
 }
 
 void UnitPreferenceForm::BTN_SetCustomUnits_Click()
@@ -390,6 +396,23 @@ void UnitPreferenceForm::RefuseFor(const std::string& message, int family)
     ChooseFamily(family);
 }
 
+bool UnitPreferenceForm::CheckAtmosphericPressure()
+{
+    bool ok = true;
+    if (TrimBlanks(TXT_AtmosphericPressure->text().toStdString()).empty()) {
+        CurrentUserInterface().Beep();
+        ShowMessage(ImproperPressureMessage, MessageExclamation);
+        ok = false;
+    } else {
+        ValidatePressureEntry(TXT_AtmosphericPressure, CMB_AtmosphericPressureUnits, AtmosphericPressureField, ok);
+    }
+    if (!ok) {
+        TAB_ParamPreferences->setCurrentIndex(1);
+        TXT_AtmosphericPressure->setFocus();
+    }
+    return ok;
+}
+
 void UnitPreferenceForm::BTN_OK_Click()
 {
     const int empty = FindNextFlaggedFamily(-1);
@@ -397,16 +420,7 @@ void UnitPreferenceForm::BTN_OK_Click()
         RefuseFor(NoUnitSelectedMessage + "\r\n" + GetFamilyName(empty), empty);
         return;
     }
-    if (TrimBlanks(TXT_AtmosphericPressure->text().toStdString()).empty()) {
-        CurrentUserInterface().Beep();
-        ShowMessage(ImproperPressureMessage, MessageExclamation);
-        TAB_ParamPreferences->setCurrentIndex(1);
-        TXT_AtmosphericPressure->setFocus();
-        return;
-    }
-    bool ok = true;
-    ValidatePressureEntry(TXT_AtmosphericPressure, CMB_AtmosphericPressureUnits, AtmosphericPressureField, ok);
-    if (!ok)
+    if (!CheckAtmosphericPressure())
         return;
     for (int family = 0; family < NumUnitFamilies; ++family) {
         const CUnitFamily* f = GetUnitFamily(family);
@@ -432,6 +446,12 @@ void UnitPreferenceForm::BTN_Cancel_Click()
     reject();
 }
 
+void UnitPreferenceForm::reject()
+{
+    opened_.Restore();
+    QDialog::reject();
+}
+
 void UnitPreferenceForm::BTN_RecallPreferences_Click(int index)
 {
     if (index != 1)
@@ -442,7 +462,12 @@ void UnitPreferenceForm::BTN_RecallPreferences_Click(int index)
         !FileExists(path))
         return;
     const BusyScope busy;
-    ReadUnitPreferenceFile(path);
+    std::string errorText;
+    if (!ReadUnitPreferenceFile(path, errorText)) {
+        CurrentUserInterface().Beep();
+        ShowMessage(ReadFileErrorMessage(errorText), MessageExclamation);
+        return;
+    }
     LoadFormFromPrefs();
     UnitPrefs = kept;
     BTN_OK->setFocus();
@@ -450,6 +475,8 @@ void UnitPreferenceForm::BTN_RecallPreferences_Click(int index)
 
 void UnitPreferenceForm::BTN_SavePreferences_Click()
 {
+    if (!CheckAtmosphericPressure())
+        return;
     std::string path;
     if (!ChoosePreferenceFile(this, true, "Save Parameter Preferences As", UnitFileFilter, path))
         return;
@@ -468,7 +495,8 @@ void UnitPreferenceForm::BTN_SavePreferences_Click()
 
 void UnitPreferenceForm::BTN_SetAsDefault_Click()
 {
-    if (CurrentUserInterface().Ask(SetUnitDefaultsQuestion, ProgramTitle, false) != Answer::Yes)
+    if (!CheckAtmosphericPressure() ||
+        CurrentUserInterface().Ask(SetUnitDefaultsQuestion, ProgramTitle, false) != Answer::Yes)
         return;
     const BusyScope busy;
     const int system = UnitPrefs.UnitSystem;

@@ -82,6 +82,10 @@ public:
     void BTN_Cancel_Click();
     void BTN_OK_Click();
 
+    // Cancel and the close box: the unit lists and UnitPrefs as they were when the
+    // dialog opened.
+    void reject() override;
+
     // The family code of the chosen family entry, -1 when none; choosing one refills
     // the units list.
     int ChosenFamily() const;
@@ -92,10 +96,16 @@ private:
     QWidget* BuildOtherPage();
     void FillFamilyList(const std::array<std::string, NumUnitFamilies>& preferred);
     void RefillUnitsUsed();
+    // The atmospheric pressure controls from UnitPrefs.
+    void ShowAtmosphericPressure();
+    // The check of the atmospheric pressure box that OK, Save Preferences and Set as
+    // Default make; a refused entry has been reported and its page is shown.
+    bool CheckAtmosphericPressure();
     // Beeps, shows an exclamation box and chooses the family on page 0.
     void RefuseFor(const std::string& message, int family);
 
     ThermixMain* main_ = nullptr;
+    const UnitPrefsSnapshot opened_;
 };
 
 // Opens the dialog modally over main (the Unit Preferences command).

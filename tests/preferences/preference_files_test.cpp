@@ -46,7 +46,7 @@ TEST_F(PreferenceFilesTest, OutputFileHoldsTitleSectionAndKeysAndReadsBack)
     const OutputPreferences saved = OutputPrefs;
     SetDefaultOutputPrefs();
     EXPECT_NE(OutputPrefs, saved);
-    ASSERT_TRUE(ReadOutputPreferenceFile(path));
+    ASSERT_TRUE(ReadOutputPreferenceFile(path, error)) << error;
     EXPECT_EQ(OutputPrefs, saved);
     EXPECT_EQ(OutputParams(PropPressure).Units, "kPa");
 }
@@ -56,9 +56,10 @@ TEST_F(PreferenceFilesTest, AFileWithoutTheSectionChangesNothing)
     const std::string path = folder.File("other.dat");
     test::WriteFileBytes(path, "title\r\n[Something Else]\r\nDigits= 2\r\n");
     const OutputPreferences before = OutputPrefs;
-    EXPECT_FALSE(ReadOutputPreferenceFile(path));
-    EXPECT_FALSE(ReadUnitPreferenceFile(path));
-    EXPECT_FALSE(ReadOutputPreferenceFile(folder.File("missing.dat")));
+    std::string error;
+    EXPECT_FALSE(ReadOutputPreferenceFile(path, error));
+    EXPECT_FALSE(ReadUnitPreferenceFile(path, error));
+    EXPECT_FALSE(ReadOutputPreferenceFile(folder.File("missing.dat"), error));
     EXPECT_EQ(OutputPrefs, before);
     EXPECT_EQ(OutputPrefs.NumParams, 10);
 }
@@ -81,7 +82,7 @@ TEST_F(PreferenceFilesTest, UnitFileRoundTripsUnitsInUseAndPreferences)
 
     const UnitPreferences saved = UnitPrefs;
     test::SetUpProgramTables();
-    ASSERT_TRUE(ReadUnitPreferenceFile(path));
+    ASSERT_TRUE(ReadUnitPreferenceFile(path, error)) << error;
     EXPECT_EQ(UnitPrefs.UnitSystem, UnitSystemSI);
     EXPECT_EQ(UnitPrefs.PreferredUnits[PressureFamily], "kPa");
     EXPECT_FALSE(SetFamilyUnitState(PressureFamily, "psig"));

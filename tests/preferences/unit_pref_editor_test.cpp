@@ -84,7 +84,7 @@ TEST_F(UnitPrefEditorTest, AnAtmosphericUnitNotInUseShowsOneAtmosphere)
 
     SelectUnit(PressureAbsoluteFamily, FindUnitIndex(PressureAbsoluteFamily, "atm"));
     v = GetAtmosphericPressureView();
-    EXPECT_EQ(v.selected, -1);
+    EXPECT_EQ(v.selected, static_cast<int>(v.units.size()) - 1);
     EXPECT_EQ(v.units.back(), "atm");
 }
 

@@ -206,6 +206,28 @@ TEST_F(OutputPreferenceFormTest, AControlFormatFileRestoresTheDialogButNotTheRec
     EXPECT_EQ(ui.beeps, 1);
 }
 
+TEST_F(OutputPreferenceFormTest, AnUnreadableControlFormatFileChangesNothingAndSaysWhy)
+{
+    const std::string path = folder.File("format.dat");
+    SetFileDialogHandler([&](const FileDialogRequest&) { return FileDialogResult{0, path, ""}; });
+    form->CMB_Digits->setCurrentText("4");
+    const std::vector<int> shown = form->Draft().shown;
+    const auto noSection = std::pair{"title\r\n[Unit Preferences]\r\nUnit System= 2\r\n",
+                                     "Can't find [Output Preferences] heading"};
+    const auto badOrder = std::pair{"title\r\n[Output Preferences]\r\nProperty Order= x,y\r\nDigits= 2\r\n",
+                                    "Can't read Property Order"};
+    for (const auto& [content, reason] : {noSection, badOrder}) {
+        test::WriteFileBytes(path, content);
+        ui.Clear();
+        form->BTN_UserDefault[1]->click();
+        ASSERT_EQ(ui.messages.size(), 1u) << reason;
+        EXPECT_EQ(ui.messages[0].text, "The following error occurred while reading file:\r\n\r\n      " +
+                                           std::string(reason) + " in " + path + ".\r\nNo preferences were changed.");
+        EXPECT_EQ(form->CMB_Digits->currentText(), "4");
+        EXPECT_EQ(form->Draft().shown, shown);
+    }
+}
+
 TEST_F(OutputPreferenceFormTest, UserDefaultsNeedYesAndASettingsFile)
 {
     form->BTN_SaveAsDefaults_Click(0);

@@ -2,9 +2,12 @@
 
 #include "app/command_dispatch.h"
 #include "app/thermix_main.h"
+#include "common/session_state.h"
+#include "equations/flag_values.h"
 #include "platform/grid_model.h"
 #include "preferences/output_mod.h"
 #include "preferences/unit_change.h"
+#include "solver/result_table.h"
 #include "program_tables.h"
 #include "recording_user_interface.h"
 
@@ -33,15 +36,26 @@ protected:
     }
     void FillTwoPoints(GridModel& grid)
     {
-        grid.SetRows(OutputPrefs.NumParams + 1);
-        grid.SetCols(4);
+        Size(grid, OutputPrefs.NumParams + 1, 4);
         grid.SetTextMatrix(3, 0, GetOutputParamHeader(PropTemperature, 0, 1, true));
-        grid.SetTextMatrix(3, 1, "50.0");
-        grid.SetTextMatrix(3, 2, "212.0");
-        grid.SetTextMatrix(3, 3, "162.0");
-        grid.SetTextMatrix(2, 1, "N/A");
-        grid.SetTextMatrix(2, 2, "114.7");
-        grid.SetTextMatrix(2, 3, "N/A");
+        Put(grid, 3, 1, 50.0, "50.0");
+        Put(grid, 3, 2, 212.0, "212.0");
+        Put(grid, 3, 3, 162.0, "162.0");
+        Put(grid, 2, 1, NotApplicableValue, "N/A");
+        Put(grid, 2, 2, 114.7, "114.7");
+        Put(grid, 2, 3, NotApplicableValue, "N/A");
+    }
+    // The grid and the results behind it, as a calculation leaves them.
+    static void Size(GridModel& grid, int rows, int cols)
+    {
+        grid.SetRows(rows);
+        grid.SetCols(cols);
+        ResultTable.Resize(rows, cols);
+    }
+    static void Put(GridModel& grid, int row, int col, double value, const std::string& text)
+    {
+        ResultTable(row, col) = value;
+        grid.SetTextMatrix(row, col, text);
     }
     void Choose(UnitChangeForm& form, const char* unit)
     {
@@ -110,10 +124,9 @@ TEST_F(UnitChangeFormTest, RangeColumnsAndTheCellsThatOpenNothing)
     EXPECT_EQ(ParamIdAtGridCell(2, 5, 3), PropTemperature);
 
     GridModel grid;
-    grid.SetRows(4);
-    grid.SetCols(OutputPrefs.NumParams + 1);
+    Size(grid, 4, OutputPrefs.NumParams + 1);
     for (int r = 1; r <= 3; ++r)
-        grid.SetTextMatrix(r, 3, std::to_string(32 + 90 * (r - 1)));
+        Put(grid, r, 3, 32 + 90 * (r - 1), std::to_string(32 + 90 * (r - 1)));
     grid.SetCurrentCell(2, 3);
     UnitChangeForm form(&grid, 2, nullptr);
     form.ParamId = PropTemperature;
@@ -143,9 +156,8 @@ TEST_F(UnitChangeFormTest, TheMainWindowOpensThePopupOnAParameterLine)
     EXPECT_FALSE(opened) << "a header cell opens nothing";
 
     main.TAB_InputMode->setCurrentIndex(0);
-    grid.SetRows(OutputPrefs.NumParams + 1);
-    grid.SetCols(2);
-    grid.SetTextMatrix(3, 1, "212");
+    Size(grid, OutputPrefs.NumParams + 1, 2);
+    Put(grid, 3, 1, 212.0, "212");
     grid.SetCurrentCell(3, 1);
     QTimer::singleShot(0, [] {
         auto* form = qobject_cast<UnitChangeForm*>(QApplication::activeModalWidget());
@@ -158,6 +170,42 @@ TEST_F(UnitChangeFormTest, TheMainWindowOpensThePopupOnAParameterLine)
     ASSERT_TRUE(grid.DblClick);
     grid.DblClick();
     EXPECT_EQ(grid.TextMatrix(3, 1), "100.000");
+}
+
+TEST_F(UnitChangeFormTest, TheHeldResultIsConvertedAndOnlyAChosenUnitMarksTheDocument)
+{
+    ThermixMain main;
+    main.TAB_InputMode->setCurrentIndex(0);
+    GridModel& grid = main.GRD_Output->Model();
+    int row = 1;
+    while (OutputPrefs.ParamIds[static_cast<std::size_t>(row - 1)] != PropEnthalpy)
+        ++row;
+    OutputParams(PropEnthalpy).Units = "kJ/kg";
+    Size(grid, OutputPrefs.NumParams + 1, 2);
+    Put(grid, row, 1, 2828.27, "2828.27");
+    grid.SetCurrentCell(row, 1);
+    DocumentSaved = true;
+    auto changeTo = [&](const char* unit) {
+        QTimer::singleShot(0, [unit] {
+            auto* form = qobject_cast<UnitChangeForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(form, nullptr);
+            const auto found = form->LST_Units->findItems(unit, Qt::MatchExactly);
+            form->LST_Units->setCurrentItem(found.isEmpty() ? nullptr : found.front());
+            form->BTN_OK->click();
+        });
+        grid.DblClick();
+    };
+    changeTo("");
+    EXPECT_EQ(OutputParams(PropEnthalpy).Units, "kJ/kg");
+    EXPECT_EQ(grid.TextMatrix(row, 1), "2828.27");
+    EXPECT_TRUE(DocumentSaved);
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+
+    changeTo("Btu/lbm");
+    EXPECT_EQ(grid.TextMatrix(row, 1), "1215.94");
+    EXPECT_FALSE(DocumentSaved);
+    changeTo("kJ/kg");
+    EXPECT_EQ(grid.TextMatrix(row, 1), "2828.27");
 }
 
 TEST_F(UnitChangeFormTest, TheCommandsOpenThePreferenceDialogs)

@@ -8,6 +8,7 @@
 #include "preferences/preference_files.h"
 #include "program_tables.h"
 #include "recording_user_interface.h"
+#include "scripted_file_dialogs.h"
 #include "temp_folder.h"
 
 #include <QCheckBox>
@@ -21,6 +22,8 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace vq {
 namespace {
@@ -48,6 +51,13 @@ protected:
                 return item->text(1).toStdString();
         }
         return "(not listed)";
+    }
+    static std::vector<std::vector<UnitListItem>> AllUnitLists()
+    {
+        std::vector<std::vector<UnitListItem>> lists;
+        for (int family = 0; family < NumUnitFamilies; ++family)
+            lists.push_back(FillUnitsUsedList(family).Items);
+        return lists;
     }
     QListWidgetItem* UnitItem(const char* name) { return UnitItemOf(*form, name); }
     static QListWidgetItem* UnitItemOf(UnitPreferenceForm& dialog, const char* name)
@@ -85,8 +95,9 @@ TEST_F(UnitPreferenceFormTest, OpensOnTheCurrentPreferences)
     EXPECT_FALSE(form->CHK_ApplySI->isEnabled());
 }
 
-TEST_F(UnitPreferenceFormTest, ClickedUnitsChangeTheFamiliesAtOnceAndCancelKeepsThem)
+TEST_F(UnitPreferenceFormTest, ClickedUnitsChangeTheFamiliesAtOnceAndCancelPutsThemBack)
 {
+    const std::vector<std::vector<UnitListItem>> opened = AllUnitLists();
     form->show();
     form->ChooseFamily(PressureFamily);
     ASSERT_NE(UnitItem("kPa"), nullptr);
@@ -104,11 +115,25 @@ TEST_F(UnitPreferenceFormTest, ClickedUnitsChangeTheFamiliesAtOnceAndCancelKeeps
     EXPECT_TRUE(SetFamilyUnitState(PressureFamily, "psig"));
     EXPECT_FALSE(SetFamilyUnitState(PressureFamily, "kPa"));
 
+    form->ChooseFamily(TemperatureFamily);
+    form->BTN_RemoveAll->click();
     const UnitPreferences before = UnitPrefs;
     form->BTN_Cancel->click();
     EXPECT_EQ(UnitPrefs, before);
-    EXPECT_FALSE(SetFamilyUnitState(PressureFamily, "kPa")) << "the units stay out of the unit lists";
+    EXPECT_TRUE(AllUnitLists() == opened);
     EXPECT_TRUE(DocumentSaved);
+
+    // The program defaults and Apply Default Units, then the close box.
+    SelectUnit(PressureFamily, FindUnitIndex(PressureFamily, "psig"));
+    const std::vector<std::vector<UnitListItem>> reopened = AllUnitLists();
+    UnitPreferenceForm again(nullptr);
+    again.show();
+    again.BTN_VortaDefaults->click();
+    again.OPT_UnitSystem[2]->setChecked(true);
+    again.BTN_SetCustomUnits->click();
+    again.close();
+    EXPECT_EQ(UnitPrefs, before);
+    EXPECT_TRUE(AllUnitLists() == reopened);
 }
 
 TEST_F(UnitPreferenceFormTest, OkRefusesAFamilyWithoutUnitsAPressureAndAnUnavailablePreferredUnit)
@@ -147,6 +172,99 @@ TEST_F(UnitPreferenceFormTest, OkRefusesAFamilyWithoutUnitsAPressureAndAnUnavail
     EXPECT_EQ(UnitPrefs.AtmosphericPressureUnits, "psia");
     EXPECT_DOUBLE_EQ(UnitPrefs.AtmosphericPressurePsia, static_cast<double>(14.7f));
     EXPECT_FALSE(DocumentSaved);
+}
+
+TEST_F(UnitPreferenceFormTest, SaveAndSetAsDefaultCheckTheAtmosphericPressureAsOkDoes)
+{
+    test::ScriptedFileDialogs dialogs;
+    const std::string path = folder.File("units.dat");
+    const UnitPreferences before = UnitPrefs;
+    form->show();
+    for (const char* typed : {"-5x", "", "abc"}) {
+        ui.Clear();
+        form->TXT_AtmosphericPressure->setText(typed);
+        form->BTN_OK->click();
+        ASSERT_EQ(ui.messages.size(), 1u) << typed;
+        const std::string refusal = ui.messages[0].text;
+        for (QPushButton* button : {form->BTN_SetAsDefault, form->BTN_SavePreferences}) {
+            ui.Clear();
+            form->TAB_ParamPreferences->setCurrentIndex(0);
+            form->TXT_AtmosphericPressure->setText(typed);
+            ui.answers = {Answer::Yes};
+            dialogs.answers = {FileDialogResult{0, path, ""}};
+            button->click();
+            ASSERT_EQ(ui.messages.size(), 1u) << typed << " " << button->text().toStdString();
+            EXPECT_EQ(ui.messages[0].text, refusal);
+            EXPECT_EQ(form->TAB_ParamPreferences->currentIndex(), 1);
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_FALSE(std::filesystem::exists(SettingsFilePath));
+    EXPECT_EQ(UnitPrefs, before);
+    EXPECT_NE(form->result(), QDialog::Accepted);
+}
+
+TEST_F(UnitPreferenceFormTest, TheAtmosphericControlsShowWhatTheRecordHolds)
+{
+    auto setPsia = [] {
+        UnitPrefs.AtmosphericPressure = 14.2;
+        UnitPrefs.AtmosphericPressurePsia = 14.2;
+        UnitPrefs.AtmosphericPressureUnits = "psia";
+    };
+    setPsia();
+    UnitPreferenceForm dialog(nullptr);
+    EXPECT_EQ(dialog.TXT_AtmosphericPressure->text(), "14.2");
+    dialog.BTN_SetCustomUnits->click();
+    EXPECT_EQ(dialog.TXT_AtmosphericPressure->text(), "1");
+    EXPECT_EQ(dialog.CMB_AtmosphericPressureUnits->currentText(), "atm");
+    dialog.BTN_OK->click();
+    ASSERT_EQ(dialog.result(), QDialog::Accepted) << ui.LastMessage();
+    EXPECT_EQ(UnitPrefs.AtmosphericPressureUnits, "atm");
+    EXPECT_NEAR(UnitPrefs.AtmosphericPressurePsia, 14.696, 1e-3);
+
+    // A unit out of use is still offered and selected.
+    SelectUnit(PressureAbsoluteFamily, FindUnitIndex(PressureAbsoluteFamily, "atm"));
+    const UnitPreferenceForm atmOut(nullptr);
+    EXPECT_EQ(atmOut.TXT_AtmosphericPressure->text(), "1");
+    EXPECT_EQ(atmOut.CMB_AtmosphericPressureUnits->currentText(), "atm");
+    setPsia();
+    SelectUnit(PressureAbsoluteFamily, FindUnitIndex(PressureAbsoluteFamily, "psia"));
+    const UnitPreferenceForm psiaOut(nullptr);
+    EXPECT_EQ(psiaOut.TXT_AtmosphericPressure->text(), "14.2");
+    EXPECT_EQ(psiaOut.CMB_AtmosphericPressureUnits->currentText(), "psia");
+}
+
+TEST_F(UnitPreferenceFormTest, AnUnreadablePreferenceFileChangesNothingAndSaysWhy)
+{
+    const int kPa = FindUnitIndex(PressureFamily, "kPa");
+    SelectUnit(PressureFamily, kPa);
+    std::vector<std::string> lines = UnitPreferenceFileLines();
+    DeselectUnit(PressureFamily, kPa);
+    lines.back() = "Atmospheric Pressure= abc,atm";
+    std::string badPressure;
+    for (const std::string& line : lines)
+        badPressure += line + "\r\n";
+
+    test::ScriptedFileDialogs dialogs;
+    const std::string path = folder.File("units.dat");
+    const std::vector<std::vector<UnitListItem>> lists = AllUnitLists();
+    const UnitPreferences before = UnitPrefs;
+    form->TXT_AtmosphericPressure->setText("99");
+    const std::string lead = "The following error occurred while reading file:\r\n\r\n      ";
+    const std::string noSection = "Can't find [Unit Preferences] heading in " + path;
+    const std::string noPressure = "Can't determine value and units for Atmospheric Pressure in " + path;
+    for (const auto& [content, reason] : {std::pair{std::string("title\r\n[Other]\r\nA= 1\r\n"), noSection},
+                                          std::pair{badPressure, noPressure}}) {
+        test::WriteFileBytes(path, content);
+        dialogs.answers = {FileDialogResult{0, path, ""}};
+        ui.Clear();
+        form->BTN_RecallPreferences->click();
+        ASSERT_EQ(ui.messages.size(), 1u) << reason;
+        EXPECT_EQ(ui.messages[0].text, lead + reason + ".\r\nNo preferences were changed.");
+        EXPECT_TRUE(AllUnitLists() == lists) << reason;
+        EXPECT_EQ(UnitPrefs, before);
+        EXPECT_EQ(form->TXT_AtmosphericPressure->text(), "99");
+    }
 }
 
 TEST_F(UnitPreferenceFormTest, HintWhenNoUnitIsChosenForPreferred)
@@ -206,17 +324,18 @@ TEST_F(UnitPreferenceFormTest, PreferenceFilesAndUserDefaults)
     EXPECT_EQ(form->CMB_AtmosphericPressureUnits->currentText(), "kPa");
     EXPECT_EQ(UnitPrefs, afterDefaults);
 
-    // An empty pressure is stored as blank units and 14.7 psia, and written readably.
-    form->TXT_AtmosphericPressure->clear();
+    // Set as Default keeps the atmospheric pressure it stored and puts the preferred units back.
+    form->TXT_AtmosphericPressure->setText("99");
     ui.answers.push_back(Answer::Yes);
     form->BTN_SetAsDefault_Click();
-    EXPECT_EQ(UnitPrefs.AtmosphericPressureUnits, "    ");
-    EXPECT_DOUBLE_EQ(UnitPrefs.AtmosphericPressurePsia, 14.7);
+    EXPECT_EQ(UnitPrefs.AtmosphericPressureUnits, "kPa");
+    EXPECT_NEAR(UnitPrefs.AtmosphericPressurePsia, 14.3588, 1e-4);
     EXPECT_EQ(UnitPrefs.PreferredUnits[PressureFamily], "psia") << "the preferred units are put back";
+    form->TXT_AtmosphericPressure->setText("7");
     form->BTN_UserDefaults_Click();
     EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
-    EXPECT_EQ(form->TXT_AtmosphericPressure->text(), "14.7");
-    EXPECT_EQ(form->CMB_AtmosphericPressureUnits->currentText(), "psia");
+    EXPECT_EQ(form->TXT_AtmosphericPressure->text(), "99");
+    EXPECT_EQ(form->CMB_AtmosphericPressureUnits->currentText(), "kPa");
     EXPECT_EQ(Shown(PressureFamily), "kPa");
 }
 
