@@ -102,6 +102,13 @@ inline std::string PdfText(const std::string& path)
     return CommandOutput("pdftotext -layout '" + path + "' - 2>/dev/null");
 }
 
+// The text of page n alone.
+inline std::string PdfPageText(const std::string& path, int n)
+{
+    const std::string page = std::to_string(n);
+    return CommandOutput("pdftotext -layout -f " + page + " -l " + page + " '" + path + "' - 2>/dev/null");
+}
+
 inline int PdfPages(const std::string& path)
 {
     const std::string info = CommandOutput("pdfinfo '" + path + "' 2>/dev/null");
