@@ -251,8 +251,9 @@ TEST_F(PrintJobTest, PreviewClosedFromCodeBringsTheMainWindowBack)
     RunPrintJob(*main);
     ASSERT_FALSE(main->isVisible());
     int lastClosed = 0;
-    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [&] { ++lastClosed; });
+    const auto watch = QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [&] { ++lastClosed; });
     form.close();
+    QObject::disconnect(watch);
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(LoadedPrinterForm(), nullptr);
     EXPECT_EQ(lastClosed, 0);
