@@ -6,6 +6,7 @@
 #include "common/common_dialog_errors.h"
 #include "fake_main_window_host.h"
 #include "platform/file_dialog.h"
+#include "printing/layout/print_job_logic.h"
 #include "printing/print_job.h"
 #include "printing/printer_form.h"
 #include "program_tables.h"
@@ -141,6 +142,7 @@ protected:
         UnloadPrinterForm();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         main.reset();
+        ResetPrintPageSettings();
     }
 
     // A results grid of parameters down the rows and rows - 1 points across.

@@ -44,8 +44,16 @@ TEST(RangeReport, TwoBandRangeReportHoldsEveryPageColumnAndPoint)
     ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
     ASSERT_EQ(main.GRD_Output->Model().Rows(), 42);
 
-    // The pages the preview holds are the pages of the PDF.
+    // Portrait Letter paper, whatever was chosen before.
+    dialogs.setupAction = [](QPrinter& printer) {
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        printer.setPageOrientation(QPageLayout::Portrait);
+    };
+    ShowPrintSetupDialog(main);
+
+    // The pages the preview holds, on the same page, are the pages of the PDF.
     PrinterForm& preview = LoadPrinterForm(main);
+    PrepareDirectPrint(main);
     preview.SetPreview(true);
     RunPrintJob(main);
     const int pages = preview.vsPrinter.PageCount();
