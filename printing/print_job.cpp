@@ -86,22 +86,27 @@ bool AskRetry(QWidget* parent)
 
 } // namespace
 
-int PrintDialogService::Print(QWidget* parent, QPrinter& printer, const std::string& title)
+namespace {
+
+int ExecPrintDialog(QWidget* parent, QPrinter& printer, const std::string& title, bool pageRange)
 {
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QString::fromStdString(title));
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageRange);
     return dialog.exec() == QDialog::Accepted ? 0 : CommonDialogCancelError;
+}
+
+} // namespace
+
+int PrintDialogService::Print(QWidget* parent, QPrinter& printer, const std::string& title)
+{
+    return ExecPrintDialog(parent, printer, title, true);
 }
 
 int PrintDialogService::PrintSetup(QWidget* parent, QPrinter& printer, const std::string& title)
 {
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QString::fromStdString(title));
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    return dialog.exec() == QDialog::Accepted ? 0 : CommonDialogCancelError;
+    return ExecPrintDialog(parent, printer, title, false);
 }
 
 int PrintDialogService::PageSetup(QWidget* parent, QPrinter& printer)

@@ -133,7 +133,8 @@ QPageSize PageSizeOf(int paperCode)
     return QPageSize(QPageSize::Letter);
 }
 
-PrinterForm::PrinterForm(ThermixMain* main) : vsPrinter(&measurer_), main_(main), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+PrinterForm::PrinterForm(ThermixMain* main)
+    : vsPrinter(&measurer_), main_(main), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setObjectName("PrinterForm");
     setAttribute(Qt::WA_DeleteOnClose, false);
