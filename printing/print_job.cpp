@@ -21,6 +21,7 @@
 #include <QPrinter>
 
 #include <cmath>
+#include <memory>
 
 namespace vq {
 
@@ -45,6 +46,38 @@ private:
     GridModel& model_;
 };
 
+QPageLayout::Orientation DialogOrientation()
+{
+    return dialogOrientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+// A printer on the kept device and paper, in the dialog orientation.
+std::unique_ptr<QPrinter> KeptPrinter()
+{
+    const PrintPageSettings kept = WithControlDefaults(CurrentPrintPageSettings());
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!kept.DeviceName.empty())
+        printer->setPrinterName(QString::fromStdString(kept.DeviceName));
+    if (kept.PaperBin > 0)
+        printer->setPaperSource(static_cast<QPrinter::PaperSource>(kept.PaperBin));
+    printer->setPageSize(PageSizeOf(kept.page.PaperSize));
+    printer->setPageOrientation(DialogOrientation());
+    return printer;
+}
+
+// Keeps a dialog's orientation and paper for the run; with keepDevice its bin and printer too.
+void KeepDialogPrinter(const QPrinter& printer, bool keepDevice)
+{
+    dialogOrientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? 1 : 0;
+    PrintPageSettings kept = CurrentPrintPageSettings();
+    const int paper = PaperCodeOf(printer.pageLayout().pageSize());
+    if (keepDevice)
+        StorePrinterChoice(kept, paper, static_cast<int>(printer.paperSource()), printer.printerName().toStdString());
+    else
+        StorePrinterChoice(kept, paper, kept.PaperBin, kept.DeviceName);
+    SetCurrentPrintPageSettings(kept);
+}
+
 bool AskRetry(QWidget* parent)
 {
     return QMessageBox::warning(parent, QString::fromStdString(ProgramTitle), "An error occurred when generating the image.",
@@ -53,18 +86,27 @@ bool AskRetry(QWidget* parent)
 
 } // namespace
 
-int PrintDialogService::Print(QWidget* parent, QPrinter& printer, const std::string& title)
+namespace {
+
+int ExecPrintDialog(QWidget* parent, QPrinter& printer, const std::string& title, bool pageRange)
 {
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QString::fromStdString(title));
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageRange);
     return dialog.exec() == QDialog::Accepted ? 0 : CommonDialogCancelError;
+}
+
+} // namespace
+
+int PrintDialogService::Print(QWidget* parent, QPrinter& printer, const std::string& title)
+{
+    return ExecPrintDialog(parent, printer, title, true);
 }
 
 int PrintDialogService::PrintSetup(QWidget* parent, QPrinter& printer, const std::string& title)
 {
-    return Print(parent, printer, title);
+    return ExecPrintDialog(parent, printer, title, false);
 }
 
 int PrintDialogService::PageSetup(QWidget* parent, QPrinter& printer)
@@ -176,37 +218,33 @@ void PrepareDirectPrint(ThermixMain& main)
 
 void ShowPrintDialog(ThermixMain& main)
 {
-    QPrinter printer;
-    printer.setPageOrientation(dialogOrientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
-    const int error = CurrentPrintDialogService().Print(&main, printer, "Print Output");
+    std::unique_ptr<QPrinter> printer = KeptPrinter();
+    const int error = CurrentPrintDialogService().Print(&main, *printer, "Print Output");
     if (error == CommonDialogCancelError)
         return;
     if (error != 0) {
         ShowDialogError("The following error occurred while printing:", error);
         return;
     }
-    dialogOrientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? 1 : 0;
+    KeepDialogPrinter(*printer, false);
     PrepareDirectPrint(main);
-    // The job prints where the dialog chose: its printer or its output file.
-    QPrinter& target = LoadPrinterForm(main).Printer();
-    target.setPrinterName(printer.printerName());
-    target.setOutputFileName(printer.outputFileName());
+    // The printer as the dialog left it (device or file, copies, range) prints the job.
+    LoadPrinterForm(main).UsePrinter(std::move(printer));
     RunPrintJob(main);
     CurrentUserInterface().SetBusy(false);
 }
 
 void ShowPrintSetupDialog(ThermixMain& main)
 {
-    QPrinter printer;
-    printer.setPageOrientation(dialogOrientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
-    const int error = CurrentPrintDialogService().PrintSetup(&main, printer, "Print Setup");
+    std::unique_ptr<QPrinter> printer = KeptPrinter();
+    const int error = CurrentPrintDialogService().PrintSetup(&main, *printer, "Print Setup");
     if (error == CommonDialogCancelError)
         return;
     if (error != 0) {
         ShowDialogError("The following error occurred while accessing printer setup:", error);
         return;
     }
-    dialogOrientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? 1 : 0;
+    KeepDialogPrinter(*printer, true);
 }
 
 void ShowPrinterFontDialog(QWidget* parent)

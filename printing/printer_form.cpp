@@ -133,10 +133,13 @@ QPageSize PageSizeOf(int paperCode)
     return QPageSize(QPageSize::Letter);
 }
 
-PrinterForm::PrinterForm(ThermixMain* main) : vsPrinter(&measurer_), main_(main), printer_(QPrinter::HighResolution)
+PrinterForm::PrinterForm(ThermixMain* main)
+    : vsPrinter(&measurer_), main_(main), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setObjectName("PrinterForm");
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // Closing the preview brings the hidden main window back; it never ends the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QString::fromStdString(ProgramTitle + " Print Preview"));
     if (main_) {
         setWindowIcon(main_->windowIcon());
@@ -219,6 +222,7 @@ PrinterForm::PrinterForm(ThermixMain* main) : vsPrinter(&measurer_), main_(main)
     scroll_->setBackgroundRole(QPalette::Dark);
     pane_ = new PreviewPane(vsPrinter, scroll_);
     scroll_->setWidget(pane_);
+    scroll_->viewport()->installEventFilter(this);
     // Two rows: the print commands, then navigation and zoom.
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
@@ -292,6 +296,11 @@ double PrinterForm::ViewHeightTwips() const
 void PrinterForm::ApplyZoomSelection(QComboBox* list)
 {
     BusyScope busy;
+    ApplyZoom(list);
+}
+
+void PrinterForm::ApplyZoom(QComboBox* list)
+{
     const int index = list->currentIndex();
     if (index < 0)
         return;
@@ -363,10 +372,18 @@ void PrinterForm::BTN_Close_Click()
         return;
     closing_ = true;
     vsPrinter.KillDoc();
-    if (main_)
-        main_->show();
-    hide();
     UnloadPrinterForm();
+}
+
+// The fit entry follows the size of the page display.
+bool PrinterForm::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == scroll_->viewport() && e->type() == QEvent::Resize && CMB_Zoom->currentIndex() == 0 && !fitting_) {
+        fitting_ = true;
+        ApplyZoom(CMB_Zoom);
+        fitting_ = false;
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 bool PrinterForm::event(QEvent* e)
@@ -385,9 +402,8 @@ bool PrinterForm::event(QEvent* e)
 
 void PrinterForm::closeEvent(QCloseEvent* e)
 {
-    if (e->spontaneous() && !closing_) {
+    if (!closing_)
         BTN_Close_Click();
-    }
     if (main_) {
         main_->raise();
         main_->activateWindow();
@@ -395,19 +411,31 @@ void PrinterForm::closeEvent(QCloseEvent* e)
     e->accept();
 }
 
+void PrinterForm::UsePrinter(std::unique_ptr<QPrinter> printer)
+{
+    if (printer)
+        printer_ = std::move(printer);
+}
+
 void PrinterForm::PrinterFromControl()
 {
-    printer_.setFullPage(true);
-    printer_.setPageSize(PageSizeOf(vsPrinter.PaperSize()));
-    printer_.setPageOrientation(vsPrinter.Orientation() == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer_.setPageMargins(QMarginsF(vsPrinter.MarginLeft() / 20.0, vsPrinter.MarginTop() / 20.0,
+    // A printer that writes a file, or already is the device, stays as it is.
+    const QString device = QString::fromStdString(vsPrinter.Device());
+    if (!device.isEmpty() && printer_->outputFileName().isEmpty() && printer_->printerName() != device)
+        printer_->setPrinterName(device);
+    if (vsPrinter.PaperBin() > 0)
+        printer_->setPaperSource(static_cast<QPrinter::PaperSource>(vsPrinter.PaperBin()));
+    printer_->setFullPage(true);
+    printer_->setPageSize(PageSizeOf(vsPrinter.PaperSize()));
+    printer_->setPageOrientation(vsPrinter.Orientation() == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer_->setPageMargins(QMarginsF(vsPrinter.MarginLeft() / 20.0, vsPrinter.MarginTop() / 20.0,
                                       vsPrinter.MarginRight() / 20.0, vsPrinter.MarginBottom() / 20.0),
                             QPageLayout::Point);
 }
 
 void PrinterForm::ControlFromPrinter()
 {
-    const QPageLayout layout = printer_.pageLayout();
+    const QPageLayout layout = printer_->pageLayout();
     vsPrinter.SetOrientation(layout.orientation() == QPageLayout::Landscape ? 1 : 0);
     if (const int code = PaperCodeOf(layout.pageSize()); code != 0)
         vsPrinter.SetPaperSize(code);
@@ -420,20 +448,27 @@ void PrinterForm::ControlFromPrinter()
 
 namespace {
 
-// Paints pages first..last on a device already set to the control's paper.
-bool PaintPages(QPagedPaintDevice& device, const PrintControl& printer, int first, int last, double scale)
+// Paints the pages, in order, on a device already set to the control's paper.
+bool PaintPages(QPagedPaintDevice& device, const PrintControl& printer, const std::vector<int>& pages, double scale)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    first = std::max(first, 1);
-    last = std::min(last, printer.PageCount());
-    for (int n = first; n <= last; ++n) {
-        if (n > first)
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0)
             device.newPage();
-        PaintPrintPage(painter, printer, n, scale);
+        PaintPrintPage(painter, printer, pages[i], scale);
     }
     return painter.end();
+}
+
+std::vector<PageSpan> PageSpansOf(const QPrinter& printer)
+{
+    std::vector<PageSpan> spans;
+    if (printer.printRange() == QPrinter::PageRange)
+        for (const QPageRanges::Range& range : printer.pageRanges().toRangeList())
+            spans.push_back({range.from, range.to});
+    return spans;
 }
 
 // A printer or file that cannot be written is said, not passed over in silence.
@@ -453,9 +488,14 @@ constexpr int PrinterCannotAccess = 3;
 bool PrinterForm::PrintPages(int first, int last)
 {
     PrinterFromControl();
-    printer_.setDocName(QString::fromStdString(vsPrinter.DocName));
-    printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
-    const bool ok = PaintPages(printer_, vsPrinter, first, last, printer_.resolution() / 1440.0);
+    printer_->setDocName(QString::fromStdString(vsPrinter.DocName));
+    printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    // Copies the device cannot make itself are sent as pages of the one job.
+    const bool deviceCopies = printer_->supportsMultipleCopies();
+    const std::vector<int> pages =
+        PrintedPageOrder(first, last, vsPrinter.PageCount(), PageSpansOf(*printer_), deviceCopies ? 1 : printer_->copyCount(),
+                         printer_->collateCopies());
+    const bool ok = PaintPages(*printer_, vsPrinter, pages, printer_->resolution() / 1440.0);
     PrinterFromControl();
     if (!ok)
         ReportOutputFailure("The following error occurred while printing:", PrinterCannotAccess);
@@ -472,7 +512,7 @@ bool PrinterForm::ConvertToPdf(const std::string& path, int first, int last)
     // Title: the first text, or the second while the first is empty; creator: the third.
     writer.setTitle(QString::fromStdString(pdfProperties_[0].empty() ? pdfProperties_[1] : pdfProperties_[0]));
     writer.setCreator(QString::fromStdString(pdfProperties_[2]));
-    const bool ok = PaintPages(writer, vsPrinter, first, last, 1.0);
+    const bool ok = PaintPages(writer, vsPrinter, PrintedPageOrder(first, last, vsPrinter.PageCount(), {}, 1, true), 1.0);
     if (!ok)
         ReportOutputFailure("The following error occurred while exporting file:", PrinterCannotOpenFile);
     return ok;
@@ -490,17 +530,13 @@ bool PrinterForm::ExportPages(int first, int last)
     if (name.empty())
         return false;
     BusyScope busy;
-    ConvertToPdf(name, first, last);
-    return true;
+    return ConvertToPdf(name, first, last);
 }
 
 void PrinterForm::CloseAfterSending()
 {
     vsPrinter.KillDoc();
     closing_ = true;
-    hide();
-    if (main_)
-        main_->show();
     UnloadPrinterForm();
 }
 
@@ -511,13 +547,15 @@ void PrinterForm::ABR_Local_Click(int tool)
     if (tool == 1 || tool == 3) {
         const int first = tool == 1 ? 1 : vsPrinter.PreviewPage();
         const int last = tool == 1 ? vsPrinter.PageCount() : vsPrinter.PreviewPage();
+        // A cancelled or failed output keeps the preview open for another try.
         if (destination == 1) {
             if (!ExportPages(first, last))
                 return;
         } else {
             ui.SetBusy(true);
             vsPrinter.DocName = GetDocumentTitle();
-            PrintPages(first, last);
+            if (!PrintPages(first, last))
+                return;
         }
         ui.SetBusy(true);
         CloseAfterSending();
@@ -538,19 +576,10 @@ void PrinterForm::ABR_Local_Click(int tool)
         ExportPages(first, last);
         return;
     }
-    const int shown = vsPrinter.PreviewPage();
     ui.SetBusy(true);
-    scroll_->hide();
     vsPrinter.DocName = GetDocumentTitle();
-    for (int i = first; i <= last; ++i) {
-        vsPrinter.SetPreviewPage(i);
-        if (!PrintPages(vsPrinter.PreviewPage(), vsPrinter.PreviewPage()))
-            break;
-    }
-    vsPrinter.SetPreviewPage(shown);
-    scroll_->show();
-    UpdateControlBar();
-    ui.SetBusy(false);
+    if (PrintPages(first, last))
+        ui.SetBusy(false);
 }
 
 void PrinterForm::PageOrPrinterSetup(bool printerOnly)
@@ -558,15 +587,15 @@ void PrinterForm::PageOrPrinterSetup(bool printerOnly)
     PrintDialogService& dialogs = CurrentPrintDialogService();
     PrinterFromControl();
     // The bin and device change only when the dialog changes them.
-    const QPrinter::PaperSource source = printer_.paperSource();
-    const QString device = printer_.printerName();
-    const int error = printerOnly ? dialogs.PrintSetup(this, printer_, "Print Setup") : dialogs.PageSetup(this, printer_);
+    const QPrinter::PaperSource source = printer_->paperSource();
+    const QString device = printer_->printerName();
+    const int error = printerOnly ? dialogs.PrintSetup(this, *printer_, "Print Setup") : dialogs.PageSetup(this, *printer_);
     if (error == 0) {
         ControlFromPrinter();
-        if (printer_.paperSource() != source)
-            vsPrinter.SetPaperBin(static_cast<int>(printer_.paperSource()));
-        if (printer_.printerName() != device)
-            vsPrinter.SetDevice(printer_.printerName().toStdString());
+        if (printer_->paperSource() != source)
+            vsPrinter.SetPaperBin(static_cast<int>(printer_->paperSource()));
+        if (printer_->printerName() != device)
+            vsPrinter.SetDevice(printer_->printerName().toStdString());
     }
     PrintPageSettings stored = CurrentPrintPageSettings();
     const PrintPageSettings control = ControlPageSettings(vsPrinter);
@@ -622,6 +651,9 @@ void UnloadPrinterForm()
         return;
     PrinterForm* form = defaultInstance;
     defaultInstance = nullptr;
+    // However a shown preview ends, the main window comes back.
+    if (form->isVisible() && form->MainWindow())
+        form->MainWindow()->show();
     form->hide();
     form->deleteLater();
 }

@@ -45,12 +45,17 @@ public:
 
     // The print control and the printer it prints on.
     PrintControl vsPrinter;
-    QPrinter& Printer() { return printer_; }
-    // Prints pages first..last of the kept document; false when the printer cannot start.
+    QPrinter& Printer() { return *printer_; }
+    // The printer a print dialog configured becomes the one the job prints on.
+    void UsePrinter(std::unique_ptr<QPrinter> printer);
+    ThermixMain* MainWindow() const { return main_; }
+    // Prints pages first..last of the kept document as one job, within the printer's page
+    // ranges and with its copies; false when the printer cannot start.
     bool PrintPages(int first, int last);
     // Writes pages first..last as a PDF file; false when it cannot be written.
     bool ConvertToPdf(const std::string& path, int first, int last);
-    // Puts the control's paper, orientation and margins on the printer, and back.
+    // Puts the control's paper, orientation, margins, bin and device on the printer; back
+    // without the bin and device.
     void PrinterFromControl();
     void ControlFromPrinter();
     // The size of the page display, in twips.
@@ -90,11 +95,13 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
     void FillZoomList();
     void ApplyZoomSelection(QComboBox* list);
+    void ApplyZoom(QComboBox* list);
     void PageOrPrinterSetup(bool printerOnly);
     std::string GetExportFileName(int kind);
     // The PDF properties, the file dialog and the conversion; false when no file was chosen.
@@ -103,7 +110,7 @@ private:
 
     ThermixMain* main_;
     QtTextMeasurer measurer_;
-    QPrinter printer_;
+    std::unique_ptr<QPrinter> printer_;
     PreviewPane* pane_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     std::array<std::string, 3> pdfProperties_;
@@ -112,6 +119,7 @@ private:
     bool preview_ = false;
     bool firstActivation_ = true;
     bool closing_ = false;
+    bool fitting_ = false;
     QString zoomTag_;
 };
 

@@ -63,7 +63,7 @@ void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int 
     const double th = printer.TextHeight("A");
     const double tw = printer.TextWidth("A");
     const double pitch = 1.25 * th;
-    if (cols < 1)
+    if (cols < 1 || grid.Rows() < 1)
         return;
 
     std::vector<double> colWidth(static_cast<size_t>(cols));
@@ -78,6 +78,9 @@ void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int 
     auto right = [&](int c) { return colRight[static_cast<size_t>(c)]; };
     auto width = [&](int c) { return colWidth[static_cast<size_t>(c)]; };
     const double left = printer.MarginLeft();
+    // Every text is written after one blank; right-aligned texts keep a blank's gap from
+    // the right rule too.
+    const double blank = printer.TextWidth(" ");
 
     // Row labels and column 0's header lines.
     auto printLabel = [&](const std::string& text) {
@@ -85,7 +88,7 @@ void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int 
         printer.Text(" " + text);
     };
     // The last column of the band that starts at first; a column too wide for the page
-    // makes a band of its own.
+    // makes a band of its own. Without data columns the band is column 0 alone.
     auto bandEnd = [&](int first) {
         int last = first - 1;
         for (int c = first; c < cols; ++c) {
@@ -94,13 +97,15 @@ void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int 
                 break;
             last = c;
         }
-        return std::max(last, first);
+        return first < cols ? std::max(last, first) : 0;
     };
 
     const int lastRow = grid.Rows() - 1;
-    for (int firstCol = 1; firstCol < cols;) {
+    int firstCol = 1;
+    do {
         const int lastCol = bandEnd(firstCol);
         auto edge = [&](int c) { return left + right(0) + right(c) - right(firstCol - 1); };
+        const double bandRight = lastCol >= firstCol ? edge(lastCol) : left + right(0);
         int firstRow = 1;
         int r = 0;
         long rowsFit = PrepareTablePage(printer, headerLines);
@@ -110,39 +115,46 @@ void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int 
             long used = 0;
             do {
                 ++r;
-                for (int c = firstCol; c <= lastCol; ++c) {
-                    if (r == firstRow) {
-                        for (int k = 1; k <= headerLines; ++k) {
+                const bool hasRow = r <= lastRow;
+                if (r == firstRow) {
+                    for (int k = 1; k <= headerLines; ++k) {
+                        const auto line = static_cast<size_t>(k - 1);
+                        printer.CurrentY = topY + (k - 1) * pitch;
+                        printLabel(header[0][line]);
+                        for (int c = firstCol; c <= lastCol; ++c) {
+                            const std::string& text = header[static_cast<size_t>(c)][line];
                             printer.CurrentY = topY + (k - 1) * pitch;
-                            if (c == firstCol)
-                                printLabel(header[0][static_cast<size_t>(k - 1)]);
-                            const std::string& line = header[static_cast<size_t>(c)][static_cast<size_t>(k - 1)];
-                            printer.CurrentX = edge(c) - width(c) / 2 - printer.TextWidth(line) / 2;
-                            printer.Text(" " + line);
+                            printer.CurrentX = edge(c) - width(c) / 2 - printer.TextWidth(text) / 2;
+                            printer.Text(" " + text);
                         }
-                        printer.CurrentY = topY + headerLines * pitch;
                     }
-                    if (c == firstCol)
-                        printLabel(grid.Text(r, 0));
-                    const std::string text = grid.Text(r, c);
-                    printer.CurrentX = edge(c) - printer.TextWidth(TrimText(text)) - 0.5 * tw;
-                    printer.Text(" " + text);
+                    printer.CurrentY = topY + headerLines * pitch;
                 }
+                if (hasRow) {
+                    printLabel(grid.Text(r, 0));
+                    for (int c = firstCol; c <= lastCol; ++c) {
+                        const std::string text = " " + TrimText(grid.Text(r, c));
+                        printer.CurrentX = edge(c) - printer.TextWidth(text) - blank;
+                        printer.Text(text);
+                    }
+                }
+                const double under = topY - 0.25 * th + headerLines * pitch;
                 if (drawRules && r == firstRow) {
-                    const double y = printer.CurrentY;
-                    printer.DrawLine(left, topY - 0.25 * th, edge(lastCol), topY - 0.25 * th);
-                    const double under = topY - 0.25 * th + headerLines * pitch;
-                    printer.DrawLine(left, under, edge(lastCol), under);
-                    printer.CurrentY = y;
+                    printer.DrawLine(left, topY - 0.25 * th, bandRight, topY - 0.25 * th);
+                    printer.DrawLine(left, under, bandRight, under);
                     printer.CurrentX = left;
                 }
-                printer.CurrentY += th;
-                if (drawRules)
-                    printer.DrawLine(left, printer.CurrentY, edge(lastCol) + printer.RuleExtension, printer.CurrentY);
-                lastRule = printer.CurrentY;
-                printer.CurrentY += 0.25 * th;
+                if (hasRow) {
+                    printer.CurrentY += th;
+                    if (drawRules)
+                        printer.DrawLine(left, printer.CurrentY, bandRight + printer.RuleExtension, printer.CurrentY);
+                    lastRule = printer.CurrentY;
+                } else {
+                    lastRule = under; // a header without rows ends under the header
+                }
+                printer.CurrentY = lastRule + 0.25 * th;
                 printer.CurrentX = left;
-                used += 1 + (r == firstRow ? headerLines : 0);
+                used += (hasRow ? 1 : 0) + (r == firstRow ? headerLines : 0);
             } while (used < rowsFit && r < lastRow);
 
             if (drawRules) {
@@ -162,7 +174,7 @@ void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int 
         }
         firstCol = lastCol + 1;
         printer.CurrentY += 0.25 * th;
-    }
+    } while (firstCol < cols);
     printer.Text(" \r\n");
 }
 

@@ -5,6 +5,7 @@
 #include "common/session_state.h"
 #include "common/value_routines.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -119,6 +120,46 @@ void StorePageSettings(PrintPageSettings& stored, const PrintPageSettings& contr
     stored.page.PaperSize = control.page.PaperSize;
     stored.PaperBin = control.PaperBin;
     stored.DeviceName = control.DeviceName;
+}
+
+PrintPageSettings WithControlDefaults(const PrintPageSettings& stored)
+{
+    if (stored.page.MarginTop >= 0)
+        return stored;
+    PrintPageSettings defaults = ControlPageSettings(PrintControl());
+    defaults.page.Orientation = stored.page.Orientation;
+    return defaults;
+}
+
+void StorePrinterChoice(PrintPageSettings& stored, int paperSize, int paperBin, const std::string& device)
+{
+    stored = WithControlDefaults(stored);
+    if (FindPaperSize(paperSize))
+        stored.page.PaperSize = paperSize;
+    stored.PaperBin = paperBin;
+    stored.DeviceName = device;
+}
+
+std::vector<int> PrintedPageOrder(int first, int last, int pageCount, const std::vector<PageSpan>& ranges, int copies,
+                                  bool collate)
+{
+    std::vector<int> set;
+    for (int n = std::max(first, 1); n <= std::min(last, pageCount); ++n) {
+        const bool held = ranges.empty() ||
+                          std::any_of(ranges.begin(), ranges.end(), [n](const PageSpan& s) { return n >= s.from && n <= s.to; });
+        if (held)
+            set.push_back(n);
+    }
+    copies = std::max(copies, 1);
+    std::vector<int> order;
+    if (collate) {
+        for (int k = 0; k < copies; ++k)
+            order.insert(order.end(), set.begin(), set.end());
+    } else {
+        for (int n : set)
+            order.insert(order.end(), static_cast<size_t>(copies), n);
+    }
+    return order;
 }
 
 std::vector<std::string> ZoomListEntries()

@@ -53,6 +53,23 @@ bool PageSettingsChanged(const PrintPageSettings& stored, const PrintPageSetting
 // Stores the control's settings: all eight, or the printer's four.
 void StorePageSettings(PrintPageSettings& stored, const PrintPageSettings& control, bool printerOnly);
 
+// The stored settings, or while none are recorded the control's defaults with the
+// stored orientation.
+PrintPageSettings WithControlDefaults(const PrintPageSettings& stored);
+// Stores a printer chosen in a print or set-up dialog: its paper (a code the control does
+// not know keeps the stored one), bin and device, over WithControlDefaults.
+void StorePrinterChoice(PrintPageSettings& stored, int paperSize, int paperBin, const std::string& device);
+
+struct PageSpan {
+    int from = 0;
+    int to = 0;
+};
+// The pages one job sends, in order: first..last of a document of pageCount pages that
+// the printer's ranges hold (no ranges hold every page), copies times over, a whole set
+// at a time when collated, else each page's copies together.
+std::vector<int> PrintedPageOrder(int first, int last, int pageCount, const std::vector<PageSpan>& ranges, int copies,
+                                  bool collate);
+
 // The zoom list: "Fit to Screen", 10% .. 150% by 10, 175% .. 400% by 25.
 std::vector<std::string> ZoomListEntries();
 // The leading number of an entry ("150%" gives 150); 0 without one.

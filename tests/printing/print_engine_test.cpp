@@ -142,12 +142,46 @@ TEST(PrintEngineTest, WideGridPrintsInBandsThatRepeatTheLabels)
         if (line.y1 == line.y2 && line.x2 == lastBandEdge)
             ++rulesAtEdge;
     EXPECT_EQ(rulesAtEdge, 4); // top, under the header, under each of the two rows
-    // Data are right-aligned half a character inside the column's right edge.
+    // Data are right-aligned with the same blank's gap from the right rule as the
+    // labels keep from the left one.
     double rightmost = 0;
     for (const PageItem& i : Items(r.printer, 1, PageItemKind::Text))
         if (i.text == " 1234567890")
             rightmost = std::max(rightmost, i.x1);
-    EXPECT_DOUBLE_EQ(rightmost, 1440 + label + 5 * column - 10 * 120.0 - 60);
+    EXPECT_DOUBLE_EQ(rightmost + 11 * 120.0, 1440 + label + 5 * column - 120);
+}
+
+TEST(PrintEngineTest, HeaderOnlyAndLabelOnlyGridsPrintWhatTheyHold)
+{
+    Report r;
+    r.report.sectionUse = {false, true};
+    // Headers without data rows: the header alone, its rules closing under it.
+    TextGrid header = NumberGrid(1, 3, "");
+    header.SetText(0, 0, "Property");
+    r.report.grid = &header;
+    ASSERT_EQ(r.Build(), PrintDocBuilt);
+    EXPECT_EQ(CountText(r.printer, 1, " Col2"), 1);
+    double top = 1e9, under = 0;
+    for (const PageItem& line : Items(r.printer, 1, PageItemKind::Line))
+        if (line.y1 == line.y2 && line.x1 == 1440) {
+            top = std::min(top, line.y1);
+            under = std::max(under, line.y1);
+        }
+    EXPECT_DOUBLE_EQ(under - top, 1.25 * TH);
+
+    // Column 0 alone: its header and labels inside their rules.
+    TextGrid labels = NumberGrid(3, 1, "");
+    labels.SetText(0, 0, "Property");
+    r.report.grid = &labels;
+    ASSERT_EQ(r.Build(), PrintDocBuilt);
+    EXPECT_EQ(CountText(r.printer, 1, " Property"), 1);
+    EXPECT_EQ(CountText(r.printer, 1, " Row1"), 1);
+    EXPECT_EQ(CountText(r.printer, 1, " Row2"), 1);
+    int verticals = 0;
+    for (const PageItem& line : Items(r.printer, 1, PageItemKind::Line))
+        if (line.x1 == line.x2 && (line.x1 == 1440 || line.x1 == 1440 + 10 * 120.0))
+            ++verticals;
+    EXPECT_EQ(verticals, 2);
 }
 
 TEST(PrintEngineTest, LongTableBreaksIntoBlocksThatRepeatTheHeader)

@@ -14,7 +14,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QTest>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -172,7 +175,7 @@ TEST_F(PrintJobTest, PreviewPrintMenuToPdf)
     EXPECT_EQ(text.find("(1)"), std::string::npos);
 }
 
-TEST_F(PrintJobTest, PrintRangeToPdfKeepsThePreviewOpen)
+TEST_F(PrintJobTest, PrintRangeIsOneJobAndKeepsThePreviewOpen)
 {
     FillGrid(150);
     PrinterForm* form = &LoadPrinterForm(*main);
@@ -197,11 +200,85 @@ TEST_F(PrintJobTest, PrintRangeToPdfKeepsThePreviewOpen)
     form->ABR_Local_Click(2);
     EXPECT_FALSE(std::filesystem::exists(dialogs.saveName));
 
-    answerRange(3, 3, false);
+    answerRange(2, 3, false);
     form->ABR_Local_Click(2);
     EXPECT_EQ(LoadedPrinterForm(), form);
-    ASSERT_EQ(PdfPages(dialogs.saveName), 1);
-    EXPECT_NE(PdfText(dialogs.saveName).find("(3)"), std::string::npos);
+    ASSERT_EQ(PdfPages(dialogs.saveName), 2);
+    EXPECT_NE(test::PdfPageText(dialogs.saveName, 1).find("(2)"), std::string::npos);
+    EXPECT_NE(test::PdfPageText(dialogs.saveName, 2).find("(3)"), std::string::npos);
+
+    // To a printer that writes a file: both pages in the one file.
+    const std::string printed = folder.File("printed.pdf");
+    form->Printer().setOutputFileName(QString::fromStdString(printed));
+    form->OPT_SendTo[0]->setChecked(true);
+    answerRange(1, 2, false);
+    form->ABR_Local_Click(2);
+    EXPECT_EQ(LoadedPrinterForm(), form);
+    ASSERT_EQ(PdfPages(printed), 2);
+    EXPECT_NE(test::PdfPageText(printed, 1).find("(1)"), std::string::npos);
+    EXPECT_NE(test::PdfPageText(printed, 2).find("(2)"), std::string::npos);
+    EXPECT_EQ(form->vsPrinter.PreviewPage(), 1);
+}
+
+TEST_F(PrintJobTest, FailedOutputKeepsThePreviewOpen)
+{
+    FillGrid(150);
+    main->show();
+    PrinterForm* form = &LoadPrinterForm(*main);
+    form->SetPreview(true);
+    RunPrintJob(*main);
+    form->OPT_SendTo[1]->setChecked(true);
+    dialogs.saveName = folder.File("missing/all.pdf");
+    form->ABR_Local_Click(1);
+    EXPECT_EQ(ui.LastMessage(), "The following error occurred while exporting file:\r\n\r\n      Can't Open File");
+    EXPECT_EQ(LoadedPrinterForm(), form);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(main->isVisible());
+
+    form->OPT_SendTo[0]->setChecked(true);
+    form->Printer().setOutputFileName(QString::fromStdString(folder.File("missing/page.pdf")));
+    form->ABR_Local_Click(3);
+    EXPECT_EQ(ui.LastMessage(), "The following error occurred while printing:\r\n\r\n      Can't Access Printer");
+    EXPECT_EQ(LoadedPrinterForm(), form);
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(PrintJobTest, PreviewClosedFromCodeBringsTheMainWindowBack)
+{
+    main->show();
+    PrinterForm& form = LoadPrinterForm(*main);
+    form.SetPreview(true);
+    RunPrintJob(*main);
+    ASSERT_FALSE(main->isVisible());
+    int lastClosed = 0;
+    const auto watch = QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [&] { ++lastClosed; });
+    form.close();
+    QObject::disconnect(watch);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(LoadedPrinterForm(), nullptr);
+    EXPECT_EQ(lastClosed, 0);
+}
+
+TEST_F(PrintJobTest, PreviewOpensFittedToItsWindowAndRefitsOnResize)
+{
+    main->show();
+    PrinterForm& form = LoadPrinterForm(*main);
+    form.SetPreview(true);
+    RunPrintJob(*main);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    auto* view = form.findChild<QScrollArea*>();
+    ASSERT_NE(view, nullptr);
+    auto pageHeight = [&] { return form.vsPrinter.Zoom() / 100 * form.logicalDpiY() / 1440 * form.vsPrinter.PageHeight(); };
+    const double viewHeight = view->viewport()->height();
+    EXPECT_GE(pageHeight(), 0.6 * viewHeight) << pageHeight() << " of " << viewHeight;
+    EXPECT_LE(pageHeight(), viewHeight);
+
+    form.showNormal();
+    form.resize(form.width(), form.height() / 2);
+    QApplication::processEvents();
+    ASSERT_LT(view->viewport()->height(), viewHeight);
+    EXPECT_GE(pageHeight(), 0.6 * view->viewport()->height());
+    EXPECT_LE(pageHeight(), view->viewport()->height());
 }
 
 TEST_F(PrintJobTest, PrintDialogPrintsToTheChosenFile)
@@ -227,6 +304,36 @@ TEST_F(PrintJobTest, PrintDialogPrintsToTheChosenFile)
     ASSERT_TRUE(std::filesystem::exists(out));
     EXPECT_NE(PdfText(out).find("Enthalpy 2"), std::string::npos);
     EXPECT_EQ(test::PdfInfoField(out, "Page size").substr(0, 9), "792 x 612");
+}
+
+TEST_F(PrintJobTest, PrintDialogChoicesAndPrintSetupPaperReachTheJob)
+{
+    FillGrid(150);
+    const std::string out = folder.File("copies.pdf");
+    dialogs.printAction = [&](QPrinter& printer) {
+        printer.setOutputFileName(QString::fromStdString(out));
+        printer.setCopyCount(2);
+        printer.setCollateCopies(true);
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 3);
+    };
+    ShowPrintDialog(*main);
+    ASSERT_EQ(PdfPages(out), 4);
+    const std::array<const char*, 4> collated = {"(2)", "(3)", "(2)", "(3)"};
+    for (int n = 1; n <= 4; ++n)
+        EXPECT_NE(test::PdfPageText(out, n).find(collated[static_cast<size_t>(n - 1)]), std::string::npos) << n;
+
+    // Print Setup's paper is kept for the next job, as is its orientation.
+    dialogs.setupAction = [](QPrinter& printer) {
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Landscape);
+    };
+    ShowPrintSetupDialog(*main);
+    EXPECT_EQ(host.page.PaperSize, PaperA4);
+    const std::string plain = folder.File("a4.pdf");
+    dialogs.printAction = [&](QPrinter& printer) { printer.setOutputFileName(QString::fromStdString(plain)); };
+    ShowPrintDialog(*main);
+    EXPECT_EQ(test::PdfInfoField(plain, "Page size").substr(0, 9), "842 x 595");
 }
 
 TEST_F(PrintJobTest, PageSetupRebuildsOnlyWhenSomethingChanged)

@@ -6,6 +6,7 @@
 #include "common/common_dialog_errors.h"
 #include "fake_main_window_host.h"
 #include "platform/file_dialog.h"
+#include "printing/layout/print_job_logic.h"
 #include "printing/print_job.h"
 #include "printing/printer_form.h"
 #include "program_tables.h"
@@ -102,6 +103,13 @@ inline std::string PdfText(const std::string& path)
     return CommandOutput("pdftotext -layout '" + path + "' - 2>/dev/null");
 }
 
+// The text of page n alone.
+inline std::string PdfPageText(const std::string& path, int n)
+{
+    const std::string page = std::to_string(n);
+    return CommandOutput("pdftotext -layout -f " + page + " -l " + page + " '" + path + "' - 2>/dev/null");
+}
+
 inline int PdfPages(const std::string& path)
 {
     const std::string info = CommandOutput("pdfinfo '" + path + "' 2>/dev/null");
@@ -134,6 +142,7 @@ protected:
         UnloadPrinterForm();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         main.reset();
+        ResetPrintPageSettings();
     }
 
     // A results grid of parameters down the rows and rows - 1 points across.
