@@ -280,7 +280,7 @@ void ThermixMain::RunEditCommand(int toolId)
 
 void ThermixMain::OutputEditCopy()
 {
-    if (focusWidget() != GRD_Output)
+    if (focusWidget() != GRD_Output || !GRD_Output->Model().HasSelection())
         return;
     const GridModel& grid = GRD_Output->Model();
     std::string text;
@@ -332,6 +332,11 @@ void ThermixMain::ABR_Main_PreCustomizeMenu()
 
 void ThermixMain::keyPressEvent(QKeyEvent* event)
 {
+    if (focusWidget() == GRD_Output && event->matches(QKeySequence::Copy)) {
+        event->accept();
+        ABR_Main_Click(ToolCopy);
+        return;
+    }
     if (!qobject_cast<QLineEdit*>(focusWidget()) && ABR_Main->KeyDown(event->key(), event->modifiers())) {
         event->accept();
         return;

@@ -37,6 +37,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Ctrl+C is left to the window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnModelChanged(GridModel::Change change);
