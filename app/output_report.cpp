@@ -209,16 +209,37 @@ bool HasNonNumericChar(const std::string& text)
     });
 }
 
+namespace {
+
+// A delimited cell. Text cells go in the chosen quote. A cell that holds a character
+// of the separator, a double quote or a line break goes in double quotes whatever
+// the choice, with its double quotes doubled, so that a CSV reader keeps the columns.
+std::string DelimitedCell(const std::string& text, const std::string& separator, const std::string& quote)
+{
+    if (!HasNonNumericChar(text))
+        return text;
+    std::string cell = ReplaceLineBreaks(text);
+    const bool mustQuote = cell.find_first_of(separator + "\"") != std::string::npos ||
+                           text.find_first_of("\r\n") != std::string::npos;
+    if (!mustQuote && quote != "\"")
+        return quote + cell + quote;
+    std::string quoted = "\"";
+    for (const char ch : cell)
+        quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+    return quoted + "\"";
+}
+
+} // namespace
+
 std::vector<std::string> WriteGridRows(const GridModel& grid, const std::string& separator, const std::string& quote)
 {
     std::vector<std::string> lines;
     for (int r = 0; r < grid.Rows(); ++r) {
         std::string line;
         for (int c = 0; c < grid.Cols(); ++c) {
-            const std::string& text = grid.TextMatrix(r, c);
             if (c > 0)
                 line += separator;
-            line += HasNonNumericChar(text) ? quote + ReplaceLineBreaks(text) + quote : text;
+            line += DelimitedCell(grid.TextMatrix(r, c), separator, quote);
         }
         lines.push_back(line);
     }
