@@ -332,11 +332,6 @@ void ThermixMain::ABR_Main_PreCustomizeMenu()
 
 void ThermixMain::keyPressEvent(QKeyEvent* event)
 {
-    if (focusWidget() == GRD_Output && event->matches(QKeySequence::Copy)) {
-        event->accept();
-        ABR_Main_Click(ToolCopy);
-        return;
-    }
     if (!qobject_cast<QLineEdit*>(focusWidget()) && ABR_Main->KeyDown(event->key(), event->modifiers())) {
         event->accept();
         return;

@@ -239,9 +239,8 @@ QString GridControl::CornerText() const
 
 void GridControl::keyPressEvent(QKeyEvent* event)
 {
-    // The window copies the selection, as its Copy command does.
-    if (event->matches(QKeySequence::Copy)) {
-        event->ignore();
+    if (event->matches(QKeySequence::Copy) && model_.CopyKey) {
+        model_.CopyKey();
         return;
     }
     QTableView::keyPressEvent(event);

@@ -37,7 +37,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Ctrl+C is left to the window.
+    // The copy key raises the model's CopyKey when there is one.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -69,6 +69,8 @@ public:
     void SetListener(Listener listener) { listener_ = std::move(listener); }
     // Raised by the view when the user double-clicks a cell.
     std::function<void()> DblClick;
+    // Raised by the view for the copy key; without it the view copies its current cell.
+    std::function<void()> CopyKey;
 
 private:
     bool InRange(int row, int col) const { return row >= 0 && col >= 0 && row < rows_ && col < cols_; }
