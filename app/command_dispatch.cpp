@@ -46,13 +46,13 @@ TextEditResult ApplyTextEdit(const std::u32string& text, int selStart, int selLe
     TextEditResult result;
     switch (command) {
     case TextEditCommand::Cut:
-        result.clipboardChanged = true;
+        result.clipboardChanged = length > 0;
         result.clipboard = ToUtf8(selected);
-        result.textChanged = true;
+        result.textChanged = length > 0;
         result.text = ToUtf8(before + after);
         break;
     case TextEditCommand::Copy:
-        result.clipboardChanged = true;
+        result.clipboardChanged = length > 0;
         result.clipboard = ToUtf8(selected);
         result.text = ToUtf8(text);
         break;
@@ -70,17 +70,18 @@ TextEditResult ApplyTextEdit(const std::u32string& text, int selStart, int selLe
 
 std::string GridCopyText(const GridModel& grid, int row, int col, int rowSel, int colSel)
 {
-    int r1 = row, c1 = col;
-    if (r1 == 1 && rowSel == grid.Rows() - 1)
+    int r1 = std::min(row, rowSel), c1 = std::min(col, colSel);
+    const int r2 = std::max(row, rowSel), c2 = std::max(col, colSel);
+    if (r1 == 1 && r2 == grid.Rows() - 1)
         r1 = 0;
-    if (c1 == 1 && colSel == grid.Cols() - 1)
+    if (c1 == 1 && c2 == grid.Cols() - 1)
         c1 = 0;
     std::string text;
-    for (int r = std::max(r1, 0); r <= rowSel && r < grid.Rows(); ++r) {
-        for (int c = std::max(c1, 0); c <= colSel && c < grid.Cols(); ++c) {
+    for (int r = std::max(r1, 0); r <= r2 && r < grid.Rows(); ++r) {
+        for (int c = std::max(c1, 0); c <= c2 && c < grid.Cols(); ++c) {
             const std::string& cell = grid.TextMatrix(r, c);
             text += r == 0 ? ReplaceCrLf(cell, " ") : cell;
-            text += c < colSel ? '\t' : '\r';
+            text += c < c2 && c + 1 < grid.Cols() ? '\t' : '\n';
         }
     }
     return text;

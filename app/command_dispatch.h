@@ -53,13 +53,15 @@ struct TextEditResult {
 };
 
 // selStart and selLength count characters (0-based start); clipboard is the
-// clipboard's text before the command.
+// clipboard's text before the command. Cut and Copy of an empty selection leave
+// the clipboard and the text as they were.
 TextEditResult ApplyTextEdit(const std::u32string& text, int selStart, int selLength, TextEditCommand command,
                              const std::u32string& clipboard);
 
 // The text the results grid copies for its selection from (row, col) to (rowSel,
-// colSel): cells joined by tabs, each row ended by a lone CR. Selecting all data
-// rows (or columns) takes in the header row (or label column).
+// colSel), whichever corner comes first: cells joined by tabs, each row ended by a
+// line feed. Selecting all data rows (or columns) takes in the header row (or label
+// column).
 std::string GridCopyText(const GridModel& grid, int row, int col, int rowSel, int colSel);
 
 // Link targets from the distributor's support text ("" when there is none).

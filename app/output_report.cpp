@@ -30,13 +30,22 @@ namespace {
 
 constexpr int BlockColumns = 5;
 
-// "Name = value units": the value part is left out for a saturation input.
-std::string InputLine(const InputControls& c, std::string_view joint, const std::string& value, bool withValue)
+// "Name = value units"; the value part only from a box that is shown and holds text.
+std::string InputLine(const InputControls& c, std::string_view joint, const std::string& value, bool shown)
 {
     std::string line = c.propertyText;
-    if (withValue)
+    if (shown && !value.empty())
         line += std::string(joint) + value + " " + c.unitsText;
     return line;
+}
+
+// The line of a box of its own (a point, a range bound), none unless it is shown and
+// holds text.
+void AppendBoxLine(std::vector<std::string>& lines, const InputControls& c, std::string_view joint,
+                   const std::string& value, bool shown)
+{
+    if (shown && !value.empty())
+        lines.push_back(InputLine(c, joint, value, true));
 }
 
 // Length in characters of UTF-8 text, so that columns line up whatever the texts hold.
@@ -85,28 +94,28 @@ std::vector<std::string> BuildOutputHeader(const OutputHeaderInputs& in)
     };
     const InputControls& a = in.input1;
     const InputControls& b = in.input2;
-    const bool sat1 = IsSaturationInputCode(a.code);
-    const bool sat2 = IsSaturationInputCode(b.code);
+    const InputPanelLayout rows = LayoutInputRows(in.mode, a.code, b.code);
     switch (in.mode) {
     case SinglePointMode:
-        lines.push_back(InputLine(a, " = ", a.value, !sat1));
-        lines.push_back(InputLine(b, " = ", b.value, !sat2));
+        lines.push_back(InputLine(a, " = ", a.value, rows[0].valueVisible));
+        lines.push_back(InputLine(b, " = ", b.value, rows[1].valueVisible));
         break;
     case TwoPointsMode:
-        if (sat2) {
-            lines.push_back(InputLine(a, " Saturation Calc Point = ", a.value, true));
+        if (IsSaturationInputCode(a.code) || IsSaturationInputCode(b.code)) {
+            AppendBoxLine(lines, a, " Saturation Calc Point = ", a.value, rows[0].valueVisible);
+            AppendBoxLine(lines, b, " Saturation Calc Point = ", b.value, rows[1].valueVisible);
         } else {
-            lines.push_back(InputLine(a, " 1st Point = ", a.value, true));
-            lines.push_back(InputLine(a, " 2nd Point = ", a.end, true));
-            lines.push_back(InputLine(b, " 1st Point = ", b.value, true));
-            lines.push_back(InputLine(b, " 2nd Point = ", b.end, true));
+            AppendBoxLine(lines, a, " 1st Point = ", a.value, rows[0].valueVisible);
+            AppendBoxLine(lines, a, " 2nd Point = ", a.end, rows[0].endVisible);
+            AppendBoxLine(lines, b, " 1st Point = ", b.value, rows[1].valueVisible);
+            AppendBoxLine(lines, b, " 2nd Point = ", b.end, rows[1].endVisible);
         }
         break;
     case RangeMode:
-        lines.push_back(InputLine(a, " = ", a.value, !sat2));
-        lines.push_back(InputLine(b, " Start = ", b.value, !sat2));
-        lines.push_back(InputLine(b, " End = ", b.end, !sat2));
-        lines.push_back(InputLine(b, " Increment = ", b.increment, !sat2));
+        lines.push_back(InputLine(a, " = ", a.value, rows[0].valueVisible));
+        AppendBoxLine(lines, b, " Start = ", b.value, rows[1].valueVisible);
+        AppendBoxLine(lines, b, " End = ", b.end, rows[1].endVisible);
+        AppendBoxLine(lines, b, " Increment = ", b.increment, rows[1].incVisible);
         break;
     default: break;
     }
@@ -209,16 +218,37 @@ bool HasNonNumericChar(const std::string& text)
     });
 }
 
+namespace {
+
+// A delimited cell. Text cells go in the chosen quote. A cell that holds a character
+// of the separator, a double quote or a line break goes in double quotes whatever
+// the choice, with its double quotes doubled, so that a CSV reader keeps the columns.
+std::string DelimitedCell(const std::string& text, const std::string& separator, const std::string& quote)
+{
+    if (!HasNonNumericChar(text))
+        return text;
+    std::string cell = ReplaceLineBreaks(text);
+    const bool mustQuote = cell.find_first_of(separator + "\"") != std::string::npos ||
+                           text.find_first_of("\r\n") != std::string::npos;
+    if (!mustQuote && quote != "\"")
+        return quote + cell + quote;
+    std::string quoted = "\"";
+    for (const char ch : cell)
+        quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+    return quoted + "\"";
+}
+
+} // namespace
+
 std::vector<std::string> WriteGridRows(const GridModel& grid, const std::string& separator, const std::string& quote)
 {
     std::vector<std::string> lines;
     for (int r = 0; r < grid.Rows(); ++r) {
         std::string line;
         for (int c = 0; c < grid.Cols(); ++c) {
-            const std::string& text = grid.TextMatrix(r, c);
             if (c > 0)
                 line += separator;
-            line += HasNonNumericChar(text) ? quote + ReplaceLineBreaks(text) + quote : text;
+            line += DelimitedCell(grid.TextMatrix(r, c), separator, quote);
         }
         lines.push_back(line);
     }

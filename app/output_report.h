@@ -44,7 +44,8 @@ int GetColumnTextWidth(GridModel& grid, int col);
 // The grid as fixed-width blocks of at most five data columns, one entry per line.
 std::vector<std::string> WriteOutputTable(GridModel& grid);
 
-// Every grid row as one delimited line.
+// Every grid row as one delimited line. Text cells go in the quote; a cell holding
+// the separator, a double quote or a line break always goes in double quotes.
 std::vector<std::string> WriteGridRows(const GridModel& grid, const std::string& separator,
                                        const std::string& quote);
 

@@ -1,5 +1,6 @@
 #include "app/thermix_main.h"
 
+#include "app/command_dispatch.h"
 #include "app/property_sources.h"
 #include "app/thermix_work.h"
 #include "common/main_window_host.h"
@@ -86,6 +87,7 @@ ThermixMain::ThermixMain(QWidget* parent) : QMainWindow(parent)
     GRD_Output = new GridControl(central);
     GRD_Output->setObjectName("GRD_Output");
     GRD_Output->Model().DblClick = [this] { Guarded([this] { OpenUnitChangeForm(this); }); };
+    GRD_Output->Model().CopyKey = [this] { Guarded([this] { ABR_Main_Click(ToolCopy); }); };
     layout->addWidget(GRD_Output, 1);
     auto* source = new QHBoxLayout;
     LBL_PropertySource = new QLabel("Property Database:", central);

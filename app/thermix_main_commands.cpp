@@ -280,7 +280,7 @@ void ThermixMain::RunEditCommand(int toolId)
 
 void ThermixMain::OutputEditCopy()
 {
-    if (focusWidget() != GRD_Output)
+    if (focusWidget() != GRD_Output || !GRD_Output->Model().HasSelection())
         return;
     const GridModel& grid = GRD_Output->Model();
     std::string text;

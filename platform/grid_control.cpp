@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
 
@@ -176,8 +177,10 @@ void GridControl::ApplySizes()
 void GridControl::OnCurrentChanged()
 {
     const QModelIndexList picked = selectionModel()->selectedIndexes();
-    if (picked.isEmpty())
+    if (picked.isEmpty()) {
+        model_.ClearSelection();
         return;
+    }
     int top = picked.front().row(), bottom = top, left = picked.front().column(), right = left;
     for (const QModelIndex& i : picked) {
         top = std::min(top, i.row());
@@ -187,9 +190,12 @@ void GridControl::OnCurrentChanged()
     }
     const QModelIndex current = currentIndex();
     const int fr = model_.FixedRows(), fc = model_.FixedCols();
-    // The current cell is the anchor; the selection end is the opposite corner.
-    const int row = current.isValid() ? current.row() : top;
-    const int col = current.isValid() ? current.column() : left;
+    // The current cell is the anchor and the selection end the opposite corner; a
+    // current cell inside the rectangle (Select All) gives way to the top-left corner.
+    const bool cornerRow = current.isValid() && (current.row() == top || current.row() == bottom);
+    const bool cornerCol = current.isValid() && (current.column() == left || current.column() == right);
+    const int row = cornerRow ? current.row() : top;
+    const int col = cornerCol ? current.column() : left;
     const int rowSel = row == top ? bottom : top;
     const int colSel = col == left ? right : left;
     model_.SetSelection(row + fr, col + fc, rowSel + fr, colSel + fc);
@@ -229,6 +235,15 @@ QString GridControl::CornerText() const
     if (model_.FixedRows() == 0 || model_.FixedCols() == 0)
         return {};
     return ToDisplayText(model_.TextMatrix(0, 0));
+}
+
+void GridControl::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy) && model_.CopyKey) {
+        model_.CopyKey();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 bool GridControl::eventFilter(QObject* watched, QEvent* event)

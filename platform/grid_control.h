@@ -37,6 +37,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The copy key raises the model's CopyKey when there is one.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnModelChanged(GridModel::Change change);

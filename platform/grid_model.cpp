@@ -32,6 +32,7 @@ void GridModel::SetRows(int rows)
     rows_ = rows;
     row_ = std::min(row_, std::max(rows_ - 1, 0));
     rowSel_ = std::min(rowSel_, std::max(rows_ - 1, 0));
+    selected_ = false;
     Notify(Change::Layout);
 }
 
@@ -57,6 +58,7 @@ void GridModel::SetCols(int cols)
     cols_ = cols;
     col_ = std::min(col_, std::max(cols_ - 1, 0));
     colSel_ = std::min(colSel_, std::max(cols_ - 1, 0));
+    selected_ = false;
     Notify(Change::Layout);
 }
 
@@ -161,6 +163,7 @@ void GridModel::SetSelection(int row, int col, int rowSel, int colSel)
     col_ = col;
     rowSel_ = rowSel;
     colSel_ = colSel;
+    selected_ = true;
 }
 
 } // namespace vq

@@ -61,10 +61,16 @@ public:
     int ColSel() const { return colSel_; }
     void SetCurrentCell(int row, int col);
     void SetSelection(int row, int col, int rowSel, int colSel);
+    // False until a cell is selected, and again once the selection is gone (a new
+    // row or column count clears it).
+    bool HasSelection() const { return selected_; }
+    void ClearSelection() { selected_ = false; }
 
     void SetListener(Listener listener) { listener_ = std::move(listener); }
     // Raised by the view when the user double-clicks a cell.
     std::function<void()> DblClick;
+    // Raised by the view for the copy key; without it the view copies its current cell.
+    std::function<void()> CopyKey;
 
 private:
     bool InRange(int row, int col) const { return row >= 0 && col >= 0 && row < rows_ && col < cols_; }
@@ -84,6 +90,7 @@ private:
     std::vector<int> rowHeights_;
     std::vector<int> colWidths_;
     int row_ = 0, col_ = 0, rowSel_ = 0, colSel_ = 0;
+    bool selected_ = false;
     Listener listener_;
 };
 

@@ -1,6 +1,7 @@
 // Whole sessions through the real windows: start-up with a fresh settings folder,
 // calculations, documents, preferences, exports and a restart.
 #include "app/command_dispatch.h"
+#include "app/output_report.h"
 #include "app/start_form.h"
 #include "app/thermix_main.h"
 #include "app/thermix_work.h"
@@ -20,6 +21,7 @@
 #include "temp_folder.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,7 +37,9 @@
 
 #include <cstdlib>
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <vector>
 
@@ -356,6 +360,64 @@ TEST_F(SessionFlow, TextExportAndPdfHoldTheResults)
     for (const char* line : {"Pressure = 1 MPa", "Temperature = 200 deg. C", "145.038", "Sat. Pressure (psia)"})
         EXPECT_NE(printed.find(line), std::string::npos) << line << "\n" << printed;
     Exit();
+}
+
+// The results part of an export as Python's csv module reads it: a line per row, its
+// fields joined by "|"; a two-blank separator reads as two one-blank separators.
+std::string CsvReaderRows(const std::string& file, const std::string& mode, const std::string& folder)
+{
+    const std::string script = folder + "/read_csv.py";
+    std::ofstream(script) << "import csv, sys\n"
+                             "lines = open(sys.argv[1], encoding='utf-8', newline='').read().split('\\r\\n')\n"
+                             "start = lines.index('Results') + 2\n"
+                             "mode = sys.argv[2]\n"
+                             "delimiter = {'comma': ',', 'space': ' ', 'double': ' ', 'tab': '\\t'}[mode]\n"
+                             "for fields in csv.reader(lines[start:lines.index('', start)], delimiter=delimiter):\n"
+                             "    if mode == 'double':\n"
+                             "        fields = fields[0::2] if not any(fields[1::2]) else ['uneven']\n"
+                             "    print('|'.join(fields))\n";
+    std::string out;
+    if (FILE* pipe = ::popen(("python3 '" + script + "' '" + file + "' " + mode).c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            out.append(buffer, n);
+        ::pclose(pipe);
+    }
+    return out;
+}
+
+TEST_F(SessionFlow, ExportsReadBackAsCsvInEveryFormat)
+{
+    for (const QLocale& settings : {QLocale(QLocale::English, QLocale::UnitedStates),
+                                    QLocale(QLocale::German, QLocale::Germany)}) {
+        QLocale::setDefault(settings);
+        Start();
+        CalculateSinglePoint();
+        const GridModel& grid = main->GRD_Output->Model();
+        std::string expected;
+        for (int r = 0; r < grid.Rows(); ++r)
+            for (int c = 0; c < grid.Cols(); ++c)
+                expected += ReplaceLineBreaks(grid.TextMatrix(r, c)) + (c + 1 < grid.Cols() ? "|" : "\n");
+        const char* modes[] = {"comma", "space", "double", "tab"};
+        for (int option = 0; option < 4; ++option) {
+            for (const bool quotes : {false, true}) {
+                const std::string file = work.File("out.txt");
+                answers = {{0, file, "out.txt"}};
+                OnModal([&](QDialog* dialog) {
+                    auto* form = qobject_cast<PrintFormatForm*>(dialog);
+                    ASSERT_TRUE(form);
+                    form->OPT_Format[static_cast<std::size_t>(option)]->setChecked(true);
+                    form->CHK_Quotes->setChecked(quotes);
+                    form->BTN_OK->click();
+                });
+                main->ABR_Main_Click(ToolExportOutput);
+                ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+                EXPECT_EQ(CsvReaderRows(file, modes[option], work.Path().string()), expected)
+                    << settings.name().toStdString() << " " << modes[option] << (quotes ? " quoted" : "");
+            }
+        }
+        Exit();
+    }
 }
 
 TEST_F(SessionFlow, MissingRecentFileThenSavedOutput)

@@ -13,6 +13,7 @@
 #include "common/settings_file.h"
 #include "common/ui/document_commands.h"
 #include "platform/file_dialog.h"
+#include "platform/grid_control.h"
 #include "platform/grid_model.h"
 #include "platform/toolbar_control.h"
 #include "program_tables.h"
@@ -76,14 +77,14 @@ GridModel CopyGrid()
 TEST(GridCopy, WholeGridTakesHeadersAndPartsDoNot)
 {
     const GridModel grid = CopyGrid();
-    EXPECT_EQ(GridCopyText(grid, 1, 1, 2, 2), "\tPoint 1\tPressure (psia)\rh\t1\t2\rs\t3\t4\r");
+    EXPECT_EQ(GridCopyText(grid, 1, 1, 2, 2), "\tPoint 1\tPressure (psia)\nh\t1\t2\ns\t3\t4\n");
     // All data rows of one column take the header; all data columns of a row the label.
-    EXPECT_EQ(GridCopyText(grid, 1, 2, 2, 2), "Pressure (psia)\r2\r4\r");
-    EXPECT_EQ(GridCopyText(grid, 2, 1, 2, 2), "s\t3\t4\r");
-    EXPECT_EQ(GridCopyText(grid, 2, 2, 2, 2), "4\r");
-    EXPECT_EQ(GridCopyText(grid, 1, 1, 1, 1), "1\r");
-    EXPECT_EQ(GridCopyText(grid, 2, 2, 1, 2), "");
-    EXPECT_EQ(GridCopyText(grid, 1, 2, 1, 1), "");
+    EXPECT_EQ(GridCopyText(grid, 1, 2, 2, 2), "Pressure (psia)\n2\n4\n");
+    EXPECT_EQ(GridCopyText(grid, 2, 1, 2, 2), "s\t3\t4\n");
+    EXPECT_EQ(GridCopyText(grid, 2, 2, 2, 2), "4\n");
+    EXPECT_EQ(GridCopyText(grid, 1, 1, 1, 1), "1\n");
+    EXPECT_EQ(GridCopyText(grid, 2, 2, 1, 2), "Pressure (psia)\n2\n4\n");
+    EXPECT_EQ(GridCopyText(grid, 1, 2, 1, 1), "h\t1\t2\n");
     EXPECT_EQ(GridCopyText(GridModel(), 1, 1, 0, 0), "");
 }
 
@@ -161,13 +162,65 @@ TEST_F(CommandsTest, EditCommandsWorkOnTheFocusedTextBox)
     grid.SetSelection(1, 1, 1, 1);
     main->GRD_Output->setFocus();
     main->ABR_Main_Click(ToolCopy);
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "\t\r\t7.5\r");
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "\t\n\t7.5\n");
     EXPECT_EQ(ui.beeps, 0);
     main->ABR_Main_Click(ToolPaste);
     EXPECT_EQ(ui.beeps, 1);
     main->CMB_State1->setFocus();
     main->ABR_Main_Click(ToolCopy);
     EXPECT_EQ(ui.beeps, 2);
+}
+
+TEST_F(CommandsTest, GridCopiesTheSelectionWhicheverWayItWasMade)
+{
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    QClipboard* clipboard = QApplication::clipboard();
+    const auto copied = [&] { return clipboard->text().toStdString(); };
+
+    // Nothing selected: Copy and Cut keep what the clipboard holds.
+    clipboard->setText("kept");
+    main->TXT_State1->setText("1500");
+    main->TXT_State1->setFocus();
+    main->TXT_State1->setCursorPosition(2);
+    Action(ToolCut)->trigger();
+    Action(ToolCopy)->trigger();
+    EXPECT_EQ(copied(), "kept");
+    EXPECT_EQ(main->TXT_State1->text().toStdString(), "1500");
+
+    GridModel& grid = main->GRD_Output->Model();
+    grid.SetRows(4);
+    grid.SetCols(4);
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c)
+            grid.SetTextMatrix(r, c, std::to_string(r) + std::to_string(c));
+    GridControl* view = main->GRD_Output;
+    view->setFocus();
+    Action(ToolCopy)->trigger();
+    EXPECT_EQ(copied(), "kept");
+
+    const auto click = [&](int row, int col, Qt::KeyboardModifiers modifiers) {
+        const QRect cell = view->visualRect(view->model()->index(row - 1, col - 1));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, cell.center());
+    };
+    // Down-right, up-left, up-right and down-left, by Edit > Copy and by Ctrl+C.
+    const int corners[4][4] = {{1, 1, 2, 2}, {2, 2, 1, 1}, {2, 1, 1, 2}, {1, 2, 2, 1}};
+    for (const auto& c : corners) {
+        click(c[0], c[1], Qt::NoModifier);
+        click(c[2], c[3], Qt::ShiftModifier);
+        clipboard->setText("kept");
+        Action(ToolCopy)->trigger();
+        EXPECT_EQ(copied(), "11\t12\n21\t22\n");
+        clipboard->setText("kept");
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(copied(), "11\t12\n21\t22\n");
+    }
+
+    // Ctrl+A from a middle cell copies everything, headers too.
+    click(2, 2, Qt::NoModifier);
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    Action(ToolCopy)->trigger();
+    EXPECT_EQ(copied(), "00\t01\t02\t03\n10\t11\t12\t13\n20\t21\t22\t23\n30\t31\t32\t33\n");
 }
 
 TEST_F(CommandsTest, PropertyDatabaseToolsAndInertTools)

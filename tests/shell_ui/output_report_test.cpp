@@ -1,5 +1,7 @@
 // The output report file and the delimited export: calculation information, the
 // fixed-width table blocks, quoting, and the Save Output commands.
+#include "app/input_panel_logic.h"
+#include "app/main_window_host_impl.h"
 #include "app/output_report.h"
 #include "app/print_sections.h"
 #include "app/thermix_main.h"
@@ -12,7 +14,13 @@
 #include "recording_user_interface.h"
 #include "temp_folder.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabBar>
+
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace vq {
 namespace {
@@ -173,10 +181,12 @@ TEST(OutputExport, CellsAreQuotedOnlyWhenNotNumeric)
     grid.SetTextMatrix(1, 3, "N/A");
     EXPECT_EQ(WriteGridRows(grid, ",", "\""), (std::vector<std::string>{"\"Parameter\",\"Pressure  (psia)\",\"x\",",
                                                                          "\"Enthalpy\",1180.5,-3.2e-05,\"N/A\""}));
-    for (const std::string& line : WriteGridRows(grid, "\t", "")) {
-        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 3) << line;
-        EXPECT_EQ(line.find('"'), std::string::npos) << line;
-    }
+    // Without the quote option only cells that would break the columns are quoted.
+    EXPECT_EQ(WriteGridRows(grid, "\t", ""), (std::vector<std::string>{"Parameter\t\"Pressure  (psia)\"\tx\t",
+                                                                         "Enthalpy\t1180.5\t-3.2e-05\tN/A"}));
+    grid.SetTextMatrix(1, 0, "Say \"hi\"");
+    EXPECT_EQ(WriteGridRows(grid, ",", "")[1], "\"Say \"\"hi\"\"\",1180.5,-3.2e-05,N/A");
+    EXPECT_EQ(WriteGridRows(grid, ",", "\"")[1], "\"Say \"\"hi\"\"\",1180.5,-3.2e-05,\"N/A\"");
 }
 
 TEST(OutputReport, SectionsOfTheReportAndTheExport)
@@ -264,6 +274,43 @@ TEST_F(SaveOutputTest, SaveOutputAsChoosesTheFileAndSaveOutputReusesIt)
     EXPECT_EQ(requests.size(), 1u);
     EXPECT_EQ(test::ReadFileBytes(path), "");
     EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SaveOutputTest, SaturatedInputsWriteOnlyTheBoxesShown)
+{
+    const std::string path = folder.File("sat.out");
+    SetFileDialogHandler([&](const FileDialogRequest&) { return FileDialogResult{0, path, "sat.out"}; });
+    ThermixMainHost host(*main);
+    InstallMainWindowHost(&host);
+    // Every box holds text; the saturated property hides some of them.
+    const auto infoLines = [&](int mode, int code1, int code2) {
+        main->TAB_InputMode->setCurrentIndex(mode);
+        main->CMB_State1->setCurrentIndex(main->CMB_State1->findData(code1));
+        main->CMB_State2->setCurrentIndex(main->CMB_State2->findData(code2));
+        for (QLineEdit* box : {main->TXT_State1, main->TXT_State1End, main->TXT_State1Inc, main->TXT_State2,
+                               main->TXT_State2End, main->TXT_State2Inc})
+            box->setText(box == main->TXT_State2End ? "200" : box == main->TXT_State2Inc ? "50" : "100");
+        SaveOutputAs(*main);
+        // The heading, an empty line, then the information up to the next empty line.
+        std::istringstream file(test::ReadFileBytes(path));
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(file, line);)
+            lines.push_back(line.substr(0, line.size() - 1));
+        const std::vector<std::string> written(lines.begin() + 2, std::find(lines.begin() + 2, lines.end(), ""));
+        int count = 0;
+        std::vector<std::string> printed;
+        WriteOutputHeader(count, printed); // the printed report's calculation information
+        EXPECT_EQ(printed, written);
+        return InfoLines(written);
+    };
+    const std::string psia = " psia";
+    EXPECT_EQ(infoLines(TwoPointsMode, 9, 1), (std::vector<std::string>{"Pressure Saturation Calc Point = 100" + psia}));
+    EXPECT_EQ(infoLines(TwoPointsMode, 1, 10), (std::vector<std::string>{"Pressure Saturation Calc Point = 100" + psia}));
+    EXPECT_EQ(infoLines(RangeMode, 9, 1),
+              (std::vector<std::string>{"Saturated Liquid", "Pressure Start = 100" + psia, "Pressure End = 200" + psia,
+                                        "Pressure Increment = 50" + psia}));
+    EXPECT_EQ(infoLines(SinglePointMode, 10, 1), (std::vector<std::string>{"Saturated Vapor", "Pressure = 100" + psia}));
+    InstallMainWindowHost(nullptr);
 }
 
 TEST_F(SaveOutputTest, CancelAndFailuresKeepWhatWasThere)
