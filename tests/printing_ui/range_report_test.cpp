@@ -2,6 +2,7 @@
 // VAPOQUANT_RANGE_REPORT set, the PDF is also kept there (a build artefact).
 #include "print_ui_fixture.h"
 
+#include "app/main_window_host_impl.h"
 #include "preferences/output_mod.h"
 
 #include <QComboBox>
@@ -31,6 +32,8 @@ TEST(RangeReport, TwoBandRangeReportHoldsEveryPageColumnAndPoint)
     UseIF97 = true;
     OutputPrefs.NumParams = 8; // two bands on a Letter page
     ThermixMain main;
+    ThermixMainHost mainHost(main); // the report's input lines come from the real boxes
+    InstallMainWindowHost(&mainHost);
     main.NewInputFile();
     main.TAB_InputMode->setCurrentIndex(RangeMode);
     main.CMB_State1Units->setCurrentIndex(main.CMB_State1Units->findText("MPa"));
@@ -68,9 +71,12 @@ TEST(RangeReport, TwoBandRangeReportHoldsEveryPageColumnAndPoint)
     const std::string text = test::PdfText(dialogs.saveName);
     EXPECT_GE(Count(text, "Phase"), 1);
     EXPECT_GE(Count(text, "Thermal Cond."), 1);
-    // Each point once in each band: its label and its temperature.
+    EXPECT_EQ(Count(text, "Pressure = 1 MPa"), 1);
+    EXPECT_EQ(Count(text, "Temperature Increment = 5 deg. C"), 1);
+    // Each point once in each band: its label and its temperature (the start and end
+    // values also stand in the input lines).
     for (int t = 100; t <= 300; t += 5) {
-        EXPECT_EQ(Count(text, "= " + std::to_string(t) + " "), 2) << t;
+        EXPECT_EQ(Count(text, "= " + std::to_string(t) + " "), t == 100 || t == 300 ? 3 : 2) << t;
         EXPECT_EQ(Count(text, " " + std::to_string(t) + ".000 "), 1) << t;
     }
 
