@@ -248,7 +248,7 @@ void ReadDocumentSection(TextFileReader& file, const std::string& heading, std::
 
 } // namespace
 
-bool ReadInputFile(const std::string& path, bool& cancelled)
+bool ReadInputFile(const std::string& path, bool& cancelled, bool newDocument)
 {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
@@ -311,6 +311,10 @@ bool ReadInputFile(const std::string& path, bool& cancelled)
     // The preferences come first, so that the mode change and the inputs find every
     // stored unit in the lists.
     MainWindowHost& host = CurrentMainWindowHost();
+    if (newDocument) {
+        ResetCalculationDefaults();
+        host.NewInputFile();
+    }
     host.ClearInputProps();
     std::string errorText;
     ReadDocumentSection(file, UnitPreferencesHeading, errorText, ParseUnitPreferences);

@@ -1,6 +1,5 @@
 #include "common/ui/document_commands.h"
 
-#include "common/calculation_defaults.h"
 #include "common/common_dialog_errors.h"
 #include "common/document_file.h"
 #include "common/main_window_host.h"
@@ -46,12 +45,10 @@ void ShowOpenDialog()
     }
     if (QuerySaveChanges())
         return;
-    ResetCalculationDefaults();
-    CurrentMainWindowHost().NewInputFile();
-    CurrentInputFile = chosen.path;
-    DocumentName = chosen.title;
+    // The document takes the file's name only once it is read; a refused file leaves
+    // the open document as it is.
     bool cancelled = false;
-    ReadInputFile(CurrentInputFile, cancelled);
+    ReadInputFile(chosen.path, cancelled, true);
 }
 
 void SaveInputFile(bool& cancelled)
