@@ -117,11 +117,16 @@ bool DecodeStateProperty(int n, const std::string& text)
     if (!IsSaturationCode(code)) {
         next([&] { NextListItem(text, pos, 0, units, status); });
         next([&] { NextIntegerItem(text, pos, 0, k, status); });
-        for (int i = 0; k >= 0 && k <= 2 && i <= k; ++i) {
+        // A box saved empty (an empty item, or none at the end of the line) comes
+        // back empty; only text that is not a number spoils the line.
+        for (int i = 0; good && k >= 0 && k <= 2 && i <= k; ++i) {
             std::string item;
-            next([&] { NextListItem(text, pos, 0, item, status); });
-            if (good && !DocumentNumberToBoxText(item, values[i]))
-                good = false;
+            NextListItem(text, pos, 0, item, status);
+            values[i].clear();
+            if (status == 0)
+                good = DocumentNumberToBoxText(item, values[i]);
+            else
+                good = status == -1 || status == 1;
         }
     }
     if (!good) {
