@@ -53,7 +53,9 @@ std::string DocumentNumberText(const std::string& typed)
     std::string text = TrimText(typed);
     if (text.empty())
         return {};
-    double v = ParseDouble(text);
+    double v = 0;
+    if (ReadTypedNumber(text, v) != TypedNumber::Ok)
+        v = ParseDouble(text);
     return ShortestDoubleText(std::isfinite(v) ? v : 0.0);
 }
 

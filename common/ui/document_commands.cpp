@@ -57,7 +57,9 @@ void SaveInputFile(bool& cancelled)
         ShowSaveAsDialog(cancelled);
         return;
     }
-    cancelled = false;
+    cancelled = !CurrentMainWindowHost().CheckInputNumbers();
+    if (cancelled)
+        return;
     const BusyScope busy;
     // A failed write leaves the old file and counts as cancelled: nothing that asked
     // for the save may go on as if the document were stored.
@@ -66,6 +68,11 @@ void SaveInputFile(bool& cancelled)
 
 void ShowSaveAsDialog(bool& cancelled)
 {
+    // A box that holds no number cannot be stored as typed.
+    if (!CurrentMainWindowHost().CheckInputNumbers()) {
+        cancelled = true;
+        return;
+    }
     FileDialogRequest request;
     request.save = true;
     request.title = "Save As";
