@@ -7,7 +7,6 @@
 #include "app/start_form.h"
 #include "app/toolbar_form.h"
 #include "common/document_file.h"
-#include "common/number_parsing.h"
 #include "common/program_identity.h"
 #include "common/search_paths.h"
 #include "common/session_state.h"
@@ -16,6 +15,7 @@
 #include "platform/file_dialog.h"
 #include "platform/grid_model.h"
 #include "platform/toolbar_control.h"
+#include "input_panel_setups.h"
 #include "program_tables.h"
 #include "recording_user_interface.h"
 #include "scripted_file_dialogs.h"
@@ -38,7 +38,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <tuple>
 
 namespace vq {
 namespace {
@@ -342,56 +341,20 @@ TEST_F(CommandsTest, ARefusedOpenNeitherRenamesNorOverwrites)
     EXPECT_NE(test::ReadFileBytes(plant).find(",0,300"), std::string::npos);
 }
 
-// What the input panel shows: mode, then per row the property, its unit and the shown boxes.
-std::string PanelSnapshot(ThermixMain& m)
-{
-    std::string s = std::to_string(m.GetInputMode());
-    auto shown = [&](QWidget* w, const QString& text) { return w->isVisibleTo(&m) ? text.toStdString() : "-"; };
-    for (auto [property, units, value, end, inc] :
-         {std::tuple{m.CMB_State1, m.CMB_State1Units, m.TXT_State1, m.TXT_State1End, m.TXT_State1Inc},
-          std::tuple{m.CMB_State2, m.CMB_State2Units, m.TXT_State2, m.TXT_State2End, m.TXT_State2Inc}})
-        s += " | " + property->currentText().toStdString() + " " + shown(units, units->currentText()) + " " +
-             shown(value, value->text()) + " " + shown(end, end->text()) + " " + shown(inc, inc->text());
-    return s;
-}
-
 TEST_F(CommandsTest, EveryModeComesBackAfterSaveAndOpen)
 {
-    struct Setup {
-        int mode, code1, code2;
-        const char *units1, *units2, *value1, *end1, *value2, *end2, *inc2;
-    };
-    const Setup setups[] = {
-        {SinglePointMode, 1, 2, "bar", "deg. F", "12.5", "", "300.25", "", ""},
-        {TwoPointsMode, 1, 3, "kPa", "kJ/kg", "100", "200.5", "2800", "2900", ""},
-        {TwoPointsMode, 2, 10, "deg. C", "", "150.5", "", "", "", ""},
-        {TwoPointsMode, 9, 1, "", "psia", "", "", "14.7", "", ""},
-        {RangeMode, 1, 2, "MPa", "deg. C", "1", "", "100", "500", "50"},
-    };
     const std::string path = folder.File("round.vpq");
     for (const LocaleSeparators& locale : {LocaleSeparators::English(), LocaleSeparators::German()}) {
         const ScopedLocaleSeparators scoped(locale);
-        for (const Setup& s : setups) {
-            auto typed = [&](const char* text) { return QString::fromStdString(ToLocaleDecimal(text)); };
-            main->TAB_InputMode->setCurrentIndex(s.mode);
-            main->CMB_State1->setCurrentIndex(main->CMB_State1->findData(s.code1));
-            main->CMB_State2->setCurrentIndex(main->CMB_State2->findData(s.code2));
-            if (*s.units1)
-                main->CMB_State1Units->setCurrentIndex(main->CMB_State1Units->findText(s.units1));
-            if (*s.units2)
-                main->CMB_State2Units->setCurrentIndex(main->CMB_State2Units->findText(s.units2));
-            for (auto [box, text] : {std::pair{main->TXT_State1, s.value1}, {main->TXT_State1End, s.end1},
-                                     {main->TXT_State2, s.value2}, {main->TXT_State2End, s.end2},
-                                     {main->TXT_State2Inc, s.inc2}})
-                if (box->isVisibleTo(main.get()))
-                    box->setText(typed(text));
-            const std::string before = PanelSnapshot(*main);
+        for (const test::PanelSetup& setup : test::PanelSetups) {
+            test::FillPanel(*main, setup);
+            const std::string before = test::PanelSnapshot(*main);
             answers = {{0, path, "round.vpq"}, {0, path, "round.vpq"}};
             main->ABR_Main_Click(ToolSaveAs);
             main->ABR_Main_Click(ToolNew);
             main->ABR_Main_Click(ToolOpen);
             EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
-            EXPECT_EQ(PanelSnapshot(*main), before) << locale.decimal;
+            EXPECT_EQ(test::PanelSnapshot(*main), before) << locale.decimal;
         }
     }
 }
