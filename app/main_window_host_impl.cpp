@@ -171,6 +171,11 @@ void ThermixMainHost::SetInputText(int n, InputBox box, const std::string& text)
     target->setText(QString::fromStdString(text));
 }
 
+bool ThermixMainHost::CheckInputNumbers()
+{
+    return main_.CheckInputNumbers(true);
+}
+
 void ThermixMainHost::SetMainCaption()
 {
     main_.SetMainCaption();

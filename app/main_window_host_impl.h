@@ -48,6 +48,7 @@ public:
     bool SelectProperty(int n, int code) override;
     bool SelectUnits(int n, const std::string& units) override;
     void SetInputText(int n, InputBox box, const std::string& text) override;
+    bool CheckInputNumbers() override;
 
     void SetMainCaption() override;
     void NewInputFile() override;

@@ -55,9 +55,21 @@ std::string Text(const QLineEdit* box)
     return box->text().toStdString();
 }
 
+// The typed number of a box; 0 for text that CheckInputNumbers refuses.
 double Value(const QLineEdit* box)
 {
-    return ParseDouble(Text(box), false, false);
+    double value = 0;
+    ReadTypedNumber(Text(box), value);
+    return value;
+}
+
+// The box's name in messages: the row's property and the box's caption.
+std::string BoxName(const QComboBox* property, const QLabel* label)
+{
+    QString caption = label->text().remove('&');
+    if (caption.endsWith(':'))
+        caption.chop(1);
+    return (property->currentText() + " " + caption).toStdString();
 }
 
 // Runs an event handler; anything thrown is reported, cleanUp runs, and the program goes on.
@@ -294,6 +306,18 @@ bool ThermixMain::CheckCalcButtonEnabled() const
     filled.state2End = !TXT_State2End->text().isEmpty();
     filled.state2Inc = !TXT_State2Inc->text().isEmpty();
     return CalcInputsComplete(GetInputMode(), SelectedCode(CMB_State1), SelectedCode(CMB_State2), filled);
+}
+
+bool ThermixMain::CheckInputNumbers(bool emptyAllowed)
+{
+    for (const RowControls& row : rows_)
+        for (auto [box, label] : {std::pair{row.value, row.label}, {row.end, row.endLabel}, {row.inc, row.incLabel}}) {
+            if (!box->isVisibleTo(this) || (emptyAllowed && TrimBlanks(Text(box)).empty()))
+                continue;
+            if (!CheckNumberBox(box, BoxName(row.property, label)))
+                return false;
+        }
+    return true;
 }
 
 void ThermixMain::FillDependentPropertyList(QComboBox* list, int code) const
@@ -618,6 +642,10 @@ void ThermixMain::OpenResultTools()
 
 void ThermixMain::BTN_Calculate_Click()
 {
+    if (!CheckInputNumbers(false)) {
+        ClearOutput();
+        return;
+    }
     UserInterface& ui = CurrentUserInterface();
     ui.SetBusy(true);
     const int mode = GetInputMode();

@@ -64,6 +64,9 @@ public:
     void UpdateInputLabels();
     void ClearInputProps(bool resetMode);
     bool CheckCalcButtonEnabled() const;
+    // Every shown value box holds a typed number; a refused one is reported and takes
+    // the focus. With emptyAllowed a box without text passes (Save).
+    bool CheckInputNumbers(bool emptyAllowed);
     void FillDependentPropertyList(QComboBox* list, int code) const;
     void FillPropertyList(int which);
     void FillUnitsForProperty(QComboBox* propertyList, QComboBox* unitList);

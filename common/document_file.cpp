@@ -53,7 +53,9 @@ std::string DocumentNumberText(const std::string& typed)
     std::string text = TrimText(typed);
     if (text.empty())
         return {};
-    double v = ParseDouble(text);
+    double v = 0;
+    if (ReadTypedNumber(text, v) != TypedNumber::Ok)
+        v = ParseDouble(text);
     return ShortestDoubleText(std::isfinite(v) ? v : 0.0);
 }
 
@@ -117,11 +119,16 @@ bool DecodeStateProperty(int n, const std::string& text)
     if (!IsSaturationCode(code)) {
         next([&] { NextListItem(text, pos, 0, units, status); });
         next([&] { NextIntegerItem(text, pos, 0, k, status); });
-        for (int i = 0; k >= 0 && k <= 2 && i <= k; ++i) {
+        // A box saved empty (an empty item, or none at the end of the line) comes
+        // back empty; only text that is not a number spoils the line.
+        for (int i = 0; good && k >= 0 && k <= 2 && i <= k; ++i) {
             std::string item;
-            next([&] { NextListItem(text, pos, 0, item, status); });
-            if (good && !DocumentNumberToBoxText(item, values[i]))
-                good = false;
+            NextListItem(text, pos, 0, item, status);
+            values[i].clear();
+            if (status == 0)
+                good = DocumentNumberToBoxText(item, values[i]);
+            else
+                good = status == -1 || status == 1;
         }
     }
     if (!good) {
@@ -248,7 +255,7 @@ void ReadDocumentSection(TextFileReader& file, const std::string& heading, std::
 
 } // namespace
 
-bool ReadInputFile(const std::string& path, bool& cancelled)
+bool ReadInputFile(const std::string& path, bool& cancelled, bool newDocument)
 {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
@@ -311,6 +318,10 @@ bool ReadInputFile(const std::string& path, bool& cancelled)
     // The preferences come first, so that the mode change and the inputs find every
     // stored unit in the lists.
     MainWindowHost& host = CurrentMainWindowHost();
+    if (newDocument) {
+        ResetCalculationDefaults();
+        host.NewInputFile();
+    }
     host.ClearInputProps();
     std::string errorText;
     ReadDocumentSection(file, UnitPreferencesHeading, errorText, ParseUnitPreferences);

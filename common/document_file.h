@@ -56,8 +56,9 @@ bool WriteInputFile(const std::string& path);
 // of an older version, or of a newer one that the user declines is refused: the user
 // is told and nothing changes. A file whose input section cannot be read is reported
 // and leaves a new untitled document with the default set-up. Refusals and failures
-// set cancelled and return false.
-bool ReadInputFile(const std::string& path, bool& cancelled);
+// set cancelled and return false. With newDocument set, a file that is not refused
+// first resets the set-up and the window to a new document (the Open command).
+bool ReadInputFile(const std::string& path, bool& cancelled, bool newDocument = false);
 
 // Puts CurrentInputFile at the top of RecentFiles.
 void AddRecentFile();

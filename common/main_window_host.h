@@ -109,6 +109,9 @@ public:
     // Selects the units item with this text; false when no item has it.
     virtual bool SelectUnits(int n, const std::string& units) = 0;
     virtual void SetInputText(int n, InputBox box, const std::string& text) = 0;
+    // Every shown value box that is not empty holds a typed number; false after the
+    // user was told which one does not.
+    virtual bool CheckInputNumbers() { return true; }
 
     // Caption = program title, " - " and the document name.
     virtual void SetMainCaption() = 0;

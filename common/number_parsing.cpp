@@ -76,6 +76,7 @@ struct DecimalDigits {
     std::string digits;     // significant digits, no leading zeros
     long long exponent = 0; // decimal exponent of the point before digits
     long long pending = 0;  // integer digits seen so far (before normalisation)
+    bool evenGroups = true; // thousands separators only between groups of three digits
 };
 
 // Collects mantissa digits: leading zeros are dropped and the exponent kept.
@@ -98,9 +99,10 @@ public:
         out.digits.push_back(d);
     }
     void Exponent(bool negative, long long e) { exp = negative ? -e : e; }
-    DecimalDigits Finish(bool negative)
+    DecimalDigits Finish(bool negative, bool evenGroups = true)
     {
         out.negative = negative;
+        out.evenGroups = evenGroups;
         out.exponent = (out.digits.empty() ? 0 : intDigits - fracZeros) + exp;
         return out;
     }
@@ -173,18 +175,28 @@ bool ReadLocaleNumber(std::string_view s, DecimalDigits& out)
         ++i;
     }
     int mantissaDigits = 0;
+    int run = 0; // digits since the last thousands separator
+    bool grouped = false;
+    bool evenGroups = true;
     while (i < s.size()) {
         if (IsDigit(s[i])) {
             collect.Integer(s[i]);
             ++mantissaDigits;
+            ++run;
             ++i;
         } else if (mantissaDigits > 0 && StartsWith(s, i, group) && i + group.size() < s.size()
                    && IsDigit(s[i + group.size()])) {
+            if (grouped ? run != 3 : run > 3)
+                evenGroups = false;
+            grouped = true;
+            run = 0;
             i += group.size();
         } else {
             break;
         }
     }
+    if (grouped && run != 3)
+        evenGroups = false;
     if (StartsWith(s, i, dec)) {
         i += dec.size();
         while (i < s.size() && IsDigit(s[i])) {
@@ -211,7 +223,7 @@ bool ReadLocaleNumber(std::string_view s, DecimalDigits& out)
     }
     if (i != s.size())
         return false;
-    out = collect.Finish(negative);
+    out = collect.Finish(negative, evenGroups);
     return true;
 }
 
@@ -505,6 +517,45 @@ bool ConvertLocaleLong(std::string_view text, std::int32_t& value)
 bool ConvertLocaleInteger(std::string_view text, std::int16_t& value)
 {
     return ConvertLocaleWhole(text, value);
+}
+
+TypedNumber ReadTypedNumber(std::string_view text, double& value)
+{
+    value = 0;
+    const std::string_view t = TrimBlanks(text);
+    DecimalDigits number;
+    if (!ReadLocaleNumber(t, number)) {
+        // A number but for its separators: a grouping the user did not mean.
+        std::string ungrouped;
+        for (std::size_t i = 0; i < t.size();) {
+            if (StartsWith(t, i, ThousandsSeparator))
+                i += ThousandsSeparator.size();
+            else
+                ungrouped += t[i++];
+        }
+        const bool grouping = ungrouped.size() != t.size() && ReadLocaleNumber(ungrouped, number);
+        return grouping ? TypedNumber::MisplacedSeparator : TypedNumber::NotANumber;
+    }
+    if (!number.evenGroups)
+        return TypedNumber::MisplacedSeparator;
+    double v = 0;
+    if (ToFloating(number, v) != Conversion::Ok)
+        return TypedNumber::OutOfRange;
+    value = v;
+    return TypedNumber::Ok;
+}
+
+std::string TypedNumberMessage(TypedNumber verdict, const std::string& boxName, std::string_view text)
+{
+    const std::string holds = "The " + boxName + " box holds \"" + std::string(text) + "\", which ";
+    switch (verdict) {
+    case TypedNumber::Ok: return {};
+    case TypedNumber::NotANumber: return holds + "is not a number.";
+    case TypedNumber::OutOfRange: return holds + "is out of range.";
+    case TypedNumber::MisplacedSeparator: break;
+    }
+    return holds + "is not a number: the thousands separator \"" + ThousandsSeparator +
+           "\" stands only between groups of three digits, and the decimal symbol is \"" + DecimalSymbol + "\".";
 }
 
 std::string ToLocaleDecimal(std::string_view text)

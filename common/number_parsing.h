@@ -72,6 +72,15 @@ bool ConvertLocaleDouble(std::string_view text, double& value);
 // Rounds to the nearest integer, halves to the even neighbour.
 double RoundHalfEven(double x);
 
+// A number typed into a box: the whole text (blanks around it allowed) in the locale's
+// notation, with the thousands separator only between groups of three digits before
+// the decimal symbol ("1,234.5" in English, "1.234,5" in German). value is 0 unless
+// the verdict is Ok.
+enum class TypedNumber { Ok, NotANumber, MisplacedSeparator, OutOfRange };
+TypedNumber ReadTypedNumber(std::string_view text, double& value);
+// The message that refuses text typed into the named box ("" for Ok).
+std::string TypedNumberMessage(TypedNumber verdict, const std::string& boxName, std::string_view text);
+
 // Every "." replaced by DecimalSymbol (the text trimmed first).
 std::string ToLocaleDecimal(std::string_view text);
 // The first comma-separated token, leading commas skipped.

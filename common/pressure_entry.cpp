@@ -8,62 +8,6 @@
 
 namespace vq {
 
-namespace {
-
-bool IsSkippedInNumber(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n';
-}
-
-bool IsDigitOfBase(char c, int base)
-{
-    if (c >= '0' && c <= '7')
-        return true;
-    if (base == 8)
-        return false;
-    return (c >= '8' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-// True when the text starts with a number as the tolerant parser reads one (its
-// separators already turned into blanks): a sign, then a digit, or a decimal
-// symbol and a digit; or "&H"/"&O" and a digit of that base.
-bool HoldsLeadingNumber(const std::string& text)
-{
-    std::size_t i = 0;
-    auto skip = [&] {
-        while (i < text.size() && IsSkippedInNumber(text[i]))
-            ++i;
-    };
-    skip();
-    if (i + 1 < text.size() && text[i] == '&') {
-        const char kind = text[i + 1];
-        const int base = (kind == 'h' || kind == 'H') ? 16 : (kind == 'o' || kind == 'O') ? 8 : 0;
-        if (base != 0) {
-            i += 2;
-            skip();
-            return i < text.size() && IsDigitOfBase(text[i], base);
-        }
-    }
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        ++i;
-        skip();
-    }
-    if (i < text.size() && text[i] >= '0' && text[i] <= '9')
-        return true;
-    for (const std::string& point : {std::string("."), DecimalSymbol}) {
-        if (!point.empty() && text.compare(i, point.size(), point) == 0) {
-            std::size_t j = i + point.size();
-            while (j < text.size() && IsSkippedInNumber(text[j]))
-                ++j;
-            if (j < text.size() && text[j] >= '0' && text[j] <= '9')
-                return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
-
 std::string NegativePressureMessage(const std::string& fieldName)
 {
     return "Negative absolute pressures are not physically possible.\r\n Please enter a new pressure for the " +
@@ -99,12 +43,16 @@ PressureEntryVerdict CheckPressureEntry(const std::string& text, const std::stri
     if (text.empty())
         return verdict;
 
-    bool failed = false;
-    const double value = ParseDouble(text, false, false, failed);
-    const bool holdsNumber = HoldsLeadingNumber(RemoveThousandsSeparators(std::string(TrimBlanks(text))));
+    double value = 0;
+    const TypedNumber read = ReadTypedNumber(text, value);
+    if (read != TypedNumber::Ok) {
+        verdict.ok = false;
+        verdict.message = TypedNumberMessage(read, fieldName, text);
+        return verdict;
+    }
     bool singleFailed = false;
     const float single = ParseSingle(text, false, false, singleFailed);
-    if (failed || singleFailed || !holdsNumber || !std::isfinite(value)) {
+    if (singleFailed) {
         verdict.ok = false;
         verdict.message = ImproperPressureMessage;
         return verdict;

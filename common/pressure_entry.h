@@ -13,8 +13,9 @@ struct PressureEntryVerdict {
 
 inline const std::string ImproperPressureMessage = "Improper entry for pressure.";
 
-// An empty text is left alone (ok). Text without a number, or with a number out of
-// range, is refused with ImproperPressureMessage and kept. A value whose absolute
+// An empty text is left alone (ok). Text that is not a typed number (ReadTypedNumber)
+// is refused with TypedNumberMessage naming the field, and kept; a number beyond
+// single precision with ImproperPressureMessage. A value whose absolute
 // pressure in psia is below 0 is refused and the text emptied. Any other value is
 // accepted and rewritten in single precision with the locale's decimal symbol.
 PressureEntryVerdict CheckPressureEntry(const std::string& text, const std::string& units,

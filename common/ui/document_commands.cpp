@@ -1,6 +1,5 @@
 #include "common/ui/document_commands.h"
 
-#include "common/calculation_defaults.h"
 #include "common/common_dialog_errors.h"
 #include "common/document_file.h"
 #include "common/main_window_host.h"
@@ -46,12 +45,10 @@ void ShowOpenDialog()
     }
     if (QuerySaveChanges())
         return;
-    ResetCalculationDefaults();
-    CurrentMainWindowHost().NewInputFile();
-    CurrentInputFile = chosen.path;
-    DocumentName = chosen.title;
+    // The document takes the file's name only once it is read; a refused file leaves
+    // the open document as it is.
     bool cancelled = false;
-    ReadInputFile(CurrentInputFile, cancelled);
+    ReadInputFile(chosen.path, cancelled, true);
 }
 
 void SaveInputFile(bool& cancelled)
@@ -60,7 +57,9 @@ void SaveInputFile(bool& cancelled)
         ShowSaveAsDialog(cancelled);
         return;
     }
-    cancelled = false;
+    cancelled = !CurrentMainWindowHost().CheckInputNumbers();
+    if (cancelled)
+        return;
     const BusyScope busy;
     // A failed write leaves the old file and counts as cancelled: nothing that asked
     // for the save may go on as if the document were stored.
@@ -69,6 +68,11 @@ void SaveInputFile(bool& cancelled)
 
 void ShowSaveAsDialog(bool& cancelled)
 {
+    // A box that holds no number cannot be stored as typed.
+    if (!CurrentMainWindowHost().CheckInputNumbers()) {
+        cancelled = true;
+        return;
+    }
     FileDialogRequest request;
     request.save = true;
     request.title = "Save As";

@@ -3,6 +3,7 @@
 #include "common/file_routines.h"
 #include "common/list_routines.h"
 #include "common/messages.h"
+#include "common/number_parsing.h"
 #include "common/program_identity.h"
 #include "common/user_interface.h"
 #include "common/window_placement.h"
@@ -133,6 +134,22 @@ void SetTextBoxEditable(QLineEdit* box, bool editable, bool disable)
     }
     box->setPalette(palette);
     box->setReadOnly(!editable);
+}
+
+bool CheckNumberBox(QLineEdit* box, const std::string& boxName)
+{
+    const std::string text = box->text().toStdString();
+    double value = 0;
+    const TypedNumber read = ReadTypedNumber(text, value);
+    if (read == TypedNumber::Ok)
+        return true;
+    CurrentUserInterface().Beep();
+    ShowMessage(TypedNumberMessage(read, boxName, text), MessageExclamation);
+    if (box->isEnabled() && box->isVisibleTo(box->window())) {
+        box->setFocus();
+        box->selectAll();
+    }
+    return false;
 }
 
 void CenterFormOnMain(QWidget* form)

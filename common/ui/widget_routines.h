@@ -34,6 +34,10 @@ int GetSelectedOptionIndex(const std::vector<QRadioButton*>& options);
 // background, read-only, and disabled when disable is true.
 void SetTextBoxEditable(QLineEdit* box, bool editable, bool disable);
 
+// Checks the number typed into box (ReadTypedNumber). A refused text beeps, shows the
+// message naming boxName, gives the box the focus with its text selected and returns false.
+bool CheckNumberBox(QLineEdit* box, const std::string& boxName);
+
 // Centres form over the main window, then moves it back inside the screen.
 void CenterFormOnMain(QWidget* form);
 // Moves form so that its centre is the owner's centre.

@@ -26,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <stdexcept>
 
 namespace vq {
@@ -296,6 +297,62 @@ TEST_F(MainWindowTest, GermanDecimalSymbolInTheGrid)
     main->BTN_Calculate_Click();
     const std::string text = Grid().TextMatrix(2, 1);
     EXPECT_EQ(text.substr(0, 6), "1234,5") << text;
+}
+
+TEST_F(MainWindowTest, TypedNumbersAreReadAsTheLocaleWritesThemOrRefused)
+{
+    auto refused = [&](QLineEdit* box, const char* text, const std::string& message) {
+        Type(box, text);
+        calls.clear();
+        ui.Clear();
+        main->BTN_Calculate_Click();
+        EXPECT_TRUE(calls.empty()) << text;
+        EXPECT_EQ(ui.LastMessage(), message);
+        EXPECT_EQ(main->focusWidget(), box) << text;
+        EXPECT_EQ(Grid().Rows(), 0);
+    };
+    Type(main->TXT_State2, "200");
+    refused(main->TXT_State1, "1,5",
+            "The Pressure Value box holds \"1,5\", which is not a number: the thousands separator \",\" stands only "
+            "between groups of three digits, and the decimal symbol is \".\".");
+    refused(main->TXT_State1, "abc", "The Pressure Value box holds \"abc\", which is not a number.");
+    Type(main->TXT_State1, "1,234.5");
+    main->BTN_Calculate_Click();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].in.value1, 1234.5);
+
+    const ScopedLocaleSeparators german(LocaleSeparators::German());
+    main->TAB_InputMode->setCurrentIndex(RangeMode);
+    Type(main->TXT_State1, "1.013,25");
+    Type(main->TXT_State2, "0");
+    Type(main->TXT_State2End, "1.000");
+    refused(main->TXT_State2Inc, "2.5",
+            "The Temperature Increment box holds \"2.5\", which is not a number: the thousands separator \".\" "
+            "stands only between groups of three digits, and the decimal symbol is \",\".");
+    Type(main->TXT_State2Inc, "250");
+    main->BTN_Calculate_Click();
+    ASSERT_EQ(calls.size(), 5u);
+    EXPECT_EQ(calls[0].in.value1, 1013.25);
+    EXPECT_EQ(calls[4].in.value2, 1000.0);
+
+    // Save stores no misread number: it is refused the same way.
+    ThermixMainHost host(*main);
+    InstallMainWindowHost(&host);
+    test::TempFolder folder;
+    DocumentName = "plant.vpq";
+    CurrentInputFile = folder.File("plant.vpq");
+    Type(main->TXT_State2End, "1.00");
+    ui.Clear();
+    bool cancelled = false;
+    SaveInputFile(cancelled);
+    EXPECT_TRUE(cancelled);
+    EXPECT_NE(ui.LastMessage().find("Temperature End Value box holds \"1.00\""), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(CurrentInputFile));
+    Type(main->TXT_State2End, "1.000");
+    SaveInputFile(cancelled);
+    EXPECT_FALSE(cancelled);
+    EXPECT_NE(test::ReadFileBytes(CurrentInputFile).find("Property #1=1,Pressure,psia,2,1013.25,,"), std::string::npos);
+    InstallMainWindowHost(nullptr);
 }
 
 TEST_F(MainWindowTest, SaveChangesQuestion)

@@ -79,6 +79,39 @@ TEST_F(GermanLocale, ParseDoubleUsesDecimalComma)
     EXPECT_EQ(ParseSingle("0,1"), 0.1f);
 }
 
+TEST(TypedNumber, GroupingOnlyBetweenGroupsOfThreeAndNothingButTheNumber)
+{
+    struct Case {
+        LocaleSeparators locale;
+        const char* text;
+        TypedNumber verdict;
+        double value;
+    };
+    const LocaleSeparators en = LocaleSeparators::English(), de = LocaleSeparators::German();
+    const Case cases[] = {
+        {en, " 1,234.5 ", TypedNumber::Ok, 1234.5},  {en, "12,345,678", TypedNumber::Ok, 12345678},
+        {en, "-2.5e3", TypedNumber::Ok, -2500},      {de, "1.234,5", TypedNumber::Ok, 1234.5},
+        {de, ",5", TypedNumber::Ok, 0.5},            {en, "1,5", TypedNumber::MisplacedSeparator, 0},
+        {en, "1234,567", TypedNumber::MisplacedSeparator, 0},
+        {en, "1.234,5", TypedNumber::MisplacedSeparator, 0}, {de, "1.5", TypedNumber::MisplacedSeparator, 0},
+        {de, "1.234.5", TypedNumber::MisplacedSeparator, 0}, {en, "abc", TypedNumber::NotANumber, 0},
+        {en, "12 kg", TypedNumber::NotANumber, 0},   {en, "", TypedNumber::NotANumber, 0},
+        {en, "1e999", TypedNumber::OutOfRange, 0},
+    };
+    for (const Case& c : cases) {
+        const ScopedLocaleSeparators locale(c.locale);
+        double value = -1;
+        EXPECT_EQ(ReadTypedNumber(c.text, value), c.verdict) << c.text;
+        EXPECT_EQ(value, c.value) << c.text;
+    }
+    const ScopedLocaleSeparators german(de);
+    EXPECT_EQ(TypedNumberMessage(TypedNumber::MisplacedSeparator, "Pressure Value", "1.5"),
+              "The Pressure Value box holds \"1.5\", which is not a number: the thousands separator \".\" stands "
+              "only between groups of three digits, and the decimal symbol is \",\".");
+    EXPECT_EQ(TypedNumberMessage(TypedNumber::NotANumber, "Temperature Increment", "abc"),
+              "The Temperature Increment box holds \"abc\", which is not a number.");
+}
+
 TEST(LocaleSeparators, MultiByteSeparatorsAreWholeCharacters)
 {
     // French style: decimal comma, narrow no-break space for grouping.

@@ -51,9 +51,9 @@ TEST_F(PressureEntryTest, AcceptedValuesAreRewrittenInSinglePrecision)
         const char* rewritten;
     };
     const Case cases[] = {
-        {"0", "0"},          {" 14.7 ", "14.7"},      {"1,013.25", "1013.25"}, {"12 psia", "12"},
+        {"0", "0"},          {" 14.7 ", "14.7"},      {"1,013.25", "1013.25"}, {"12", "12"},
         {"0.1", "0.1"},      {"1234567.8", "1234568"}, {"1e-5", "1E-05"},      {"2.5E8", "2.5E+08"},
-        {".5", "0.5"},       {"+3", "3"},             {"&H10", "16"},         {"-0", "0"},
+        {".5", "0.5"},       {"+3", "3"},             {"-0", "0"},
     };
     for (const Case& c : cases) {
         const PressureEntryVerdict v = CheckPressureEntry(c.typed, "psia", "X");
@@ -68,12 +68,19 @@ TEST_F(PressureEntryTest, AcceptedValuesAreRewrittenInSinglePrecision)
 
 TEST_F(PressureEntryTest, TextWithoutNumberIsRefused)
 {
-    for (const char* typed : {"abc", " ", "-", ".", "e5", "&H", "psia 12", "1e999", "1e39"}) {
-        const PressureEntryVerdict v = CheckPressureEntry(typed, "psia", "X");
+    for (const char* typed : {"abc", " ", "-", ".", "e5", "&H10", "psia 12", "12 psia", "1,5", "1e999", "1e39"}) {
+        const PressureEntryVerdict v = CheckPressureEntry(typed, "psia", "Atmospheric Pressure");
         EXPECT_FALSE(v.ok) << typed;
-        EXPECT_EQ(v.message, "Improper entry for pressure.") << typed;
+        double unused = 0;
+        const TypedNumber read = ReadTypedNumber(typed, unused);
+        EXPECT_EQ(v.message, read == TypedNumber::Ok ? ImproperPressureMessage
+                                                     : TypedNumberMessage(read, "Atmospheric Pressure", typed))
+            << typed;
         EXPECT_EQ(v.text, typed) << "the text stays for correction";
     }
+    EXPECT_EQ(CheckPressureEntry("1,5", "psia", "Atmospheric Pressure").message,
+              "The Atmospheric Pressure box holds \"1,5\", which is not a number: the thousands separator \",\" "
+              "stands only between groups of three digits, and the decimal symbol is \".\".");
 }
 
 TEST_F(PressureEntryTest, GermanLocale)
@@ -84,6 +91,7 @@ TEST_F(PressureEntryTest, GermanLocale)
     EXPECT_EQ(CheckPressureEntry(",5", "psia", "X").text, "0,5");
     EXPECT_EQ(CheckPressureEntry("-0,5", "psig", "X").text, "-0,5");
     EXPECT_FALSE(CheckPressureEntry("abc", "psia", "X").ok);
+    EXPECT_FALSE(CheckPressureEntry("1.5", "psia", "X").ok) << "not 15";
 }
 
 TEST_F(PressureEntryTest, HostileText)

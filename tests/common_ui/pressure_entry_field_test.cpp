@@ -41,7 +41,7 @@ TEST(PressureEntryField, RefusedAndAcceptedEntries)
     ValidatePressureEntry(box, units, "Atmospheric Pressure", ok);
     EXPECT_FALSE(ok);
     EXPECT_EQ(box->text(), "abc");
-    EXPECT_EQ(ui.LastMessage(), "Improper entry for pressure.");
+    EXPECT_EQ(ui.LastMessage(), "The Atmospheric Pressure box holds \"abc\", which is not a number.");
     EXPECT_EQ(box->selectedText(), "abc");
 
     ok = true;

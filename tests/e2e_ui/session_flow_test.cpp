@@ -15,6 +15,7 @@
 #include "preferences/ui/unit_preference_form.h"
 #include "preferences/ui/output_preference_form.h"
 #include "solver/steam_library.h"
+#include "input_panel_setups.h"
 #include "program_tables.h"
 #include "recording_user_interface.h"
 #include "scripted_file_dialogs.h"
@@ -24,6 +25,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPointer>
@@ -41,6 +43,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <vector>
 
 namespace vq {
@@ -304,6 +307,74 @@ TEST_F(SessionFlow, SIUnitDefaultsOutliveARestart)
     Start();
     EXPECT_EQ(UnitPrefs.UnitSystem, UnitSystemSI);
     EXPECT_EQ(main->CMB_State1Units->currentText().toStdString(), pressureUnit);
+    Exit();
+}
+
+TEST_F(SessionFlow, EveryModeAndTheUnitDefaultsOutliveARestart)
+{
+    Start();
+    std::vector<std::string> panels, grids;
+    const int count = static_cast<int>(std::size(test::PanelSetups));
+    for (int i = 0; i < count; ++i) {
+        test::FillPanel(*main, test::PanelSetups[i]);
+        panels.push_back(test::PanelSnapshot(*main));
+        ui->mode = main->GetInputMode();
+        ASSERT_TRUE(main->BTN_Calculate->isEnabled()) << panels.back();
+        main->BTN_Calculate_Click();
+        ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+        grids.push_back(testing::PrintToString(GridTexts()));
+        const std::string name = "mode" + std::to_string(i) + ".vpq";
+        answers = {{0, work.File(name), name}};
+        main->ABR_Main_Click(ToolSaveAs);
+        ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    }
+    Exit();
+
+    Start();
+    for (int i = 0; i < count; ++i) {
+        const std::string name = "mode" + std::to_string(i) + ".vpq";
+        answers = {{0, work.File(name), name}};
+        main->ABR_Main_Click(ToolOpen);
+        ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+        EXPECT_EQ(main->windowTitle().toStdString(), ProgramTitle + " - " + name);
+        EXPECT_EQ(test::PanelSnapshot(*main), panels[static_cast<std::size_t>(i)]);
+        ui->mode = main->GetInputMode();
+        main->BTN_Calculate_Click();
+        EXPECT_EQ(testing::PrintToString(GridTexts()), grids[static_cast<std::size_t>(i)]) << name;
+    }
+
+    // Unit defaults set through the dialog.
+    OnModal([&](QDialog* dialog) {
+        auto* form = qobject_cast<UnitPreferenceForm*>(dialog);
+        ASSERT_TRUE(form);
+        form->ChooseFamily(PressureFamily);
+        const auto bar = form->LST_UnitsUsed->findItems("bar", Qt::MatchExactly);
+        ASSERT_EQ(bar.size(), 1);
+        form->LST_UnitsUsed->setCurrentItem(bar[0], QItemSelectionModel::NoUpdate);
+        form->BTN_SetPreferred_Click();
+        form->TXT_AtmosphericPressure->setText("14.5");
+        form->CMB_AtmosphericPressureUnits->setCurrentIndex(form->CMB_AtmosphericPressureUnits->findText("psia"));
+        ui->answers = {Answer::Yes};
+        form->BTN_SetAsDefault->click();
+        form->BTN_OK->click();
+    });
+    main->ABR_Main_Click(ToolUnitPreferences);
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    Exit();
+
+    Start();
+    EXPECT_EQ(UnitPrefs.PreferredUnits[PressureFamily], "bar");
+    EXPECT_EQ(UnitPrefs.AtmosphericPressure, 14.5);
+    EXPECT_EQ(UnitPrefs.AtmosphericPressureUnits, "psia");
+    std::string shown;
+    OnModal([&](QDialog* dialog) {
+        auto* form = qobject_cast<UnitPreferenceForm*>(dialog);
+        ASSERT_TRUE(form);
+        shown = form->TXT_AtmosphericPressure->text().toStdString() + " " +
+                form->CMB_AtmosphericPressureUnits->currentText().toStdString();
+    });
+    main->ABR_Main_Click(ToolUnitPreferences);
+    EXPECT_EQ(shown, "14.5 psia");
     Exit();
 }
 

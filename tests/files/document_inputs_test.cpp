@@ -76,8 +76,17 @@ TEST_F(DocumentInputsTest, DecodesOlderAndIncompleteLines)
     EXPECT_EQ(host.inputs[1].code, 9);
     EXPECT_EQ(host.inputs[1].value, "0");
 
-    // A missing or empty field empties the value box and selects nothing.
-    for (const char* line : {"1,Pressure,psia,2,10,20", "1,Pressure,psia,2,10,,5", "1,Pressure", ""}) {
+    // A box saved empty comes back empty, with the property, the units and the other boxes.
+    for (auto [line, expected] : {std::pair{"1,Pressure,psia,2,10,20", InputControls{1, "Property 1", "psia", "10", "20", ""}},
+                                  {"1,Pressure,psia,2,10,,5", {1, "Property 1", "psia", "10", "", "5"}},
+                                  {"1,Pressure,psia,2,1,,", {1, "Property 1", "psia", "1", "", ""}},
+                                  {"1,Pressure,psia,1,,", {1, "Property 1", "psia", "", "", "9"}}}) {
+        host.inputs[0] = {2, "Temperature", "deg. F", "7", "8", "9"};
+        ASSERT_TRUE(DecodeStateProperty(1, line)) << line;
+        EXPECT_EQ(host.inputs[0], expected) << line;
+    }
+    // A missing field before the values empties the value box and selects nothing.
+    for (const char* line : {"1,Pressure", ""}) {
         host.inputs[0] = {2, "Temperature", "deg. F", "7", "8", "9"};
         ASSERT_TRUE(DecodeStateProperty(1, line)) << line;
         EXPECT_EQ(host.inputs[0], (InputControls{2, "Temperature", "deg. F", "", "8", "9"})) << line;

@@ -16,6 +16,7 @@
 #include "platform/grid_control.h"
 #include "platform/grid_model.h"
 #include "platform/toolbar_control.h"
+#include "input_panel_setups.h"
 #include "program_tables.h"
 #include "recording_user_interface.h"
 #include "scripted_file_dialogs.h"
@@ -357,6 +358,58 @@ TEST_F(CommandsTest, OpenAndNewAskAboutUnsavedChanges)
     main->ABR_Main_Click(ToolNew);
     EXPECT_EQ(DocumentName, "plant.vpq");
     EXPECT_FALSE(DocumentSaved);
+}
+
+TEST_F(CommandsTest, ARefusedOpenNeitherRenamesNorOverwrites)
+{
+    const std::string notes = folder.File("notes.txt");
+    test::WriteFileBytes(notes, "shopping list\r\n");
+    CurrentInputFile = UntitledDocument;
+    main->TXT_State1->setText("250");
+    answers = {{0, notes, "notes.txt"}};
+    ui.answers = {Answer::No};
+    main->ABR_Main_Click(ToolOpen);
+    EXPECT_EQ(ui.LastMessage(), "Input file is not an Orm Vapoquant input file.");
+    EXPECT_EQ(DocumentName, "Untitled");
+    EXPECT_EQ(CurrentInputFile, "Untitled");
+    EXPECT_EQ(main->windowTitle().toStdString(), ProgramTitle + " - Untitled");
+    EXPECT_EQ(main->TXT_State1->text().toStdString(), "250") << "the document stays";
+    requests.clear();
+    main->ABR_Main_Click(ToolSave); // asks for a name, and is cancelled
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].title, "Save As");
+    EXPECT_EQ(test::ReadFileBytes(notes), "shopping list\r\n");
+
+    // A named document keeps its name and file.
+    const std::string plant = folder.File("plant.vpq");
+    answers = {{0, plant, "plant.vpq"}, {0, notes, "notes.txt"}};
+    main->ABR_Main_Click(ToolSaveAs);
+    main->ABR_Main_Click(ToolOpen);
+    EXPECT_EQ(DocumentName, "plant.vpq");
+    EXPECT_EQ(CurrentInputFile, plant);
+    EXPECT_EQ(main->windowTitle().toStdString(), ProgramTitle + " - plant.vpq");
+    main->TXT_State1->setText("300");
+    main->ABR_Main_Click(ToolSave);
+    EXPECT_EQ(test::ReadFileBytes(notes), "shopping list\r\n");
+    EXPECT_NE(test::ReadFileBytes(plant).find(",0,300"), std::string::npos);
+}
+
+TEST_F(CommandsTest, EveryModeComesBackAfterSaveAndOpen)
+{
+    const std::string path = folder.File("round.vpq");
+    for (const LocaleSeparators& locale : {LocaleSeparators::English(), LocaleSeparators::German()}) {
+        const ScopedLocaleSeparators scoped(locale);
+        for (const test::PanelSetup& setup : test::PanelSetups) {
+            test::FillPanel(*main, setup);
+            const std::string before = test::PanelSnapshot(*main);
+            answers = {{0, path, "round.vpq"}, {0, path, "round.vpq"}};
+            main->ABR_Main_Click(ToolSaveAs);
+            main->ABR_Main_Click(ToolNew);
+            main->ABR_Main_Click(ToolOpen);
+            EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+            EXPECT_EQ(test::PanelSnapshot(*main), before) << locale.decimal;
+        }
+    }
 }
 
 TEST_F(CommandsTest, ExitAsksSavesSettingsAndEnds)
