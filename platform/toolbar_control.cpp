@@ -1,6 +1,7 @@
 #include "platform/toolbar_control.h"
 
 #include "common/safe_file.h"
+#include "platform/tool_icons.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,40 +16,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace vq {
 namespace {
-
-QIcon ToolIcon(int id)
-{
-    struct IconName {
-        int id;
-        const char* theme;
-        QStyle::StandardPixmap fallback;
-    };
-    static const IconName names[] = {
-        {1001, "document-new", QStyle::SP_FileIcon},
-        {1002, "document-open", QStyle::SP_DialogOpenButton},
-        {1003, "document-save", QStyle::SP_DialogSaveButton},
-        {1008, "document-print", QStyle::SP_FileDialogDetailedView},
-        {1009, "document-print-preview", QStyle::SP_FileDialogContentsView},
-        {1101, "edit-cut", QStyle::SP_DialogDiscardButton},
-        {1102, "edit-copy", QStyle::SP_FileDialogNewFolder},
-        {1103, "edit-paste", QStyle::SP_DialogApplyButton},
-        {1104, "edit-delete", QStyle::SP_TrashIcon},
-        {1201, "preferences-system", QStyle::SP_FileDialogListView},
-        {1202, "preferences-other", QStyle::SP_FileDialogInfoView},
-        {1203, "x-office-drawing", QStyle::SP_ComputerIcon},
-    };
-    for (const IconName& n : names)
-        if (n.id == id)
-            return QIcon::fromTheme(n.theme, QApplication::style()->standardIcon(n.fallback));
-    return {};
-}
 
 QString PlainCaption(const std::string& caption)
 {
