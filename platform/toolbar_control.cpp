@@ -45,6 +45,7 @@ Qt::ToolButtonStyle ButtonStyle(const BandTool& t, bool hasIcon)
 
 ToolbarControl::ToolbarControl(QMainWindow* window) : QObject(window), window_(window), layout_(BuiltInToolbarLayout())
 {
+    window_->installEventFilter(this);
     Relayout();
 }
 
@@ -148,6 +149,38 @@ void ToolbarControl::Relayout()
         }
     }
 
+    BuildBars();
+}
+
+QToolBar* ToolbarControl::NewBar(const QString& name)
+{
+    auto* toolbar = new QToolBar(name, window_);
+    toolbar->setObjectName(name);
+    toolbar->installEventFilter(this);
+    window_->addToolBar(toolbar);
+    return toolbar;
+}
+
+void ToolbarControl::AddTool(QToolBar* toolbar, const BandTool& t)
+{
+    QAction* action = Action(t.id);
+    if (!action)
+        return;
+    toolbar->addAction(action);
+    if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action))) {
+        button->setToolButtonStyle(ButtonStyle(t, !action->icon().isNull()));
+        button->installEventFilter(this);
+    }
+}
+
+void ToolbarControl::BuildBars()
+{
+    for (QToolBar* bar : wrapBars_) {
+        window_->removeToolBar(bar);
+        bar->deleteLater();
+    }
+    wrapBars_.clear();
+    wrapWidth_ = window_->width();
     std::map<std::string, QToolBar*> bars;
     for (const BandRecord& band : layout_.bands) {
         if (IsMenuBand(band.name) || IsSubMenuBand(band.name))
@@ -158,26 +191,58 @@ void ToolbarControl::Relayout()
             bars_.erase(found);
             toolbar->clear();
         } else {
-            toolbar = new QToolBar(QString::fromStdString(band.name), window_);
-            toolbar->setObjectName(QString::fromStdString(band.name));
-            toolbar->installEventFilter(this);
-            window_->addToolBar(toolbar);
+            toolbar = NewBar(QString::fromStdString(band.name));
         }
-        for (const BandTool& t : band.tools) {
-            QAction* action = Action(t.id);
-            if (!action)
-                continue;
-            toolbar->addAction(action);
-            if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action))) {
-                button->setToolButtonStyle(ButtonStyle(t, !action->icon().isNull()));
-                button->installEventFilter(this);
-            }
-        }
+        for (const BandTool& t : band.tools)
+            AddTool(toolbar, t);
+        WrapBar(toolbar, band);
         bars[band.name] = toolbar;
     }
     for (auto& [name, toolbar] : bars_)
         toolbar->deleteLater();
     bars_ = std::move(bars);
+}
+
+void ToolbarControl::WrapBar(QToolBar* toolbar, const BandRecord& band)
+{
+    // The tools that do not fit the window's width go on further rows, so none of
+    // them hides in the bar's overflow.
+    std::vector<std::pair<const BandTool*, int>> shown;
+    int sum = 0;
+    for (const BandTool& t : band.tools) {
+        QAction* action = Action(t.id);
+        QWidget* button = action ? toolbar->widgetForAction(action) : nullptr;
+        if (!button || !action->isVisible())
+            continue;
+        shown.emplace_back(&t, button->sizeHint().width());
+        sum += shown.back().second;
+    }
+    if (shown.empty())
+        return;
+    const int spacing = std::max(0, toolbar->layout()->spacing());
+    const int total = toolbar->sizeHint().width();
+    const int overhead = total - sum - spacing * (static_cast<int>(shown.size()) - 1);
+    // A little slack for the frame of the window's toolbar area.
+    const int available = window_->width() - 8;
+    if (total <= available)
+        return;
+    QToolBar* row = toolbar;
+    int used = overhead;
+    int inRow = 0;
+    for (const auto& [t, width] : shown) {
+        if (inRow > 0 && used + spacing + width > available) {
+            window_->addToolBarBreak();
+            row = NewBar(toolbar->objectName() + " (continued)");
+            wrapBars_.push_back(row);
+            used = overhead;
+            inRow = 0;
+        }
+        if (row != toolbar) {
+            toolbar->removeAction(Action(t->id));
+            AddTool(row, *t);
+        }
+        used += (inRow++ > 0 ? spacing : 0) + width;
+    }
 }
 
 bool ToolbarControl::SetToolEnabled(int id, bool enabled)
@@ -273,6 +338,8 @@ bool ToolbarControl::KeyDown(int key, Qt::KeyboardModifiers modifiers)
 
 bool ToolbarControl::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == window_ && event->type() == QEvent::Resize && window_->width() != wrapWidth_)
+        BuildBars();
     if (event->type() == QEvent::ToolTip && !showTooltips_)
         return true;
     return QObject::eventFilter(watched, event);
