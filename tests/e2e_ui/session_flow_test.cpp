@@ -27,6 +27,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTimer>
 #include <QDialog>
@@ -273,6 +274,37 @@ TEST_F(SessionFlow, RangeThenGraph)
     ASSERT_EQ(y.size(), 5u);
     EXPECT_NEAR(y[0], 1.006634, 1e-5);
     EXPECT_NEAR(y[4], 0.511329, 1e-5);
+    Exit();
+}
+
+TEST_F(SessionFlow, DialogsOpenCentredOnTheMainWindow)
+{
+    Start();
+    main->move(30, 20);
+    CalculateSinglePoint();
+    std::vector<int> tools = {ToolOutputControl, ToolUnitPreferences, ToolPrintContent, ToolPrint,
+                              ToolExportOutput, ToolCustomize, ToolToolbarOptions, ToolTechnicalSupport,
+                              ToolAbout, 0};
+    for (int tool : tools) {
+        QRect placed;
+        QString title;
+        OnModal([&](QDialog* dialog) {
+            placed = dialog->frameGeometry();
+            title = dialog->windowTitle();
+        });
+        if (tool != 0) {
+            main->ABR_Main_Click(tool);
+        } else { // a double click on a result opens the unit change
+            main->GRD_Output->Model().SetCurrentCell(2, 1);
+            main->GRD_Output->Model().DblClick();
+        }
+        ASSERT_FALSE(placed.isNull()) << tool;
+        const QPoint offset = placed.center() - main->frameGeometry().center();
+        EXPECT_TRUE(std::abs(offset.x()) <= 1 && std::abs(offset.y()) <= 1)
+            << title.toStdString() << " is off by " << offset.x() << ", " << offset.y();
+        EXPECT_TRUE(main->screen()->availableGeometry().contains(placed)) << title.toStdString();
+    }
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
     Exit();
 }
 
