@@ -2,6 +2,7 @@
 
 #include "common/safe_file.h"
 #include "platform/tool_icons.h"
+#include "platform/view_width.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +20,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vq {
 namespace {
@@ -377,6 +380,11 @@ void ToolbarControl::Customize()
             }
         }
     };
+    int captionWidth = 0;
+    for (const auto& [id, tool] : layout_.tools)
+        captionWidth = std::max(captionWidth, EntryTextWidth(available, PlainCaption(tool.caption)));
+    FitViewWidth(available, captionWidth);
+    FitViewWidth(shown, captionWidth);
     auto change = [&](auto edit) {
         BandRecord* band = layout_.Band(bandName);
         if (!band)
