@@ -283,7 +283,7 @@ TEST_F(SessionFlow, DialogsOpenCentredOnTheMainWindow)
     Start();
     main->move(30, 20);
     CalculateSinglePoint();
-    std::vector<int> tools = {ToolOutputControl, ToolUnitPreferences, ToolPrintContent, ToolPrint,
+    std::vector<int> tools = {ToolOutputControl, ToolUnitPreferences, ToolPrintContent, ToolPrint, ToolPrintPreview,
                               ToolExportOutput, ToolCustomize, ToolToolbarOptions, ToolTechnicalSupport,
                               ToolAbout, 0};
     for (int tool : tools) {
@@ -333,8 +333,8 @@ TEST_F(SessionFlow, EveryCaptionAndListEntryShowsWhole)
         CalculateSinglePoint();
         for (const std::string& text : test::ClippedTexts(main))
             clipped.push_back("main window: " + text);
-        for (int tool : {ToolOutputControl, ToolUnitPreferences, ToolPrintContent, ToolPrint, ToolExportOutput,
-                         ToolCustomize, ToolToolbarOptions, ToolTechnicalSupport, ToolAbout, 0}) {
+        for (int tool : {ToolOutputControl, ToolUnitPreferences, ToolPrintContent, ToolPrint, ToolPrintPreview,
+                         ToolExportOutput, ToolCustomize, ToolToolbarOptions, ToolTechnicalSupport, ToolAbout, 0}) {
             OnModal([&](QDialog* dialog) {
                 for (const std::string& text : test::ClippedTexts(dialog))
                     clipped.push_back(dialog->windowTitle().toStdString() + ": " + text);
