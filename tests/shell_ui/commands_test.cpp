@@ -476,7 +476,9 @@ TEST_F(CommandsTest, ResetInAFreshBuildRestoresTheShippedToolbar)
         dialog->reject();
     });
     main->ABR_Main_Click(ToolCustomize);
+    const std::string shipped = main->ShippedToolbarFile();
     SetProgramFolder("");
+    ReleasePathObjects();
     EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
     const ToolbarLayout builtIn = BuiltInToolbarLayout();
     const auto& tools = main->ABR_Main->Layout().Band("Main Toolbar")->tools;
@@ -484,7 +486,7 @@ TEST_F(CommandsTest, ResetInAFreshBuildRestoresTheShippedToolbar)
     EXPECT_EQ(tools.front().id, ToolOpen);
     // The shipped file holds the program's own layout.
     std::string text, errorText;
-    ASSERT_EQ(ReadWholeFile(main->ShippedToolbarFile(), text, errorText), FileReadStatus::Ok);
+    ASSERT_EQ(ReadWholeFile(shipped, text, errorText), FileReadStatus::Ok);
     EXPECT_EQ(text, builtIn.Save());
 }
 
