@@ -3,13 +3,12 @@
 #include "common/common_dialog_errors.h"
 #include "common/number_format.h"
 #include "common/program_identity.h"
+#include "common/search_paths.h"
 #include "common/text_routines.h"
 #include "common/ui/widget_routines.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -198,7 +197,7 @@ int ChooseSaturationSolution(const SolutionChoice& solutions, QWidget* parent)
 
 void ShowSupportForm(QWidget* parent)
 {
-    const std::string path = QDir(QCoreApplication::applicationDirPath()).filePath("support.fil").toStdString();
+    const std::string path = BuildPath("support.fil", PathKindSupport);
     SupportForm form(ReadSupportFile(path), parent);
     form.exec();
     if (parent)

@@ -121,9 +121,12 @@ StartForm::StartForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     lblDescription = new QLabel(this);
     lblDescription->setWordWrap(true);
     lblAdditionalInfo = new QLabel(this);
-    for (QWidget* w : std::initializer_list<QWidget*>{imgLogo, lblProductName, lblVersion, LBL_PreRelease,
-                                                      lblDescription, lblAdditionalInfo})
+    for (QWidget* w : std::initializer_list<QWidget*>{imgLogo, lblProductName, lblVersion, LBL_PreRelease})
         layout->addWidget(w, 0, Qt::AlignHCenter);
+    // The wrapped notice takes the whole width, so that its height follows from it.
+    lblDescription->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(lblDescription);
+    layout->addWidget(lblAdditionalInfo, 0, Qt::AlignHCenter);
     setFixedWidth(520);
 }
 

@@ -43,7 +43,7 @@ namespace {
 
 std::string SupportText()
 {
-    return ReadSupportFile(QDir(QCoreApplication::applicationDirPath()).filePath("support.fil").toStdString());
+    return ReadSupportFile(BuildPath("support.fil", PathKindSupport));
 }
 
 // Save Output (2), Save Output As (3) and Export Output (1).

@@ -7,6 +7,11 @@
 #include <filesystem>
 #include <system_error>
 
+// Where an installed program finds its shipped files, relative to its own folder.
+#ifndef VQ_SUPPORT_FROM_PROGRAM
+#define VQ_SUPPORT_FROM_PROGRAM "../share/vapoquant"
+#endif
+
 namespace vq {
 
 std::array<std::optional<CPathObj>, 7> PathObjects;
@@ -40,6 +45,8 @@ std::string FolderOfKind(int kind, int index)
         return GetWindowsFolder();
     case PathKindSystem:
         return GetSystemFolder();
+    case PathKindSupport:
+        return GetSupportFolder();
     case PathKindSearchPath:
         if (index >= 0 && index < static_cast<int>(PathObjects.size()) && PathObjects[static_cast<std::size_t>(index)])
             return PathObjects[static_cast<std::size_t>(index)]->CurrentPath();
@@ -60,7 +67,7 @@ struct PathSetup {
 constexpr PathSetup PathSetups[] = {
     {SettingsFilePathEntry, "INIFilePath", "Thermix2.ini", PathKindWindows, false},
     {CustomToolbarPathEntry, "CustomTBPath", "VQUser2.tb", PathKindWindows, true},
-    {InternalToolbarPathEntry, "InternalTBPath", "Thermix2.tb", PathKindProgram, false},
+    {InternalToolbarPathEntry, "InternalTBPath", "Thermix2.tb", PathKindSupport, false},
 };
 
 } // namespace
@@ -77,6 +84,14 @@ std::string GetProgramFolder()
 void SetProgramFolder(const std::string& folder)
 {
     programFolderOverride = folder;
+}
+
+std::string GetSupportFolder()
+{
+    const std::string program = GetProgramFolder();
+    const std::string installed =
+        (std::filesystem::path(WithSlash(program)) / VQ_SUPPORT_FROM_PROGRAM).lexically_normal().string();
+    return !program.empty() && IsFolder(installed) ? installed : program;
 }
 
 void CPathObj::SetUpPathObj(const std::string& keyName, const std::string& fileName, const std::string& defaultPath)

@@ -14,6 +14,7 @@ enum PathKind : int {
     PathKindCurrent = 2,   // current directory
     PathKindWindows = 3,   // the user's configuration folder
     PathKindSystem = 4,    // the system-wide configuration folder
+    PathKindSupport = 5,   // the folder of the files shipped with the program
     PathKindSearchPath = 99, // current folder of PathObjects(index)
 };
 
@@ -75,5 +76,10 @@ std::string BuildPath(const std::string& fileName, int kind, int index = 0);
 // the folder found from the running executable.
 std::string GetProgramFolder();
 void SetProgramFolder(const std::string& folder);
+
+// The folder of the files shipped with the program (default toolbar layout, support
+// file): the installed data folder beside an installed program, else the program
+// folder itself (as in the build folder).
+std::string GetSupportFolder();
 
 } // namespace vq

@@ -1,6 +1,8 @@
 #include "platform/toolbar_control.h"
 
 #include "common/safe_file.h"
+#include "platform/tool_icons.h"
+#include "platform/view_width.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,40 +17,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vq {
 namespace {
-
-QIcon ToolIcon(int id)
-{
-    struct IconName {
-        int id;
-        const char* theme;
-        QStyle::StandardPixmap fallback;
-    };
-    static const IconName names[] = {
-        {1001, "document-new", QStyle::SP_FileIcon},
-        {1002, "document-open", QStyle::SP_DialogOpenButton},
-        {1003, "document-save", QStyle::SP_DialogSaveButton},
-        {1008, "document-print", QStyle::SP_FileDialogDetailedView},
-        {1009, "document-print-preview", QStyle::SP_FileDialogContentsView},
-        {1101, "edit-cut", QStyle::SP_DialogDiscardButton},
-        {1102, "edit-copy", QStyle::SP_FileDialogNewFolder},
-        {1103, "edit-paste", QStyle::SP_DialogApplyButton},
-        {1104, "edit-delete", QStyle::SP_TrashIcon},
-        {1201, "preferences-system", QStyle::SP_FileDialogListView},
-        {1202, "preferences-other", QStyle::SP_FileDialogInfoView},
-        {1203, "x-office-drawing", QStyle::SP_ComputerIcon},
-    };
-    for (const IconName& n : names)
-        if (n.id == id)
-            return QIcon::fromTheme(n.theme, QApplication::style()->standardIcon(n.fallback));
-    return {};
-}
 
 QString PlainCaption(const std::string& caption)
 {
@@ -72,6 +48,7 @@ Qt::ToolButtonStyle ButtonStyle(const BandTool& t, bool hasIcon)
 
 ToolbarControl::ToolbarControl(QMainWindow* window) : QObject(window), window_(window), layout_(BuiltInToolbarLayout())
 {
+    window_->installEventFilter(this);
     Relayout();
 }
 
@@ -175,6 +152,38 @@ void ToolbarControl::Relayout()
         }
     }
 
+    BuildBars();
+}
+
+QToolBar* ToolbarControl::NewBar(const QString& name)
+{
+    auto* toolbar = new QToolBar(name, window_);
+    toolbar->setObjectName(name);
+    toolbar->installEventFilter(this);
+    window_->addToolBar(toolbar);
+    return toolbar;
+}
+
+void ToolbarControl::AddTool(QToolBar* toolbar, const BandTool& t)
+{
+    QAction* action = Action(t.id);
+    if (!action)
+        return;
+    toolbar->addAction(action);
+    if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action))) {
+        button->setToolButtonStyle(ButtonStyle(t, !action->icon().isNull()));
+        button->installEventFilter(this);
+    }
+}
+
+void ToolbarControl::BuildBars()
+{
+    for (QToolBar* bar : wrapBars_) {
+        window_->removeToolBar(bar);
+        bar->deleteLater();
+    }
+    wrapBars_.clear();
+    wrapWidth_ = window_->width();
     std::map<std::string, QToolBar*> bars;
     for (const BandRecord& band : layout_.bands) {
         if (IsMenuBand(band.name) || IsSubMenuBand(band.name))
@@ -185,26 +194,58 @@ void ToolbarControl::Relayout()
             bars_.erase(found);
             toolbar->clear();
         } else {
-            toolbar = new QToolBar(QString::fromStdString(band.name), window_);
-            toolbar->setObjectName(QString::fromStdString(band.name));
-            toolbar->installEventFilter(this);
-            window_->addToolBar(toolbar);
+            toolbar = NewBar(QString::fromStdString(band.name));
         }
-        for (const BandTool& t : band.tools) {
-            QAction* action = Action(t.id);
-            if (!action)
-                continue;
-            toolbar->addAction(action);
-            if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action))) {
-                button->setToolButtonStyle(ButtonStyle(t, !action->icon().isNull()));
-                button->installEventFilter(this);
-            }
-        }
+        for (const BandTool& t : band.tools)
+            AddTool(toolbar, t);
+        WrapBar(toolbar, band);
         bars[band.name] = toolbar;
     }
     for (auto& [name, toolbar] : bars_)
         toolbar->deleteLater();
     bars_ = std::move(bars);
+}
+
+void ToolbarControl::WrapBar(QToolBar* toolbar, const BandRecord& band)
+{
+    // The tools that do not fit the window's width go on further rows, so none of
+    // them hides in the bar's overflow.
+    std::vector<std::pair<const BandTool*, int>> shown;
+    int sum = 0;
+    for (const BandTool& t : band.tools) {
+        QAction* action = Action(t.id);
+        QWidget* button = action ? toolbar->widgetForAction(action) : nullptr;
+        if (!button || !action->isVisible())
+            continue;
+        shown.emplace_back(&t, button->sizeHint().width());
+        sum += shown.back().second;
+    }
+    if (shown.empty())
+        return;
+    const int spacing = std::max(0, toolbar->layout()->spacing());
+    const int total = toolbar->sizeHint().width();
+    const int overhead = total - sum - spacing * (static_cast<int>(shown.size()) - 1);
+    // A little slack for the frame of the window's toolbar area.
+    const int available = window_->width() - 8;
+    if (total <= available)
+        return;
+    QToolBar* row = toolbar;
+    int used = overhead;
+    int inRow = 0;
+    for (const auto& [t, width] : shown) {
+        if (inRow > 0 && used + spacing + width > available) {
+            window_->addToolBarBreak();
+            row = NewBar(toolbar->objectName() + " (continued)");
+            wrapBars_.push_back(row);
+            used = overhead;
+            inRow = 0;
+        }
+        if (row != toolbar) {
+            toolbar->removeAction(Action(t->id));
+            AddTool(row, *t);
+        }
+        used += (inRow++ > 0 ? spacing : 0) + width;
+    }
 }
 
 bool ToolbarControl::SetToolEnabled(int id, bool enabled)
@@ -300,6 +341,8 @@ bool ToolbarControl::KeyDown(int key, Qt::KeyboardModifiers modifiers)
 
 bool ToolbarControl::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == window_ && event->type() == QEvent::Resize && window_->width() != wrapWidth_)
+        BuildBars();
     if (event->type() == QEvent::ToolTip && !showTooltips_)
         return true;
     return QObject::eventFilter(watched, event);
@@ -337,6 +380,11 @@ void ToolbarControl::Customize()
             }
         }
     };
+    int captionWidth = 0;
+    for (const auto& [id, tool] : layout_.tools)
+        captionWidth = std::max(captionWidth, EntryTextWidth(available, PlainCaption(tool.caption)));
+    FitViewWidth(available, captionWidth);
+    FitViewWidth(shown, captionWidth);
     auto change = [&](auto edit) {
         BandRecord* band = layout_.Band(bandName);
         if (!band)

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 class QAction;
 class QMainWindow;
@@ -70,11 +71,18 @@ private:
     void UpdateAction(int id);
     void FillMenu(QMenu* menu, const BandRecord& band, int depth);
     bool IsSubMenuBand(const std::string& name) const;
+    QToolBar* NewBar(const QString& name);
+    void AddTool(QToolBar* toolbar, const BandTool& t);
+    // The toolbars of the non-menu bands, wrapped to the window's width.
+    void BuildBars();
+    void WrapBar(QToolBar* toolbar, const BandRecord& band);
 
     QMainWindow* window_;
     ToolbarLayout layout_;
     std::map<int, QAction*> actions_;
     std::map<std::string, QToolBar*> bars_;
+    std::vector<QToolBar*> wrapBars_; // further rows of the bars in bars_
+    int wrapWidth_ = -1;
     bool showTooltips_ = true;
 };
 

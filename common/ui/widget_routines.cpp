@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QProcess>
 #include <QRadioButton>
 #include <QScreen>
@@ -22,6 +23,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <functional>
 
 namespace vq {
 namespace {
@@ -152,19 +154,66 @@ bool CheckNumberBox(QLineEdit* box, const std::string& boxName)
     return false;
 }
 
-void CenterFormOnMain(QWidget* form)
+namespace {
+
+// Centres the form on the main window, kept on the main window's screen.
+void PlaceOnMain(QWidget* form)
 {
     const QWidget* main = MainWidget();
-    const QRect screen = form->screen()->geometry();
-    const WindowRect owner = RectOf(main ? main->frameGeometry() : screen);
-    const WindowRect placed = CenterFormOnMain(owner, RectOf(form->frameGeometry()), screen.width(), screen.height());
+    const QRect screen = (main ? main->screen() : form->screen())->availableGeometry();
+    const QPoint origin = screen.topLeft();
+    const WindowRect owner = RectOf((main ? main->frameGeometry() : screen).translated(-origin));
+    const WindowRect placed =
+        CenterFormOnMain(owner, RectOf(form->frameGeometry().translated(-origin)), screen.width(), screen.height());
+    form->move(placed.left + origin.x(), placed.top + origin.y());
+}
+
+void PlaceOverOwner(const QWidget* owner, QWidget* form)
+{
+    const WindowRect placed = CenterFormOverOwner(RectOf(owner->frameGeometry()), RectOf(form->frameGeometry()));
     form->move(placed.left, placed.top);
+}
+
+// Places its form again whenever it is shown: a form gets its final size only then.
+class PlaceOnShow : public QObject {
+public:
+    PlaceOnShow(QWidget* form, std::function<void()> place) : QObject(form), place_(std::move(place)) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            place_();
+        return false;
+    }
+
+private:
+    std::function<void()> place_;
+};
+
+void PlaceNowAndOnShow(QWidget* form, const std::function<void()>& place)
+{
+    place();
+    if (form->isVisible())
+        return;
+    const QObjectList children = form->children();
+    for (QObject* child : children)
+        delete dynamic_cast<PlaceOnShow*>(child);
+    form->installEventFilter(new PlaceOnShow(form, place));
+}
+
+} // namespace
+
+void CenterFormOnMain(QWidget* form)
+{
+    PlaceNowAndOnShow(form, [form] { PlaceOnMain(form); });
 }
 
 void CenterFormOverOwner(const QWidget* owner, QWidget* form)
 {
-    const WindowRect placed = CenterFormOverOwner(RectOf(owner->frameGeometry()), RectOf(form->frameGeometry()));
-    form->move(placed.left, placed.top);
+    const QPointer<const QWidget> alive(owner);
+    PlaceNowAndOnShow(form, [alive, form] {
+        if (alive)
+            PlaceOverOwner(alive, form);
+    });
 }
 
 void Pause(double seconds)

@@ -12,6 +12,7 @@
 #include "common/ui/unit_combos.h"
 #include "common/ui/widget_routines.h"
 #include "common/user_interface.h"
+#include "platform/view_width.h"
 #include "preferences/output_mod.h"
 #include "preferences/preference_files.h"
 #include "preferences/ui/apply_units_form.h"
@@ -173,7 +174,6 @@ QWidget* OutputPreferenceForm::BuildOutputPage()
     LST_ShowParameters->setRootIsDecorated(false);
     LST_ShowParameters->setSelectionMode(QAbstractItemView::SingleSelection);
     LST_ShowParameters->header()->setStretchLastSection(true);
-    LST_ShowParameters->setColumnWidth(0, fontMetrics().averageCharWidth() * 30);
     shownLabel->setBuddy(LST_ShowParameters);
     VSC_ParamList = new QScrollBar(Qt::Vertical, page);
     VSC_ParamList->setMinimum(0);
@@ -194,6 +194,12 @@ QWidget* OutputPreferenceForm::BuildOutputPage()
     LST_UnusedParameters = new QListWidget(unusedTabs);
     LST_UnusedParameters->setSelectionMode(QAbstractItemView::ExtendedSelection);
     unusedTabs->addTab(LST_UnusedParameters, "   Alphabetical  ");
+    // Parameters move between the two lists: both fit the longest name.
+    int nameWidth = 0;
+    for (int id = 1; id <= NumOutputParams; ++id)
+        nameWidth = std::max(nameWidth, EntryTextWidth(LST_UnusedParameters, Q(OutputParams(id).Name)));
+    LST_ShowParameters->setColumnWidth(0, nameWidth);
+    FitViewWidth(LST_UnusedParameters, nameWidth);
     unusedLabel->setBuddy(LST_UnusedParameters);
 
     PIC_ParamDescription = new ParamDescriptionPanel(page);
@@ -338,6 +344,11 @@ void OutputPreferenceForm::RefreshLists()
         auto* item = new QTreeWidgetItem(LST_ShowParameters, {Q(p.Name), p.HasUnits ? Q(p.EditUnits) : QString()});
         item->setData(0, Qt::UserRole, id);
     }
+    // The units column is not narrower than the header makes a last column.
+    int unitsWidth = LST_ShowParameters->header()->defaultSectionSize();
+    for (int i = 0; i < LST_ShowParameters->topLevelItemCount(); ++i)
+        unitsWidth = std::max(unitsWidth, EntryTextWidth(LST_ShowParameters, LST_ShowParameters->topLevelItem(i)->text(1)));
+    FitViewWidth(LST_ShowParameters, LST_ShowParameters->columnWidth(0) + unitsWidth);
     LST_UnusedParameters->clear();
     for (int id : draft_.unused) {
         auto* item = new QListWidgetItem(Q(OutputParams(id).Name), LST_UnusedParameters);

@@ -14,6 +14,7 @@
 #include "common/ui/unit_combos.h"
 #include "common/ui/widget_routines.h"
 #include "common/user_interface.h"
+#include "platform/view_width.h"
 #include "preferences/preference_files.h"
 #include "preferences/ui/preference_file_dialog.h"
 #include "units/unit_catalogue.h"
@@ -24,6 +25,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -32,6 +34,8 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vq {
 
@@ -190,6 +194,17 @@ void UnitPreferenceForm::FillFamilyList(const std::array<std::string, NumUnitFam
         auto* entry = new QTreeWidgetItem(LST_UnitFamily, {Q(item.Text), Q(unit)});
         entry->setData(0, Qt::UserRole, item.ItemData);
     }
+    int familyWidth = LST_UnitFamily->columnWidth(0);
+    // The units column is not narrower than the header makes a last column.
+    int unitsWidth = std::max(LST_UnitFamily->header()->defaultSectionSize(),
+                              EntryTextWidth(LST_UnitFamily, LST_UnitFamily->headerItem()->text(1)));
+    for (int i = 0; i < LST_UnitFamily->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* entry = LST_UnitFamily->topLevelItem(i);
+        familyWidth = std::max(familyWidth, EntryTextWidth(LST_UnitFamily, entry->text(0)));
+        unitsWidth = std::max(unitsWidth, EntryTextWidth(LST_UnitFamily, entry->text(1)));
+    }
+    LST_UnitFamily->setColumnWidth(0, familyWidth);
+    FitViewWidth(LST_UnitFamily, familyWidth + unitsWidth);
 }
 
 void UnitPreferenceForm::LoadFormFromPrefs()

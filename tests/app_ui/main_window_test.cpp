@@ -10,6 +10,7 @@
 #include "common/program_identity.h"
 #include "common/session_state.h"
 #include "equations/flag_values.h"
+#include "platform/toolbar_control.h"
 #include "preferences/output_mod.h"
 #include "program_tables.h"
 #include "recording_user_interface.h"
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -462,6 +464,24 @@ TEST_F(MainWindowTest, TheLoadSizeIsTheSmallestSize)
     main->resize(main->LoadSize().width() + 100, main->LoadSize().height() + 80);
     QApplication::processEvents();
     EXPECT_EQ(main->GRD_Output->width(), gridWidth + 100) << "the grid takes the extra width";
+}
+
+TEST_F(MainWindowTest, EveryToolShowsAtTheDefaultSizeInEveryTextStyle)
+{
+    main->show();
+    for (int style : {1, 2, 3, 0}) {
+        main->SetToolbarsTextStyle(style);
+        main->resize(main->LoadSize());
+        QApplication::processEvents();
+        for (const BandTool& t : main->ABR_Main->Layout().Band("Main Toolbar")->tools) {
+            bool shown = false;
+            for (QToolBar* bar : main->findChildren<QToolBar*>())
+                if (QWidget* button = bar->widgetForAction(main->ABR_Main->Action(t.id)))
+                    shown = shown || (button->isVisible() && bar->rect().contains(button->geometry()));
+            EXPECT_TRUE(shown) << t.caption << " in style " << style;
+        }
+    }
+    EXPECT_EQ(main->size(), main->LoadSize());
 }
 
 TEST_F(MainWindowTest, DependentPropertyListLeavesOutTheRangePropertyAndStates)

@@ -146,6 +146,16 @@ TEST_F(SearchPathsTest, ControlFileInProgramFolder)
     EXPECT_EQ(GetProgramFolder(), fs::read_symlink("/proc/self/exe").parent_path().string());
 }
 
+TEST_F(SearchPathsTest, InstalledProgramFindsItsShippedFilesInTheDataFolder)
+{
+    SetProgramFolder(Dir("usr/bin"));
+    fs::create_directories(root_ / "usr/share/vapoquant");
+    ReadControlFile();
+    EXPECT_EQ(Entry(4).FileNameAndPath(), Dir("usr/share/vapoquant") + "/Thermix2.tb");
+    EXPECT_EQ(BuildPath("support.fil", PathKindSupport), Dir("usr/share/vapoquant") + "/support.fil");
+    EXPECT_EQ(Entry(2).FileNameAndPath(), Dir("config") + "/VQUser2.tb");
+}
+
 TEST_F(SearchPathsTest, FolderWithoutFileQualifiesOnlyForCreation)
 {
     const std::string list = Dir("shared") + ",";

@@ -20,6 +20,7 @@
 #include "recording_user_interface.h"
 #include "scripted_file_dialogs.h"
 #include "temp_folder.h"
+#include "clipped_texts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -31,6 +32,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTimer>
 #include <QDialog>
@@ -281,6 +283,84 @@ TEST_F(SessionFlow, RangeThenGraph)
     EXPECT_NEAR(y[0], 1.006634, 1e-5);
     EXPECT_NEAR(y[4], 0.511329, 1e-5);
     Exit();
+}
+
+TEST_F(SessionFlow, DialogsOpenCentredOnTheMainWindow)
+{
+    Start();
+    main->move(30, 20);
+    CalculateSinglePoint();
+    std::vector<int> tools = {ToolOutputControl, ToolUnitPreferences, ToolPrintContent, ToolPrint, ToolPrintPreview,
+                              ToolExportOutput, ToolCustomize, ToolToolbarOptions, ToolTechnicalSupport,
+                              ToolAbout, 0};
+    for (int tool : tools) {
+        QRect placed;
+        QString title;
+        OnModal([&](QDialog* dialog) {
+            placed = dialog->frameGeometry();
+            title = dialog->windowTitle();
+        });
+        if (tool != 0) {
+            main->ABR_Main_Click(tool);
+        } else { // a double click on a result opens the unit change
+            main->GRD_Output->Model().SetCurrentCell(2, 1);
+            main->GRD_Output->Model().DblClick();
+        }
+        ASSERT_FALSE(placed.isNull()) << tool;
+        // Centred, unless that would take the dialog off the screen: then at its edge.
+        const QRect screen = main->screen()->availableGeometry();
+        const QPoint offset = placed.center() - main->frameGeometry().center();
+        EXPECT_TRUE(std::abs(offset.x()) <= 1 || placed.left() == screen.left() || placed.right() == screen.right())
+            << title.toStdString() << " is off by " << offset.x();
+        EXPECT_TRUE(std::abs(offset.y()) <= 1 || placed.top() == screen.top() || placed.bottom() == screen.bottom())
+            << title.toStdString() << " is off by " << offset.y();
+        EXPECT_TRUE(screen.contains(placed)) << title.toStdString();
+    }
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    Exit();
+}
+
+TEST_F(SessionFlow, EveryCaptionAndListEntryShowsWhole)
+{
+    for (const QLocale& setting : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::German, QLocale::Germany)}) {
+        QLocale::setDefault(setting);
+        std::vector<std::string> clipped;
+        QTimer::singleShot(0, [&clipped] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == "StartForm" && w->isVisible())
+                    for (const std::string& text : test::ClippedTexts(w))
+                        clipped.push_back("splash: " + text);
+        });
+        test::SetUpProgramTables();
+        StartupOptions options;
+        options.splashSeconds = 0.05;
+        main = StartProgram(options);
+        ASSERT_TRUE(main);
+        ui = std::make_unique<test::RecordingUserInterface>();
+        CalculateSinglePoint();
+        for (const std::string& text : test::ClippedTexts(main))
+            clipped.push_back("main window: " + text);
+        for (int tool : {ToolOutputControl, ToolUnitPreferences, ToolPrintContent, ToolPrint, ToolPrintPreview,
+                         ToolExportOutput, ToolCustomize, ToolToolbarOptions, ToolTechnicalSupport, ToolAbout, 0}) {
+            OnModal([&](QDialog* dialog) {
+                for (const std::string& text : test::ClippedTexts(dialog))
+                    clipped.push_back(dialog->windowTitle().toStdString() + ": " + text);
+            });
+            if (tool != 0) {
+                main->ABR_Main_Click(tool);
+            } else { // a double click on a result opens the unit change
+                main->GRD_Output->Model().SetCurrentCell(2, 1);
+                main->GRD_Output->Model().DblClick();
+            }
+        }
+        EXPECT_TRUE(clipped.empty()) << setting.name().toStdString() << ":\n" << [&] {
+            std::string all;
+            for (const std::string& c : clipped)
+                all += c + "\n";
+            return all;
+        }();
+        Exit();
+    }
 }
 
 TEST_F(SessionFlow, SIUnitDefaultsOutliveARestart)

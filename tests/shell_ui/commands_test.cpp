@@ -8,6 +8,7 @@
 #include "app/toolbar_form.h"
 #include "common/document_file.h"
 #include "common/program_identity.h"
+#include "common/safe_file.h"
 #include "common/search_paths.h"
 #include "common/session_state.h"
 #include "common/settings_file.h"
@@ -565,6 +566,34 @@ TEST_F(CommandsTest, CustomizingMarksTheLayoutAndResetReloadsTheBand)
     EXPECT_EQ(tools.size(), 10u);
     EXPECT_EQ(tools.front().id, ToolSave);
     EXPECT_EQ(ui.LastMessage(), "Could not reset. Default toolbar file '' was not found.");
+}
+
+TEST_F(CommandsTest, ResetInAFreshBuildRestoresTheShippedToolbar)
+{
+    SetProgramFolder(VQ_PROGRAM_FOLDER);
+    ReadControlFile();
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChildren<QListWidget*>().at(1)->setCurrentRow(0);
+        for (QPushButton* b : dialog->findChildren<QPushButton*>())
+            if (b->text() == "<< &Remove" || b->text() == "R&eset")
+                b->click();
+        dialog->reject();
+    });
+    main->ABR_Main_Click(ToolCustomize);
+    const std::string shipped = main->ShippedToolbarFile();
+    SetProgramFolder("");
+    ReleasePathObjects();
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    const ToolbarLayout builtIn = BuiltInToolbarLayout();
+    const auto& tools = main->ABR_Main->Layout().Band("Main Toolbar")->tools;
+    ASSERT_EQ(tools.size(), builtIn.Band("Main Toolbar")->tools.size());
+    EXPECT_EQ(tools.front().id, ToolOpen);
+    // The shipped file holds the program's own layout.
+    std::string text, errorText;
+    ASSERT_EQ(ReadWholeFile(shipped, text, errorText), FileReadStatus::Ok);
+    EXPECT_EQ(text, builtIn.Save());
 }
 
 TEST_F(CommandsTest, HelpWithoutPagesSaysSo)
