@@ -3,6 +3,7 @@
 #include "common/number_parsing.h"
 #include "common/program_identity.h"
 #include "common/settings_text.h"
+#include "common/ui/widget_routines.h"
 #include "common/user_interface.h"
 #include "printing/graph_chart.h"
 
@@ -46,7 +47,8 @@ bool FitsChart(double v)
 bool ReadFixedScale(const QString& minText, const QString& maxText, double& min, double& max)
 {
     double lo = 0.0, hi = 0.0;
-    if (!ConvertLocaleDouble(minText.toStdString(), lo) || !ConvertLocaleDouble(maxText.toStdString(), hi))
+    if (ReadTypedNumber(minText.toStdString(), lo) != TypedNumber::Ok
+        || ReadTypedNumber(maxText.toStdString(), hi) != TypedNumber::Ok)
         return false;
     if (!FitsChart(lo) || !FitsChart(hi) || !(static_cast<float>(lo) < static_cast<float>(hi)))
         return false;
@@ -130,9 +132,13 @@ QHBoxLayout* GraphCustomizeDialog::AxisRow(const AxisControls& axis)
 
 bool GraphCustomizeDialog::CheckAxis(const AxisControls& axis, const char* name)
 {
+    if (axis.scale->currentData().toInt() != GraphScaleFixed)
+        return true;
+    const std::string boxName = std::string(name) + " axis";
+    if (!CheckNumberBox(axis.min, boxName + " minimum") || !CheckNumberBox(axis.max, boxName + " maximum"))
+        return false;
     double min = 0.0, max = 0.0;
-    if (axis.scale->currentData().toInt() != GraphScaleFixed
-        || ReadFixedScale(axis.min->text(), axis.max->text(), min, max))
+    if (ReadFixedScale(axis.min->text(), axis.max->text(), min, max))
         return true;
     CurrentUserInterface().Message(std::string("The fixed scale of the ") + name
                                        + " axis needs two numbers, the minimum below the maximum.",

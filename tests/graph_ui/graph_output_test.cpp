@@ -302,6 +302,9 @@ TEST_F(GraphOutputTest, CustomisedTitlesScalesAndLineReachTheDrawnChartAndItsFil
         d.leftAxis.max->setText("1,000");
         d.accept();
         EXPECT_EQ(ui.messages.size(), 1u) << "bad bounds keep the dialog open";
+        d.leftAxis.min->setText("5000");
+        d.accept();
+        EXPECT_EQ(ui.messages.size(), 2u) << "a minimum above the maximum keeps the dialog open";
         d.leftAxis.min->setText("0");
         d.lineStyle->setCurrentIndex(d.lineStyle->findData(static_cast<int>(Qt::DashLine)));
         d.lineWidth->setValue(4);
@@ -309,8 +312,9 @@ TEST_F(GraphOutputTest, CustomisedTitlesScalesAndLineReachTheDrawnChartAndItsFil
         return d.result();
     });
     form->BTN_CustomizeGraph->click();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text,
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].text, "The vertical axis minimum box holds \"1.2.3\", which is not a number.");
+    EXPECT_EQ(ui.messages[1].text,
               "The fixed scale of the vertical axis needs two numbers, the minimum below the maximum.");
     ASSERT_TRUE(chart.IsDrawn());
     EXPECT_EQ(chart.ShownGraphTitle(), "Heating at 150 psia");
