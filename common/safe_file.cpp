@@ -43,15 +43,11 @@ std::vector<std::string> SplitFileLines(const std::string& text)
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        size_t next = end == std::string::npos ? text.size() : end + 1;
+        size_t end = text.find_first_of("\r\n", start);
         if (end == std::string::npos)
             end = text.size();
-        size_t len = end - start;
-        if (len > 0 && text[start + len - 1] == '\r')
-            --len;
-        lines.push_back(text.substr(start, len));
-        start = next;
+        lines.push_back(text.substr(start, end - start));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     return lines;
 }

@@ -11,8 +11,8 @@ namespace vq {
 // The line end of every file the program writes.
 inline constexpr const char* FileLineEnd = "\r\n";
 
-// Splits text into lines; accepts LF and CR LF line ends (a last line without an end
-// counts, an empty text has no lines).
+// Splits text into lines; accepts LF, CR LF and a lone CR as line ends (a last line
+// without an end counts, an empty text has no lines).
 std::vector<std::string> SplitFileLines(const std::string& text);
 
 // Joins lines, each followed by CR LF.
