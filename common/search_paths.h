@@ -48,9 +48,11 @@ public:
     int PathIndex() const { return pathIndex_; }
 
 private:
-    // Entry k (from 1) of PathList, trimmed; a leading "." is relative to the
-    // program folder.
-    std::string PathEntry(int k) const;
+    // The entry that begins at offset start of PathList: up to the next comma from
+    // its second character on, trimmed; a leading "." is relative to the program folder.
+    std::string EntryAt(std::size_t start, const std::string& programFolder) const;
+    // Where the entry after the one at start begins; npos when there is none.
+    std::size_t NextEntryStart(std::size_t start) const;
 
     std::string currentFolder_;
     int pathIndex_ = -1;
