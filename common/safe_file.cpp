@@ -1,7 +1,6 @@
 #include "common/safe_file.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -46,6 +45,8 @@ bool WriteAll(int fd, const std::string& content)
 constexpr std::size_t LongestFileName = NAME_MAX;
 // mkstemp's ".XXXXXX".
 constexpr std::size_t TemporarySuffixLength = 7;
+// "~" and eight hexadecimal digits.
+constexpr std::size_t HashTagLength = 9;
 
 std::string HexHash(const std::string& text)
 {
@@ -65,7 +66,7 @@ std::string TemporaryPrefix(const std::string& name)
     std::string prefix = "." + name;
     if (prefix.size() + TemporarySuffixLength <= LongestFileName)
         return prefix;
-    std::size_t keep = LongestFileName - TemporarySuffixLength - 9;
+    std::size_t keep = LongestFileName - TemporarySuffixLength - HashTagLength;
     while (keep > 1 && (static_cast<unsigned char>(prefix[keep]) & 0xC0) == 0x80)
         --keep;
     return prefix.substr(0, keep) + "~" + HexHash(name);
@@ -77,7 +78,7 @@ bool IsTemporaryOf(const std::string& entry, const std::string& prefix)
         entry[prefix.size()] != '.')
         return false;
     return std::all_of(entry.begin() + static_cast<std::ptrdiff_t>(prefix.size()) + 1, entry.end(),
-                       [](unsigned char c) { return std::isalnum(c) != 0; });
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
 }
 
 // Removes the temporaries a killed save of the same target left behind.
