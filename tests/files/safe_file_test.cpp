@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <cstdlib>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace vq {
 namespace {
@@ -102,7 +102,7 @@ TEST(SafeFile, AFileSizeLimitFailsTheWriteInsteadOfEndingTheProgram)
         ::setrlimit(RLIMIT_FSIZE, &limit);
         std::string error;
         const bool written = WriteFileSafely(path, std::string(100, 'x'), error);
-        std::exit(!written && !error.empty() && ReadFileBytes(path) == "old" ? 0 : 1);
+        ::_exit(!written && !error.empty() && ReadFileBytes(path) == "old" ? 0 : 1);
     };
     EXPECT_EXIT(writeOverTheLimit(), ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"big.vpq"});
