@@ -29,7 +29,7 @@ namespace {
 using test::ReadFileBytes;
 using test::WriteFileBytes;
 
-constexpr int Mutations = 2000;
+constexpr int Mutations = test::MutationsPerReader;
 
 class FileReadersMutationTest : public ::testing::Test {
 protected:

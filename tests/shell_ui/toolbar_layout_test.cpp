@@ -150,7 +150,7 @@ TEST(ToolbarLayoutFile, MutatedFilesLoadWholeOrChangeNothing)
 {
     const std::string shipped = BuiltInToolbarLayout().Save();
     test::FileMutator mutator(shipped, 20);
-    for (int i = 0; i < 2000; ++i) {
+    for (int i = 0; i < test::MutationsPerReader; ++i) {
         const std::string text = mutator.Next();
         ToolbarLayout layout = BuiltInToolbarLayout();
         std::string errorText;

@@ -8,6 +8,13 @@
 
 namespace vq::test {
 
+// Mutations per reader; sanitizer builds run the readers many times slower, and take fewer.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr int MutationsPerReader = 150;
+#else
+inline constexpr int MutationsPerReader = 2000;
+#endif
+
 class FileMutator {
 public:
     FileMutator(std::string valid, unsigned seed) : valid_(std::move(valid)), random_(seed) {}
