@@ -223,7 +223,7 @@ void ParseUnitPreferences(bool /*requireAllKeys*/, std::string& errorText)
         double pressure = 0;
         std::string units;
         if (!ParseAtmosphericPressure(value, pressure, units) || pressure < 0 || !IsAbsolutePressureUnits(units) ||
-            units == NoUnitsMarker) {
+            units == NoUnitsMarker || !IsFiniteInEveryPressureUnit(ConvertPressure(pressure, units, "psia"))) {
             errorText = NoValueAndUnitsText + AtmosphericPressureKey;
             return;
         }

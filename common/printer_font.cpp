@@ -82,7 +82,8 @@ void ReadPrinterFontSection(const std::string& path)
     if (good)
         PrintFontName = change([&](PrinterFontInfo& f) { f.name = value; }).name;
     float size = 0;
-    good = good && KeyLineValue(lineAfter(1), "Size", value) && ParseFileFloat(value, size) && size > 0;
+    good = good && KeyLineValue(lineAfter(1), "Size", value) && ParseFileFloat(value, size) &&
+           size >= SmallestReportFontSize && size <= LargestReportFontSize;
     if (good)
         PrintFontSize = WholeFontSize(change([&](PrinterFontInfo& f) { f.size = size; }).size);
     bool flag = false;

@@ -9,6 +9,10 @@
 
 namespace vq {
 
+// The point sizes the font dialog offers for the report font.
+inline constexpr int SmallestReportFontSize = 6;
+inline constexpr int LargestReportFontSize = 14;
+
 extern std::string PrintFontName;
 extern int PrintFontSize; // points, whole
 extern bool PrintFontBold;
@@ -29,7 +33,7 @@ bool WritePrinterFontSection(const std::string& path);
 
 // Reads "[Printer Font]" of the settings file at path into the system printer's font and
 // the report-font variables. Without the section nothing changes; keys out of order or
-// unreadable give size 10 and the printer's font name.
+// unreadable, or a size the font dialog does not offer, give size 10 and the printer's font name.
 void ReadPrinterFontSection(const std::string& path);
 
 } // namespace vq

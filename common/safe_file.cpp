@@ -1,6 +1,11 @@
 #include "common/safe_file.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -36,6 +41,74 @@ bool WriteAll(int fd, const std::string& content)
     return true;
 }
 
+// The longest file name the folders take.
+constexpr std::size_t LongestFileName = NAME_MAX;
+// mkstemp's ".XXXXXX".
+constexpr std::size_t TemporarySuffixLength = 7;
+// "~" and eight hexadecimal digits.
+constexpr std::size_t HashTagLength = 9;
+
+std::string HexHash(const std::string& text)
+{
+    std::uint32_t hash = 2166136261u;
+    for (unsigned char c : text)
+        hash = (hash ^ c) * 16777619u;
+    char buffer[9];
+    std::snprintf(buffer, sizeof buffer, "%08x", hash);
+    return buffer;
+}
+
+// The hidden name every temporary of the target begins with, short enough that the
+// temporary name fits: a long name is cut (at a character boundary) and tagged with a
+// hash of the whole name.
+std::string TemporaryPrefix(const std::string& name)
+{
+    std::string prefix = "." + name;
+    if (prefix.size() + TemporarySuffixLength <= LongestFileName)
+        return prefix;
+    std::size_t keep = LongestFileName - TemporarySuffixLength - HashTagLength;
+    while (keep > 1 && (static_cast<unsigned char>(prefix[keep]) & 0xC0) == 0x80)
+        --keep;
+    return prefix.substr(0, keep) + "~" + HexHash(name);
+}
+
+bool IsTemporaryOf(const std::string& entry, const std::string& prefix)
+{
+    if (entry.size() != prefix.size() + TemporarySuffixLength || entry.compare(0, prefix.size(), prefix) != 0 ||
+        entry[prefix.size()] != '.')
+        return false;
+    return std::all_of(entry.begin() + static_cast<std::ptrdiff_t>(prefix.size()) + 1, entry.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
+}
+
+// Removes the temporaries a killed save of the same target left behind.
+void RemoveLeftOverTemporaries(const std::filesystem::path& folder, const std::string& prefix)
+{
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string entry = it->path().filename().string();
+        std::error_code statusError;
+        if (IsTemporaryOf(entry, prefix) && it->symlink_status(statusError).type() == std::filesystem::file_type::regular)
+            ::unlink(it->path().c_str());
+    }
+}
+
+// A file the user made read-only is not replaced, even where the user could write it.
+bool IsReadOnlyFile(const char* path)
+{
+    struct stat st {};
+    if (::stat(path, &st) != 0)
+        return false;
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path, W_OK) != 0;
+}
+
+// A write beyond the file-size limit then fails with EFBIG instead of ending the program.
+void IgnoreFileSizeSignal()
+{
+    static const bool ignored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
+    (void)ignored;
+}
+
 } // namespace
 
 std::vector<std::string> SplitFileLines(const std::string& text)
@@ -43,15 +116,11 @@ std::vector<std::string> SplitFileLines(const std::string& text)
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        size_t next = end == std::string::npos ? text.size() : end + 1;
+        size_t end = text.find_first_of("\r\n", start);
         if (end == std::string::npos)
             end = text.size();
-        size_t len = end - start;
-        if (len > 0 && text[start + len - 1] == '\r')
-            --len;
-        lines.push_back(text.substr(start, len));
-        start = next;
+        lines.push_back(text.substr(start, end - start));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     return lines;
 }
@@ -113,8 +182,14 @@ bool WriteFileSafely(const std::string& path, const std::string& content, std::s
     fs::path folder = target.parent_path();
     if (folder.empty())
         folder = ".";
+    if (IsReadOnlyFile(target.c_str())) {
+        errorText = SystemErrorText(EACCES);
+        return false;
+    }
+    IgnoreFileSizeSignal();
 
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const std::string prefix = TemporaryPrefix(target.filename().string());
+    std::string pattern = (folder / (prefix + ".XXXXXX")).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     int fd = simulatedFailure == SimulatedWriteFailure::Create ? (errno = EACCES, -1) : ::mkstemp(name.data());
@@ -160,6 +235,7 @@ bool WriteFileSafely(const std::string& path, const std::string& content, std::s
         errorText = SystemErrorText(error);
         return false;
     }
+    RemoveLeftOverTemporaries(folder, prefix);
     // Make the rename itself durable.
     int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (dir >= 0) {

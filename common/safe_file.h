@@ -11,8 +11,8 @@ namespace vq {
 // The line end of every file the program writes.
 inline constexpr const char* FileLineEnd = "\r\n";
 
-// Splits text into lines; accepts LF and CR LF line ends (a last line without an end
-// counts, an empty text has no lines).
+// Splits text into lines; accepts LF, CR LF and a lone CR as line ends (a last line
+// without an end counts, an empty text has no lines).
 std::vector<std::string> SplitFileLines(const std::string& text);
 
 // Joins lines, each followed by CR LF.
@@ -27,6 +27,8 @@ FileReadStatus ReadWholeFile(const std::string& path, std::string& content, std:
 // Replaces the file at path by content (created when missing). On failure returns
 // false with a description in errorText; the file at path is then unchanged and no
 // temporary file is left behind. A symbolic link is followed: its target is replaced.
+// A read-only file is refused; a success removes the temporaries of earlier saves of
+// the same file that were killed midway.
 bool WriteFileSafely(const std::string& path, const std::string& content, std::string& errorText);
 
 // A failure that WriteFileSafely simulates, so tests can check that the old file

@@ -1,6 +1,7 @@
 #include "common/search_paths.h"
 
 #include "common/file_routines.h"
+#include "common/messages.h"
 #include "common/number_parsing.h"
 #include "common/section_reader.h"
 
@@ -64,6 +65,9 @@ struct PathSetup {
     bool allowCreate;
 };
 
+// Path indexes are 16-bit: a list with more folders than that is refused whole.
+constexpr int MostPathEntries = 32767;
+
 constexpr PathSetup PathSetups[] = {
     {SettingsFilePathEntry, "INIFilePath", "Thermix2.ini", PathKindWindows, false},
     {CustomToolbarPathEntry, "CustomTBPath", "VQUser2.tb", PathKindWindows, true},
@@ -125,21 +129,19 @@ int CPathObj::NumPaths() const
     return PathList.back() == ',' ? commas : commas + 1;
 }
 
-std::string CPathObj::PathEntry(int k) const
+std::size_t CPathObj::NextEntryStart(std::size_t start) const
 {
-    if (PathList.empty() || k < 1)
-        return {};
-    std::size_t start = 0;
-    for (int c = 1; c < k; ++c) {
-        const std::size_t comma = PathList.find(',', start);
-        if (comma == std::string::npos || comma + 1 >= PathList.size())
-            return {};
-        start = comma + 1;
-    }
+    const std::size_t comma = PathList.find(',', start);
+    return comma == std::string::npos || comma + 1 >= PathList.size() ? std::string::npos : comma + 1;
+}
+
+std::string CPathObj::EntryAt(std::size_t start, const std::string& programFolder) const
+{
     const std::size_t end = PathList.find(',', start + 1);
-    std::string entry(TrimBlanks(PathList.substr(start, end == std::string::npos ? std::string::npos : end - start)));
+    std::string entry(TrimBlanks(std::string_view(PathList).substr(start, end == std::string::npos ? std::string::npos
+                                                                                                    : end - start)));
     if (!entry.empty() && entry.front() == '.')
-        entry = GetProgramFolder() + "/" + entry;
+        entry = programFolder + "/" + entry;
     return entry;
 }
 
@@ -147,12 +149,14 @@ int CPathObj::FindPathToFile(int startIndex, bool allowCreate)
 {
     int k = -1;
     std::string chosen;
-    if (!PathList.empty()) {
-        // Every entry ends in a comma or the end of the list, so the search ends
-        // after at most one step per comma.
-        const int lastEntry = static_cast<int>(PathList.size()) + 1;
-        for (int i = startIndex; i <= lastEntry; ++i) {
-            const std::string entry = PathEntry(i);
+    if (!PathList.empty() && startIndex >= 1) {
+        // One pass over the list: each entry starts where the previous one's comma ends.
+        const std::string programFolder = GetProgramFolder();
+        std::size_t start = 0;
+        for (int i = 1; i < startIndex && start != std::string::npos; ++i)
+            start = NextEntryStart(start);
+        for (int i = startIndex; start != std::string::npos; ++i, start = NextEntryStart(start)) {
+            const std::string entry = EntryAt(start, programFolder);
             if (entry.empty())
                 break;
             if (FileExists(WithSlash(entry) + FileName) || (allowCreate && IsFolder(entry))) {
@@ -209,6 +213,14 @@ void ReadControlFile()
             continue;
         CPathObj& obj = *PathObjects[static_cast<std::size_t>(s.entry)];
         obj.PathList = std::string(TrimBlanks(value));
+        if (obj.NumPaths() > MostPathEntries) {
+            obj.PathList.clear();
+            ShowMessage("Error reading " + controlPath + " " + SearchPathsHeading + " section. " + s.key +
+                            " lists more than " + std::to_string(MostPathEntries) +
+                            " folders; the default folder was used.",
+                        MessageExclamation);
+            continue;
+        }
         obj.FindPathToFile(1, s.allowCreate);
     }
 }

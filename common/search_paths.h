@@ -49,9 +49,11 @@ public:
     int PathIndex() const { return pathIndex_; }
 
 private:
-    // Entry k (from 1) of PathList, trimmed; a leading "." is relative to the
-    // program folder.
-    std::string PathEntry(int k) const;
+    // The entry that begins at offset start of PathList: up to the next comma from
+    // its second character on, trimmed; a leading "." is relative to the program folder.
+    std::string EntryAt(std::size_t start, const std::string& programFolder) const;
+    // Where the entry after the one at start begins; npos when there is none.
+    std::size_t NextEntryStart(std::size_t start) const;
 
     std::string currentFolder_;
     int pathIndex_ = -1;
@@ -62,7 +64,8 @@ extern std::array<std::optional<CPathObj>, 7> PathObjects;
 
 // Builds PathObjects from the built-in defaults and the "[SEARCH PATHS]" section
 // of the control file (looked for in the user's configuration folder, then in the
-// program folder). A missing control file, section or key leaves the defaults.
+// program folder). A missing control file, section or key leaves the defaults; so does
+// a list of more folders than a path index counts, which the user is told about.
 void ReadControlFile();
 // Releases PathObjects (exit; tests use it as the reset).
 void ReleasePathObjects();

@@ -251,7 +251,7 @@ void ShowPrinterFontDialog(QWidget* parent)
 {
     MainWindowHost& host = CurrentMainWindowHost();
     PrinterFontInfo font{PrintFontName, static_cast<float>(PrintFontSize), PrintFontBold, PrintFontItalic};
-    const int error = CurrentPrintDialogService().Font(parent, font, 6, 14);
+    const int error = CurrentPrintDialogService().Font(parent, font, SmallestReportFontSize, LargestReportFontSize);
     if (error == CommonDialogCancelError)
         return;
     if (error != 0) {

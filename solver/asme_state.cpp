@@ -268,6 +268,45 @@ void CheckSolvedState(const StatePoint& st)
         SetAsmeError(ErrDensityIterations);
 }
 
+// The out-of-range error of a pair: that of its second property.
+int PairRangeError(int code2)
+{
+    switch (code2) {
+    case 2: return ErrTemperatureOutOfRange;
+    case 3: return ErrEnthalpyOutOfRange;
+    case 4: return ErrDensityOutOfRange;
+    case 5: return ErrSpecificVolumeOutOfRange;
+    default: return ErrEntropyOutOfRange;
+    }
+}
+
+// Property code 1 to 6 of a single-phase state, from the equation of its region.
+double StateProperty(const StatePoint& st, int code)
+{
+    if (st.region == 3)
+        return HelmholtzProperty(EvaluateHelmholtz(st.T, st.rho), code, HelmholtzVariable::Density).value;
+    return GibbsProperty(EvaluateGibbs(st.region, st.p, st.T), code, GibbsVariable::Temperature).value;
+}
+
+bool Reproduces(double found, double typed)
+{
+    return std::abs(found - typed) <= 1e-9 * std::max(1.0, std::abs(typed));
+}
+
+// A single-phase state solved from a pair other than enthalpy-entropy must lie in the
+// range and give back both inputs; otherwise the pair is out of range. States that are
+// not numbers are left to CheckSolvedState.
+void CheckSolvedPair(int code1, double y1, int code2, double y2, const StatePoint& st)
+{
+    if (AsmeErrorFlag || st.region == 4 || code1 == 3 || !std::isfinite(st.p) || !std::isfinite(st.T))
+        return;
+    const double margin = 1e-9;
+    const bool inRange = st.p >= LowestPressure * (1 - margin) && st.p <= HighestPressure * (1 + margin) &&
+                         st.T >= LowestTemperature * (1 - margin) && st.T <= HighestTemperature * (1 + margin);
+    if (!inRange || !Reproduces(StateProperty(st, code1), y1) || !Reproduces(StateProperty(st, code2), y2))
+        SetAsmeError(PairRangeError(code2));
+}
+
 void StoreOutputs(int index, const StatePoint& st)
 {
     const int mode = CurrentUserInterface().InputMode();
@@ -348,6 +387,7 @@ void CalcAsmeState(int& index, int code1, double value1, const std::string& unit
                     failed = true;
                     return;
                 }
+                CheckSolvedPair(code1, y1, code2, y2, st);
             }
         }
         CheckSolvedState(st);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace vq {
@@ -143,6 +144,17 @@ Bracket ScanForBracket(const PlainFunction& f, double lo, double hi, int n, bool
 }
 
 
+namespace {
+
+// A step within some units in the last place of x: the residual left is the rounding
+// of the equation, which no further step lowers.
+bool AtResolution(double step, double x)
+{
+    return std::abs(step) <= 16.0 * std::numeric_limits<double>::epsilon() * std::abs(x);
+}
+
+} // namespace
+
 bool NewtonPolish2(const Function2& f, double& x, double& y, double tol1, double tol2, int maxSteps, double maxStep)
 {
     double cx = x, cy = y;
@@ -165,6 +177,11 @@ bool NewtonPolish2(const Function2& f, double& x, double& y, double tol1, double
         if (!std::isfinite(dx) || !std::isfinite(dy) || std::abs(dx) > maxStep * std::abs(cx) ||
             std::abs(dy) > maxStep * std::abs(cy))
             return false;
+        if (AtResolution(dx, cx) && AtResolution(dy, cy)) {
+            x = cx;
+            y = cy;
+            return true;
+        }
         cx -= dx;
         cy -= dy;
     }
@@ -188,6 +205,10 @@ bool NewtonPolish1(const RootFunction& f, double& x, double tol, int maxSteps, d
         const double dx = e.f / e.df;
         if (!std::isfinite(dx) || std::abs(dx) > maxStep * std::abs(cx))
             return false;
+        if (AtResolution(dx, cx)) {
+            x = cx;
+            return true;
+        }
         cx -= dx;
     }
     return false;

@@ -60,13 +60,15 @@ using Function2 = std::function<Residual2(double, double)>;
 
 // Newton steps on two equations from (x, y), each step limited to maxStep times the
 // current value of each variable. Writes x and y only when both residuals fall within
-// tol1 and tol2 (absolute) within maxSteps; returns whether they did.
+// tol1 and tol2 (absolute), or the steps reach the resolution of both variables, within
+// maxSteps; returns whether they did.
 bool NewtonPolish2(const Function2& f, double& x, double& y, double tol1, double tol2, int maxSteps = 8,
                    double maxStep = 0.05);
 
 
 // Newton steps on one equation from x, each limited to maxStep times x. Writes x only
-// when |f| falls within tol within maxSteps; returns whether it did.
+// when |f| falls within tol, or a step reaches the resolution of x, within maxSteps;
+// returns whether it did.
 bool NewtonPolish1(const RootFunction& f, double& x, double tol, int maxSteps = 8, double maxStep = 0.05);
 
 

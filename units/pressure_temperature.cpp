@@ -5,6 +5,9 @@
 #include "common/number_parsing.h"
 #include "units/unit_names.h"
 
+#include <algorithm>
+#include <cmath>
+#include <iterator>
 #include <optional>
 
 namespace vq {
@@ -90,6 +93,12 @@ std::optional<TemperatureScale> ScaleOf(std::string_view name)
 }
 
 } // namespace
+
+bool IsFiniteInEveryPressureUnit(double psia)
+{
+    return std::isfinite(psia) && std::all_of(std::begin(PressureFactors), std::end(PressureFactors),
+                                              [&](const PressureFactor& f) { return std::isfinite(psia / f.psi); });
+}
 
 bool IsAbsolutePressureUnits(std::string_view units)
 {

@@ -17,6 +17,9 @@ double ConvertPressureDifference(double value, std::string_view fromUnits, std::
 // stands for "deg. R".
 double ConvertTemperature(double value, std::string_view fromUnits, std::string_view toUnits);
 
+// True when a pressure in psia has a finite value in every pressure unit of the catalogue.
+bool IsFiniteInEveryPressureUnit(double psia);
+
 // True for the absolute pressure names (case ignored, nothing trimmed) and the no-units marker.
 bool IsAbsolutePressureUnits(std::string_view units);
 

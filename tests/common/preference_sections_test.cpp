@@ -256,7 +256,8 @@ TEST_F(PreferenceSectionsTest, GarbledUnitSection)
         EXPECT_EQ(ParseUnits(lines), "Not enough data for Preferred Units") << "empty items count as missing";
 
         for (const char* garbled :
-             {"abc", "14.7", "14.7,", "abc,psia", "1,parsecs", "1,psig", "-3,psia", "1e999,psia", "nan,psia"}) {
+             {"abc", "14.7", "14.7,", "abc,psia", "1,parsecs", "1,psig", "-3,psia", "1e999,psia", "nan,psia",
+              "1.7976931348623157e308,atm", "1e304,psia"}) {
             ResetAll();
             lines = UnitLines();
             lines.back() = std::string("Atmospheric Pressure= ") + garbled;

@@ -1,4 +1,5 @@
 #include "common/search_paths.h"
+#include "recording_user_interface.h"
 
 #include <gtest/gtest.h>
 
@@ -210,6 +211,30 @@ TEST_F(SearchPathsTest, ListEntries)
     EXPECT_EQ(p.FindPathToFile(1, true), -1);
     EXPECT_EQ(p.PathIndex(), -1);
     EXPECT_EQ(p.FileNameAndPath(), b + "/f.ini");
+}
+
+TEST_F(SearchPathsTest, MegabyteListsAreSearchedOrRefused)
+{
+    test::RecordingUserInterface ui;
+    Touch("b", "Thermix2.ini");
+    Touch("config", "VQUser2.tb");
+    // Some 27,000 entries: missing folders, entries that run on and "." entries, then the folder with the file.
+    std::string list;
+    for (int i = 0; list.size() < 1'000'000; ++i)
+        list += (i % 3 == 0 ? "./missing/folder/with/a/name/long/enough/for/this," : i % 3 == 1 ? ",/missing/folder/with/a/name/long/enough/for/this,"
+                                                                              : "/missing/folder/with/a/name/long/enough/for/this,");
+    list += Dir("b");
+    // 500,000 one-letter folders: more than a path index can count.
+    std::string tooMany;
+    while (tooMany.size() < 1'000'000)
+        tooMany += "x,";
+    WriteControlFile("config", "INIFilePath= " + list + "\r\nCustomTBPath= " + tooMany + Dir("b"));
+    ReadControlFile();
+    EXPECT_EQ(Entry(SettingsFilePathEntry).CurrentPath(), Dir("b"));
+    EXPECT_EQ(Entry(SettingsFilePathEntry).PathIndex(), Entry(SettingsFilePathEntry).NumPaths());
+    EXPECT_EQ(Entry(CustomToolbarPathEntry).FileNameAndPath(), Dir("config") + "/VQUser2.tb");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.LastMessage().find("CustomTBPath lists more than 32767 folders"), std::string::npos) << ui.LastMessage();
 }
 
 TEST_F(SearchPathsTest, HostileListsEnd)

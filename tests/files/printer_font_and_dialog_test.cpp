@@ -49,9 +49,12 @@ TEST_F(PrinterFontTest, ReadsOlderFormsAndFallsBackOnDisorder)
     EXPECT_TRUE(PrintFontItalic);
     EXPECT_FALSE(PrintFontBold);
 
-    // Keys out of order, a size that is not a number, a section cut short: size 10.
+    // Keys out of order, a size that is not a number or beyond the font dialog's sizes,
+    // a section cut short: size 10.
     for (const char* body : {"Size= 12\r\nName= Serif\r\nItalic= False\r\nBold= False\r\n",
-                             "Name= Serif\r\nSize= big\r\nItalic= False\r\nBold= False\r\n", "Name= Serif\r\nSize= 14\r\n"}) {
+                             "Name= Serif\r\nSize= big\r\nItalic= False\r\nBold= False\r\n",
+                             "Name= Serif\r\nSize= 9223372036854775808\r\nItalic= False\r\nBold= False\r\n",
+                             "Name= Serif\r\nSize= 5.4\r\nItalic= False\r\nBold= False\r\n", "Name= Serif\r\nSize= 14\r\n"}) {
         host.printerFont = {"Printer Sans", 12.0f, false, false};
         PrintFontSize = 0;
         WriteFileBytes(path, std::string("[Printer Font]\r\n") + body);

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace vq {
 namespace {
@@ -20,7 +23,7 @@ TEST(SafeFile, SplitsLinesWithEitherLineEnd)
     EXPECT_EQ(SplitFileLines("a\r\nb\r\n"), (Lines{"a", "b"}));
     EXPECT_EQ(SplitFileLines("a\nb"), (Lines{"a", "b"}));
     EXPECT_EQ(SplitFileLines("a\r\n\nb\n \r\n"), (Lines{"a", "", "b", " "}));
-    EXPECT_EQ(SplitFileLines("a\rb\n"), (Lines{"a\rb"})) << "a lone CR inside a line is kept";
+    EXPECT_EQ(SplitFileLines("a\rb\r\rc"), (Lines{"a", "b", "", "c"}));
     EXPECT_EQ(JoinFileLines({"a", " ", ""}), "a\r\n \r\n\r\n");
 }
 
@@ -74,6 +77,58 @@ TEST(SafeFile, FailuresLeaveTheOldFileIntact)
     EXPECT_FALSE(WriteFileSafely(dir.File("folder.vpq"), "x", error));
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.vpq")));
     EXPECT_FALSE(WriteFileSafely(dir.File("missing/doc.vpq"), "x", error));
+}
+
+TEST(SafeFile, RefusesAReadOnlyFile)
+{
+    TempFolder dir;
+    const std::string path = dir.File("locked.vpq");
+    WriteFileBytes(path, "old");
+    ::chmod(path.c_str(), 0444);
+    std::string error;
+    EXPECT_FALSE(WriteFileSafely(path, "new", error));
+    EXPECT_EQ(error, "Permission denied");
+    EXPECT_EQ(ReadFileBytes(path), "old");
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"locked.vpq"});
+}
+
+TEST(SafeFile, AFileSizeLimitFailsTheWriteInsteadOfEndingTheProgram)
+{
+    TempFolder dir;
+    const std::string path = dir.File("big.vpq");
+    WriteFileBytes(path, "old");
+    auto writeOverTheLimit = [&] {
+        const rlimit limit{16, 16};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::string error;
+        const bool written = WriteFileSafely(path, std::string(100, 'x'), error);
+        ::_exit(!written && !error.empty() && ReadFileBytes(path) == "old" ? 0 : 1);
+    };
+    EXPECT_EXIT(writeOverTheLimit(), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"big.vpq"});
+}
+
+TEST(SafeFile, LongNamesSaveAndLeftOversOfKilledSavesGo)
+{
+    TempFolder dir;
+    std::string error;
+    for (std::size_t length : {248u, 251u, 255u}) {
+        const std::string name = std::string(length - 4, 'n') + ".vpq";
+        ASSERT_TRUE(WriteFileSafely(dir.File(name), "first", error)) << length << " " << error;
+        ASSERT_TRUE(WriteFileSafely(dir.File(name), "second", error)) << length << " " << error;
+        EXPECT_EQ(ReadFileBytes(dir.File(name)), "second");
+        std::filesystem::remove(dir.File(name));
+    }
+    EXPECT_TRUE(dir.Entries().empty());
+
+    // What a save killed midway leaves, next to files that only look alike.
+    WriteFileBytes(dir.File(".doc.vpq.Ab3xZ9"), "half");
+    WriteFileBytes(dir.File(".doc.vpq.Ab3xZ"), "mine");
+    WriteFileBytes(dir.File(".other.vpq.Ab3xZ9"), "other");
+    ASSERT_TRUE(WriteFileSafely(dir.File("doc.vpq"), "whole", error)) << error;
+    std::vector<std::string> entries = dir.Entries();
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::string>{".doc.vpq.Ab3xZ", ".other.vpq.Ab3xZ9", "doc.vpq"}));
 }
 
 TEST(SafeFile, ReplacesTheTargetOfALink)

@@ -199,6 +199,22 @@ TEST_F(SettingsFileTest, ToolbarWriterSavesAChangedLayoutFirst)
     EXPECT_EQ(host.savedLayouts.size(), 1u);
 }
 
+TEST_F(SettingsFileTest, ReadsAndRewritesFilesWithLoneCarriageReturns)
+{
+    WriteFileBytes(path, "VAPOQUANT INI FILE\r[Property Database]\rProperty Database= 1\r");
+    UseIF97 = true;
+    ASSERT_TRUE(WritePropertyDatabaseSection(path));
+    EXPECT_EQ(ReadFileBytes(path), "VAPOQUANT INI FILE\r\n[Property Database]\r\nProperty Database= 0\r\n");
+
+    WriteFileBytes(path, "[Last Files]\r1=/a/one.vpq\r2=/b/two.vpq\r[Printer Font]\rName= Mono\rSize= 12\r"
+                         "Italic= False\rBold= True\r");
+    ReadLastFilesSection(path);
+    EXPECT_EQ(RecentFiles[0], "/a/one.vpq");
+    EXPECT_EQ(RecentFiles[1], "/b/two.vpq");
+    ReadPrinterFontSection(path);
+    EXPECT_EQ(host.printerFont, (PrinterFontInfo{"Mono", 12.0f, true, false}));
+}
+
 TEST_F(SettingsFileTest, ReadsLastFiles)
 {
     RecentFiles = {"", "/keep/two.vpq", "", "/keep/four.vpq"};

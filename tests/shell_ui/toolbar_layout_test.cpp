@@ -1,6 +1,7 @@
 // The toolbar layer: band names, text styles, the dockable main menu and the layout
 // files.
 #include "platform/toolbar_layout.h"
+#include "file_mutations.h"
 
 #include <gtest/gtest.h>
 
@@ -143,6 +144,27 @@ TEST(ToolbarLayoutFile, OneBandReloadsAloneAndBadFilesChangeNothing)
     }
     EXPECT_FALSE(layout.Load(shipped, "No Such Band", errorText));
     EXPECT_EQ(layout.Save(), saved);
+}
+
+TEST(ToolbarLayoutFile, MutatedFilesLoadWholeOrChangeNothing)
+{
+    const std::string shipped = BuiltInToolbarLayout().Save();
+    test::FileMutator mutator(shipped, 20);
+    for (int i = 0; i < test::MutationsPerReader; ++i) {
+        const std::string text = mutator.Next();
+        ToolbarLayout layout = BuiltInToolbarLayout();
+        std::string errorText;
+        if (!layout.Load(text, i % 2 ? "" : "Main Toolbar", errorText)) {
+            EXPECT_FALSE(errorText.empty()) << text;
+            EXPECT_EQ(layout.Save(), shipped) << text;
+            continue;
+        }
+        // What loaded saves and loads back the same.
+        const std::string saved = layout.Save();
+        ToolbarLayout again = BuiltInToolbarLayout();
+        ASSERT_TRUE(again.Load(saved, "", errorText)) << errorText << "\n" << text;
+        EXPECT_EQ(again.Save(), saved) << text;
+    }
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vq {
@@ -125,14 +126,26 @@ TEST_F(CalcAsmeStateTest, OutputsReproduceTheTypedInputsAfterBackwardEquations)
         int c2;
         double v2;
     } cases[] = {{P, 3.0, H, 500.0},  {P, 0.001, H, 3000.0}, {P, 80.0, H, 2000.0}, {P, 5.0, S, 6.5},
-                 {P, 25.0, S, 4.0},   {H, 2800.0, S, 6.0},   {H, 1700.0, S, 3.8},  {H, 100.0, S, 0.3}};
+                 {P, 25.0, S, 4.0},   {H, 2800.0, S, 6.0},   {H, 1700.0, S, 3.8},  {H, 100.0, S, 0.3},
+                 // Liquid just above 273.15 K, where the backward temperature is off by 20 mK.
+                 {P, 0.0024570341571987378, H, 0.0}, {P, 0.20524656641499536, H, 0.298907}};
     for (const auto& c : cases) {
         ASSERT_FALSE(Solve(c.c1, c.v1, c.c2, c.v2)) << c.v1 << " " << c.v2;
         const int k1 = c.c1 == P ? kP : kH;
         const int k2 = c.c2 == H ? kH : kS;
-        EXPECT_NEAR(Out(k1), c.v1, 1e-9 * c.v1);
-        EXPECT_NEAR(Out(k2), c.v2, 1e-9 * c.v2);
+        EXPECT_NEAR(Out(k1), c.v1, 1e-9 * std::max(1.0, c.v1));
+        EXPECT_NEAR(Out(k2), c.v2, 1e-9 * std::max(1.0, c.v2)) << c.v1;
+        EXPECT_GE(Out(kT), 273.15);
     }
+    EXPECT_NEAR(Out(kT), 273.1812985, 1e-7);
+
+    // The same state typed in other units.
+    bool failed = false;
+    int index = 1;
+    CalcAsmeState(index, P, 205.24656641499536, "kPa", H, 100.0, "ft-lbf/lbm", failed);
+    ASSERT_FALSE(failed);
+    EXPECT_NEAR(Out(kT), 273.1812985, 1e-6);
+    EXPECT_NEAR(Out(kH), 0.298907, 1e-6);
 }
 
 TEST_F(CalcAsmeStateTest, WetStatesFromSinglePhasePairs)
