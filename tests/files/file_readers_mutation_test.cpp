@@ -140,16 +140,19 @@ TEST_F(FileReadersMutationTest, PreferenceFiles)
         const std::string unitText = unitMutator.Next();
         WriteFileBytes(units, unitText);
         const UnitPreferences unitsBefore = UnitPrefs;
-        if (!ReadUnitPreferenceFile(units)) {
+        std::string why;
+        if (!ReadUnitPreferenceFile(units, why)) {
             EXPECT_EQ(UnitPrefs, unitsBefore) << "a refused file changes nothing: " << unitText;
+            EXPECT_FALSE(why.empty()) << "a refused file says why: " << unitText;
         }
         ExpectUsableAtmosphere(unitText);
 
         const std::string outputText = outputMutator.Next();
         WriteFileBytes(output, outputText);
         const OutputPreferences outputBefore = OutputPrefs;
-        if (!ReadOutputPreferenceFile(output)) {
+        if (!ReadOutputPreferenceFile(output, why)) {
             EXPECT_EQ(OutputPrefs, outputBefore) << "a refused file changes nothing: " << outputText;
+            EXPECT_FALSE(why.empty()) << "a refused file says why: " << outputText;
         }
         EXPECT_TRUE(OutputPrefs.NumParams >= 0 && OutputPrefs.NumParams <= NumOutputParams) << outputText;
     }
