@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/input_panel_logic.h"
-#include "app/print_sections.h"
+#include "printing/layout/print_sections.h"
 #include "app/results_layout.h"
 #include "platform/grid_control.h"
 

@@ -1,6 +1,6 @@
 #include "printing/print_dialogs.h"
 
-#include "app/output_report.h"
+#include "printing/output_report.h"
 #include "app/start_form.h"
 #include "app/thermix_main.h"
 #include "app/thermix_work.h"

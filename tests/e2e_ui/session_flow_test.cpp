@@ -6,7 +6,7 @@
 #include "app/thermix_work.h"
 #include "common/main_window_host.h"
 #include "common/session_state.h"
-#include "common/settings_file.h"
+#include "files/settings_file.h"
 #include "platform/file_dialog.h"
 #include "printing/print_dialogs.h"
 #include "printing/printer_form.h"

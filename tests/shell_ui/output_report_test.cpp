@@ -1,7 +1,7 @@
 // The output report file and the delimited export: calculation information, the
 // fixed-width table blocks, quoting, and the Save Output commands.
-#include "app/output_report.h"
-#include "app/print_sections.h"
+#include "printing/output_report.h"
+#include "printing/layout/print_sections.h"
 #include "app/thermix_main.h"
 #include "app/thermix_work.h"
 #include "common/session_state.h"

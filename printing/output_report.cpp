@@ -1,7 +1,7 @@
-#include "app/output_report.h"
+#include "printing/output_report.h"
 
 #include "app/input_panel_logic.h"
-#include "app/print_sections.h"
+#include "printing/layout/print_sections.h"
 #include "common/header_text.h"
 #include "common/main_window_host.h"
 #include "common/number_parsing.h"

@@ -1,16 +1,16 @@
-#include "common/settings_file.h"
+#include "files/settings_file.h"
 
 #include "common/main_window_host.h"
 #include "common/messages.h"
 #include "common/number_parsing.h"
-#include "common/preference_sections.h"
-#include "common/printer_font.h"
+#include "files/preference_sections.h"
+#include "files/printer_font.h"
 #include "common/program_identity.h"
 #include "common/safe_file.h"
 #include "common/section_reader.h"
 #include "common/session_state.h"
 #include "common/settings_text.h"
-#include "common/unit_preference_defaults.h"
+#include "files/unit_preference_defaults.h"
 #include "preferences/output_mod.h"
 
 #include <algorithm>
