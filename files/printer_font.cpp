@@ -1,7 +1,7 @@
 #include "files/printer_font.h"
 
 #include "common/safe_file.h"
-#include "files/settings_file.h"
+#include "common/section_writer.h"
 #include "common/settings_text.h"
 
 #include <algorithm>

@@ -9,6 +9,8 @@
 
 namespace vq {
 
+inline const std::string PrinterFontHeading = "[Printer Font]";
+
 extern std::string PrintFontName;
 extern int PrintFontSize; // points, whole
 extern bool PrintFontBold;
