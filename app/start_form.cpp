@@ -9,6 +9,7 @@
 #include "common/session_state.h"
 #include "files/calculation_defaults.h"
 #include "files/settings_file.h"
+#include "common/ui/help_topic.h"
 #include "common/ui/widget_routines.h"
 #include "common/ui/locale_separators.h"
 #include "common/ui/qt_user_interface.h"
@@ -90,8 +91,6 @@ std::string SettingsFileHeaderLine()
 {
     return ToUpperAscii(ProgramLongTitle) + " INI FILE";
 }
-
-std::string HelpFilePath;
 
 bool CreateSettingsFileIfMissing(const std::string& path)
 {

@@ -14,6 +14,7 @@
 #include "common/session_state.h"
 #include "files/settings_file.h"
 #include "app/document_commands.h"
+#include "common/ui/help_topic.h"
 #include "common/ui/widget_routines.h"
 #include "common/user_interface.h"
 #include "platform/toolbar_control.h"

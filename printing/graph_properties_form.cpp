@@ -1,6 +1,7 @@
 #include "printing/graph_properties_form.h"
 
-#include "app/thermix_main.h"
+#include "common/ui/main_window_view.h"
+#include "platform/grid_control.h"
 #include "common/common_dialog_errors.h"
 #include "common/program_identity.h"
 #include "common/ui/widget_routines.h"
@@ -65,7 +66,7 @@ const QStringList SaveFilters = {"MetaFile (*.wmf)", "Bitmap (*.bmp)", "JPEG (*.
 
 } // namespace
 
-GraphPropertiesForm::GraphPropertiesForm(ThermixMain& main) : QDialog(&main), main_(main)
+GraphPropertiesForm::GraphPropertiesForm(MainWindowView& main) : QDialog(&main), main_(main)
 {
     setObjectName("GraphPropertiesForm");
     setWindowTitle("Graph Properties");
@@ -381,7 +382,7 @@ void GraphPropertiesForm::SaveGraphDialog()
         ShowGraphError(SaveErrorLeadIn, fileName + ": " + GRA_Curve->LastError());
 }
 
-void ShowGraphProperties(ThermixMain& main)
+void ShowGraphProperties(MainWindowView& main)
 {
     {
         GraphPropertiesForm form(main);

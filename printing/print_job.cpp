@@ -1,7 +1,8 @@
 #include "printing/print_job.h"
 
 #include "printing/output_report.h"
-#include "app/thermix_main.h"
+#include "common/ui/main_window_view.h"
+#include "platform/grid_control.h"
 #include "common/common_dialog_errors.h"
 #include "common/main_window_host.h"
 #include "common/preference_records.h"
@@ -9,15 +10,12 @@
 #include "common/program_identity.h"
 #include "files/settings_file.h"
 #include "common/user_interface.h"
+#include "printing/layout/print_sections.h"
 #include "printing/layout/print_engine.h"
 #include "printing/layout/print_job_logic.h"
-#include "platform/file_dialog.h"
 #include "printing/printer_form.h"
 
-#include <QFontDialog>
 #include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
 #include <QPrinter>
 
 #include <cmath>
@@ -25,9 +23,6 @@
 namespace vq {
 
 namespace {
-
-PrintDialogService qtDialogs;
-PrintDialogService* installedDialogs = nullptr;
 
 // The orientation last chosen in the print dialog (0 portrait, 1 landscape).
 int dialogOrientation = 0;
@@ -53,59 +48,13 @@ bool AskRetry(QWidget* parent)
 
 } // namespace
 
-int PrintDialogService::Print(QWidget* parent, QPrinter& printer, const std::string& title)
-{
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QString::fromStdString(title));
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    return dialog.exec() == QDialog::Accepted ? 0 : CommonDialogCancelError;
-}
-
-int PrintDialogService::PrintSetup(QWidget* parent, QPrinter& printer, const std::string& title)
-{
-    return Print(parent, printer, title);
-}
-
-int PrintDialogService::PageSetup(QWidget* parent, QPrinter& printer)
-{
-    QPageSetupDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted ? 0 : CommonDialogCancelError;
-}
-
-int PrintDialogService::Font(QWidget* parent, PrinterFontInfo& font, int smallest, int largest)
-{
-    QFont initial(QString::fromStdString(font.name));
-    initial.setPointSizeF(font.size > 0 ? font.size : 10);
-    initial.setBold(font.bold);
-    initial.setItalic(font.italic);
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, parent, QString(), QFontDialog::ScalableFonts);
-    if (!ok)
-        return CommonDialogCancelError;
-    font.name = chosen.family().toStdString();
-    font.size = static_cast<float>(std::clamp(chosen.pointSizeF(), static_cast<double>(smallest), static_cast<double>(largest)));
-    font.bold = chosen.bold();
-    font.italic = chosen.italic();
-    return 0;
-}
-
-PrintDialogService& CurrentPrintDialogService()
-{
-    return installedDialogs ? *installedDialogs : qtDialogs;
-}
-
-void InstallPrintDialogService(PrintDialogService* service)
-{
-    installedDialogs = service;
-}
-
-void RunPrintJob(ThermixMain& main)
+void RunPrintJob(MainWindowView& main)
 {
     UserInterface& ui = CurrentUserInterface();
     while (true) {
         ui.SetBusy(true);
         PrinterForm& form = LoadPrinterForm(main);
+        form.RebuildReport = [&main] { RunPrintJob(main); };
         PrintControl& printer = form.vsPrinter;
 
         PrintPageSettings settings = CurrentPrintPageSettings();
@@ -167,14 +116,14 @@ void RunPrintJob(ThermixMain& main)
     }
 }
 
-void PrepareDirectPrint(ThermixMain& main)
+void PrepareDirectPrint(MainWindowView& main)
 {
     PrinterForm& form = LoadPrinterForm(main);
     form.SetPreview(false);
     form.vsPrinter.SetOrientation(dialogOrientation);
 }
 
-void ShowPrintDialog(ThermixMain& main)
+void ShowPrintDialog(MainWindowView& main)
 {
     QPrinter printer;
     printer.setPageOrientation(dialogOrientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
@@ -195,7 +144,7 @@ void ShowPrintDialog(ThermixMain& main)
     CurrentUserInterface().SetBusy(false);
 }
 
-void ShowPrintSetupDialog(ThermixMain& main)
+void ShowPrintSetupDialog(MainWindowView& main)
 {
     QPrinter printer;
     printer.setPageOrientation(dialogOrientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
@@ -226,27 +175,6 @@ void ShowPrinterFontDialog(QWidget* parent)
     PrintFontBold = font.bold;
     PrintFontItalic = font.italic;
     WritePrinterFontSection(SettingsFilePath);
-}
-
-std::string GetExportFileNameByType(QWidget* parent, int kind)
-{
-    const auto exportKind = GetExportKind(kind);
-    if (!exportKind)
-        return {};
-    FileDialogRequest request;
-    request.save = true;
-    request.title = exportKind->title;
-    request.filter = exportKind->filter;
-    request.defaultExtension = exportKind->defaultExt;
-    request.fileName = exportKind->fileName;
-    const FileDialogResult chosen = ShowFileDialog(parent, request);
-    if (chosen.error == CommonDialogCancelError)
-        return {};
-    if (chosen.error != 0) {
-        ShowDialogError("The following error occurred while exporting file:", chosen.error);
-        return {};
-    }
-    return chosen.path;
 }
 
 std::string PrinterFontLabel()

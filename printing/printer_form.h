@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,17 +22,19 @@ class QScrollArea;
 
 namespace vq {
 
-class ThermixMain;
+class MainWindowView;
 class PreviewPane;
 
 class PrinterForm : public QWidget {
     Q_OBJECT
 public:
-    explicit PrinterForm(ThermixMain* main);
+    explicit PrinterForm(MainWindowView* main);
     ~PrinterForm() override;
 
     std::string ContentTitle;
     std::string ExportFileName;
+    // Builds the report again after a page or printer set-up change; the print job sets it.
+    std::function<void()> RebuildReport;
     // The PDF writer's three document texts.
     void SetPDFProperties();
     const std::array<std::string, 3>& PdfProperties() const { return pdfProperties_; }
@@ -101,7 +104,7 @@ private:
     bool ExportPages(int first, int last);
     void CloseAfterSending();
 
-    ThermixMain* main_;
+    MainWindowView* main_;
     QtTextMeasurer measurer_;
     QPrinter printer_;
     PreviewPane* pane_ = nullptr;
@@ -116,7 +119,7 @@ private:
 };
 
 // The window's default instance: created on first use, released by UnloadPrinterForm.
-PrinterForm& LoadPrinterForm(ThermixMain& main);
+PrinterForm& LoadPrinterForm(MainWindowView& main);
 PrinterForm* LoadedPrinterForm();
 void UnloadPrinterForm();
 

@@ -1,7 +1,8 @@
 #include "preferences/ui/output_preference_form.h"
 
-#include "app/thermix_main.h"
-#include "app/thermix_work.h"
+#include "common/ui/main_window_view.h"
+#include "platform/grid_control.h"
+#include "files/calculation_defaults.h"
 #include "common/file_routines.h"
 #include "common/messages.h"
 #include "common/number_parsing.h"
@@ -112,7 +113,7 @@ void ParamDescriptionPanel::paintEvent(QPaintEvent* /*event*/)
     }
 }
 
-OutputPreferenceForm::OutputPreferenceForm(ThermixMain* main, QWidget* parent) : CalculatorDialog(parent), main_(main)
+OutputPreferenceForm::OutputPreferenceForm(MainWindowView* main, QWidget* parent) : CalculatorDialog(parent), main_(main)
 {
     setWindowTitle("Output Control");
     auto* layout = new QVBoxLayout(this);
@@ -592,7 +593,7 @@ void OutputPreferenceForm::BTN_UsePreferred_Click()
     CMB_ParamUnits->clear();
 }
 
-void ShowOutputPreferences(ThermixMain* main)
+void ShowOutputPreferences(MainWindowView* main)
 {
     OutputPreferenceForm form(main, main);
     ExecOverMain(form, main);

@@ -1,7 +1,8 @@
 #include "preferences/ui/unit_preference_form.h"
 
-#include "app/thermix_main.h"
-#include "app/thermix_work.h"
+#include "common/ui/main_window_view.h"
+#include "platform/grid_control.h"
+#include "files/calculation_defaults.h"
 #include "common/file_routines.h"
 #include "common/messages.h"
 #include "common/number_parsing.h"
@@ -48,7 +49,7 @@ QString Q(const std::string& text)
 
 } // namespace
 
-UnitPreferenceForm::UnitPreferenceForm(ThermixMain* main, QWidget* parent) : CalculatorDialog(parent), main_(main)
+UnitPreferenceForm::UnitPreferenceForm(MainWindowView* main, QWidget* parent) : CalculatorDialog(parent), main_(main)
 {
     setWindowTitle("Unit Preferences");
     auto* layout = new QVBoxLayout(this);
@@ -502,7 +503,7 @@ void UnitPreferenceForm::BTN_Help_Click()
     BTN_OK->setFocus();
 }
 
-void ShowUnitPreferences(ThermixMain* main)
+void ShowUnitPreferences(MainWindowView* main)
 {
     UnitPreferenceForm form(main, main);
     ExecOverMain(form, main);

@@ -8,6 +8,7 @@
 #include "app/toolbar_form.h"
 #include "files/document_file.h"
 #include "common/program_identity.h"
+#include "common/ui/help_topic.h"
 #include "common/search_paths.h"
 #include "common/session_state.h"
 #include "files/settings_file.h"

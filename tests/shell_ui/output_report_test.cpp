@@ -3,7 +3,6 @@
 #include "printing/output_report.h"
 #include "printing/layout/print_sections.h"
 #include "app/thermix_main.h"
-#include "app/thermix_work.h"
 #include "common/session_state.h"
 #include "common/program_identity.h"
 #include "platform/file_dialog.h"
