@@ -13,8 +13,4 @@ void ResetCalculationDefaults();
 // file. A missing or unreadable file leaves the built-in defaults without a word.
 void LoadSavedPreferences(int source);
 
-// Tests that the settings file can be opened before user defaults are recalled from
-// it; tells the user and sets failed when it cannot.
-void RecallUserDefaults(bool& failed);
-
 } // namespace vq

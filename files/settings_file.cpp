@@ -10,11 +10,15 @@
 #include "common/section_reader.h"
 #include "common/session_state.h"
 #include "common/settings_text.h"
+#include "common/user_interface.h"
 #include "files/unit_preference_defaults.h"
 #include "preferences/output_mod.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 
 namespace vq {
 
@@ -369,6 +373,34 @@ bool WriteUnitPreferencesSection(const std::string& path)
 bool WriteOutputPreferencesSection(const std::string& path)
 {
     return WriteReportedSection(path, OutputPreferencesHeading, WriteOutputPreferenceKeys);
+}
+
+void RecallUserDefaults(bool& failed)
+{
+    failed = false;
+    UserInterface& ui = CurrentUserInterface();
+    std::error_code ec;
+    if (!std::filesystem::exists(SettingsFilePath, ec)) {
+        ui.Beep();
+        ui.Message(SettingsFilePath + " file not found. Defaults must first be Set" +
+                       " before they can be recalled as User defaults.",
+                   MessageStyle::Exclamation, ProgramTitle);
+        failed = true;
+        return;
+    }
+    std::ifstream file(SettingsFilePath, std::ios::binary);
+    std::string reason;
+    if (std::filesystem::is_directory(SettingsFilePath, ec))
+        reason = "The path names a folder, not a file.";
+    else if (!file)
+        reason = std::strerror(errno);
+    if (reason.empty())
+        return;
+    ui.Beep();
+    ui.Message("The following error occurred when opening file " + SettingsFilePath + ":\r\n" + "\r\n      " + reason +
+                   "\r\n\r\nUser defaults not obtained.",
+               MessageStyle::Exclamation, ProgramTitle);
+    failed = true;
 }
 
 } // namespace vq

@@ -73,4 +73,8 @@ void ReadOutputPreferencesSection(const std::string& path);
 bool WriteUnitPreferencesSection(const std::string& path);
 bool WriteOutputPreferencesSection(const std::string& path);
 
+// Tests that the settings file can be opened before user defaults are recalled from
+// it; tells the user and sets failed when it cannot.
+void RecallUserDefaults(bool& failed);
+
 } // namespace vq

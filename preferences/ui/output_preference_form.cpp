@@ -2,7 +2,6 @@
 
 #include "common/ui/main_window_view.h"
 #include "platform/grid_control.h"
-#include "files/calculation_defaults.h"
 #include "common/file_routines.h"
 #include "common/messages.h"
 #include "common/number_parsing.h"

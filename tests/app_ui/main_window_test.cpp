@@ -3,7 +3,6 @@
 #include "app/main_window_host_impl.h"
 #include "app/thermix_main.h"
 #include "app/thermix_work.h"
-#include "files/calculation_defaults.h"
 #include "files/document_file.h"
 #include "common/number_parsing.h"
 #include "files/settings_file.h"
