@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QTabBar>
 
+#include <memory>
+
 namespace vq {
 
 bool ThermixMainHost::GetToolChecked(int toolId) const
@@ -184,6 +186,13 @@ void ThermixMainHost::SetMainCaption()
 void ThermixMainHost::NewInputFile()
 {
     main_.NewInputFile();
+}
+
+MainWindowHost& ThermixMain::Host()
+{
+    if (!host_)
+        host_ = std::make_unique<ThermixMainHost>(*this);
+    return *host_;
 }
 
 } // namespace vq

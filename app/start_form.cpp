@@ -7,8 +7,9 @@
 #include "common/program_identity.h"
 #include "common/search_paths.h"
 #include "common/session_state.h"
-#include "common/calculation_defaults.h"
-#include "common/settings_file.h"
+#include "files/calculation_defaults.h"
+#include "files/settings_file.h"
+#include "common/ui/help_topic.h"
 #include "common/ui/widget_routines.h"
 #include "common/ui/locale_separators.h"
 #include "common/ui/qt_user_interface.h"
@@ -90,8 +91,6 @@ std::string SettingsFileHeaderLine()
 {
     return ToUpperAscii(ProgramLongTitle) + " INI FILE";
 }
-
-std::string HelpFilePath;
 
 bool CreateSettingsFileIfMissing(const std::string& path)
 {

@@ -20,9 +20,6 @@ LogoPlacement PositionLogo(int percent, int productCode, int startLeft, int star
 // Why the screen cannot show the program ("" when it can).
 std::string ScreenRefusal(int widthPixels, double twipsPerPixelX, double twipsPerPixelY);
 
-// The help file, set at start-up.
-extern std::string HelpFilePath;
-
 // The header line of a new settings file.
 std::string SettingsFileHeaderLine();
 // Creates the settings file with its header line when no file exists at path.

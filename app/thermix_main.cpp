@@ -88,7 +88,7 @@ void Guarded(Handler handler, CleanUp cleanUp = [] {})
 
 } // namespace
 
-ThermixMain::ThermixMain(QWidget* parent) : QMainWindow(parent)
+ThermixMain::ThermixMain(QWidget* parent) : MainWindowView(parent)
 {
     setObjectName("ThermixMain");
     auto* central = new QWidget(this);

@@ -3,14 +3,15 @@
 #pragma once
 
 #include "app/input_panel_logic.h"
-#include "app/print_sections.h"
+#include "app/property_sources.h"
+#include "printing/layout/print_sections.h"
 #include "app/results_layout.h"
+#include "common/ui/main_window_view.h"
 #include "platform/grid_control.h"
-
-#include <QMainWindow>
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 class QComboBox;
@@ -32,53 +33,38 @@ inline constexpr int ToolSaveOutputAs = 1006;
 inline constexpr int ToolCreatePdf = 1016;
 inline constexpr int ToolCreateGraph = 1203;
 
-// One point of a calculation as handed to a property source.
-struct PointInputs {
-    int code1 = 0;
-    double value1 = 0.0;
-    std::string units1;
-    int code2 = 0;
-    double value2 = 0.0;
-    std::string units2;
-};
-
-// Computes one point into ResultTable. The inputs come in the order the source is
-// called with; panelCode1 and panelCode2 are the codes in panel order. Returns true
-// when the point failed (the source has shown its message).
-using PointSource = std::function<bool(int point, const PointInputs& inputs, int panelCode1, int panelCode2)>;
-
-class ThermixMain : public QMainWindow {
+class ThermixMain : public MainWindowView {
     Q_OBJECT
 public:
     explicit ThermixMain(QWidget* parent = nullptr);
     ~ThermixMain() override;
 
     // Mode and range queries.
-    int GetInputMode() const;
-    void GetRangeSettings(int& mode, double& start, double& end, double& increment) const;
-    int NumberOfRangeCalcs() const;
-    int GetPropertyTypeForRange() const;
+    int GetInputMode() const override;
+    void GetRangeSettings(int& mode, double& start, double& end, double& increment) const override;
+    int NumberOfRangeCalcs() const override;
+    int GetPropertyTypeForRange() const override;
 
     // Input panel.
     void ClearOutput();
     void UpdateInputLabels();
     void ClearInputProps(bool resetMode);
-    bool CheckCalcButtonEnabled() const;
+    bool CheckCalcButtonEnabled() const override;
     // Every shown value box holds a typed number; a refused one is reported and takes
     // the focus. With emptyAllowed a box without text passes (Save).
     bool CheckInputNumbers(bool emptyAllowed);
-    void FillDependentPropertyList(QComboBox* list, int code) const;
+    void FillDependentPropertyList(QComboBox* list, int code) const override;
     void FillPropertyList(int which);
-    void FillUnitsForProperty(QComboBox* propertyList, QComboBox* unitList);
+    void FillUnitsForProperty(QComboBox* propertyList, QComboBox* unitList) override;
     void SetMainCaption();
     void NewInputFile();
 
     // Calculate and the results grid.
-    void BTN_Calculate_Click();
+    void BTN_Calculate_Click() override;
     bool RangeCheck();
     void SetupGridHeaders(int mode);
     void FillOutputGrid(int mode);
-    void SizeOutputGrid();
+    void SizeOutputGrid() override;
 
     // Enabled state of the tools as the program sets it; it holds over layout loads.
     void SetToolEnabled(int toolId, bool enabled);
@@ -109,7 +95,8 @@ public:
     // The file of the shipped toolbar layout.
     std::string ShippedToolbarFile() const;
 
-    PrintSections& Sections() { return printSections_; }
+    PrintSections& Sections() override { return printSections_; }
+    MainWindowHost& Host() override;
     void InitPrintSections() { printSections_.InitPrintSections(); }
 
     // Replaces the property sources that UseIF97 selects (tests script their own).
@@ -117,30 +104,6 @@ public:
 
     // The window's load size, which is also its smallest size.
     QSize LoadSize() const { return loadSize_; }
-
-    // Controls, named as the rest of the program knows them.
-    QTabBar* TAB_InputMode = nullptr;
-    QComboBox* CMB_State1 = nullptr;
-    QComboBox* CMB_State2 = nullptr;
-    QComboBox* CMB_State1Units = nullptr;
-    QComboBox* CMB_State2Units = nullptr;
-    QLineEdit* TXT_State1 = nullptr;
-    QLineEdit* TXT_State2 = nullptr;
-    QLineEdit* TXT_State1End = nullptr;
-    QLineEdit* TXT_State2End = nullptr;
-    QLineEdit* TXT_State1Inc = nullptr;
-    QLineEdit* TXT_State2Inc = nullptr;
-    QLabel* LBL_State1 = nullptr;
-    QLabel* LBL_State2 = nullptr;
-    QLabel* LBL_State1End = nullptr;
-    QLabel* LBL_State2End = nullptr;
-    QLabel* LBL_State1Inc = nullptr;
-    QLabel* LBL_State2Inc = nullptr;
-    QPushButton* BTN_Calculate = nullptr;
-    QLabel* LBL_PropertySource = nullptr;
-    QLabel* LBL_PropertySourceName = nullptr;
-    GridControl* GRD_Output = nullptr;
-    ToolbarControl* ABR_Main = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -193,6 +156,7 @@ private:
     bool closingByProgram_ = false;
     PointSource pointSource_;
     QSize loadSize_;
+    std::unique_ptr<MainWindowHost> host_;
 };
 
 } // namespace vq

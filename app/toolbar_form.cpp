@@ -3,7 +3,7 @@
 #include "app/thermix_main.h"
 #include "common/number_parsing.h"
 #include "common/program_identity.h"
-#include "common/settings_file.h"
+#include "files/settings_file.h"
 #include "common/ui/widget_routines.h"
 #include "common/user_interface.h"
 

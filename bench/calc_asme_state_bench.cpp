@@ -2,7 +2,7 @@
 // units (unit conversion included), per input pair; and a Range of 1000 points.
 #include "common/preference_records.h"
 #include "common/program_identity.h"
-#include "common/unit_preference_defaults.h"
+#include "files/unit_preference_defaults.h"
 #include "common/user_interface.h"
 #include "preferences/output_mod.h"
 #include "solver/asme_state.h"

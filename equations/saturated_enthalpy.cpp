@@ -3,7 +3,6 @@
 #include "equations/asme_error.h"
 #include "equations/if97_coefficients.h"
 #include "equations/power_sums.h"
-#include "solver/asme_error_messages.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 
 #include "common/list_routines.h"
 #include "common/number_parsing.h"
-#include "common/pressure_entry.h"
+#include "units/pressure_entry.h"
 #include "units/pressure_temperature.h"
 
 namespace vq {

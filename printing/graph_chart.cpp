@@ -1,7 +1,6 @@
 #include "printing/graph_chart.h"
 
 #include "common/safe_file.h"
-#include "printing/graph_customize_dialog.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -171,21 +170,6 @@ void GraphChart::ForgetCustomLeftAxis()
     customLeftTitle_.reset();
     if (leftScaleMode_ == GraphScaleFixed)
         leftScaleMode_ = GraphScaleRounded;
-}
-
-void GraphChart::SetCustomize(int value)
-{
-    if (value == 2)
-        RunCustomizeDialog();
-}
-
-void GraphChart::RunCustomizeDialog()
-{
-    GraphCustomizeDialog dialog(*this, this);
-    const int result = customizeRunner_ ? customizeRunner_(dialog) : dialog.exec();
-    if (result == QDialog::Accepted)
-        dialog.ApplyTo(*this);
-    update();
 }
 
 QSize GraphChart::PictureSize() const

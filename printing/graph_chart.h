@@ -117,11 +117,10 @@ public:
     // Printer of action 5 (not owned).
     void SetPrinter(QPrinter* printer) { printer_ = printer; }
 
-    // 2 opens the customisation dialog (titles, scales, line, point marks, grid lines).
-    void SetCustomize(int value);
     // Runs the customisation dialog in place of exec (tests); returns its result.
     using CustomizeRunner = std::function<int(GraphCustomizeDialog&)>;
     void SetCustomizeRunner(CustomizeRunner runner) { customizeRunner_ = std::move(runner); }
+    const CustomizeRunner& CustomizeRunnerHook() const { return customizeRunner_; }
 
     // Empty when the last copy, print or file action succeeded, else what went wrong.
     const std::string& LastError() const { return lastError_; }
@@ -153,7 +152,6 @@ private:
     void WriteFile();
     bool WriteBitmap(const QString& type, QByteArray& bytes);
     bool WriteSvg(QByteArray& bytes);
-    void RunCustomizeDialog();
 
     int action_ = 0;
     int dataSets_ = 1;

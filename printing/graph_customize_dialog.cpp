@@ -57,6 +57,16 @@ bool ReadFixedScale(const QString& minText, const QString& maxText, double& min,
     return true;
 }
 
+void CustomizeGraph(GraphChart& chart)
+{
+    GraphCustomizeDialog dialog(chart, &chart);
+    const GraphChart::CustomizeRunner& runner = chart.CustomizeRunnerHook();
+    const int result = runner ? runner(dialog) : dialog.exec();
+    if (result == QDialog::Accepted)
+        dialog.ApplyTo(chart);
+    chart.update();
+}
+
 GraphCustomizeDialog::GraphCustomizeDialog(const GraphChart& chart, QWidget* parent)
     : QDialog(parent), programGraphTitle_(chart.GraphTitle()), programBottomTitle_(chart.BottomTitle()),
       programLeftTitle_(chart.LeftTitle())

@@ -16,6 +16,10 @@ namespace vq {
 
 class GraphChart;
 
+// Opens the customisation dialog over the chart (titles, scales, line, point marks,
+// grid lines) and applies what OK accepts.
+void CustomizeGraph(GraphChart& chart);
+
 class GraphCustomizeDialog : public QDialog {
     Q_OBJECT
 public:

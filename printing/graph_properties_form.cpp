@@ -1,11 +1,13 @@
 #include "printing/graph_properties_form.h"
 
-#include "app/thermix_main.h"
+#include "common/ui/main_window_view.h"
+#include "platform/grid_control.h"
 #include "common/common_dialog_errors.h"
 #include "common/program_identity.h"
 #include "common/ui/widget_routines.h"
 #include "common/user_interface.h"
 #include "preferences/output_mod.h"
+#include "printing/graph_customize_dialog.h"
 #include "printing/graph_logic.h"
 
 #include <QComboBox>
@@ -68,7 +70,7 @@ QStringList GraphSaveFilters()
     return {"SVG (*.svg)", "Bitmap (*.bmp)", "JPEG (*.jpg)", "PNG (*.png)"};
 }
 
-GraphPropertiesForm::GraphPropertiesForm(ThermixMain& main) : QDialog(&main), main_(main)
+GraphPropertiesForm::GraphPropertiesForm(MainWindowView& main) : QDialog(&main), main_(main)
 {
     setObjectName("GraphPropertiesForm");
     setWindowTitle("Graph Properties");
@@ -293,7 +295,7 @@ void GraphPropertiesForm::SetDependentAxisTitle()
 
 void GraphPropertiesForm::BTN_CustomizeGraph_Click()
 {
-    GRA_Curve->SetCustomize(2);
+    CustomizeGraph(*GRA_Curve);
     ShowGraph();
 }
 
@@ -390,7 +392,7 @@ void GraphPropertiesForm::SaveGraphDialog()
         ShowGraphError(SaveErrorLeadIn, fileName + ": " + GRA_Curve->LastError());
 }
 
-void ShowGraphProperties(ThermixMain& main)
+void ShowGraphProperties(MainWindowView& main)
 {
     {
         GraphPropertiesForm form(main);

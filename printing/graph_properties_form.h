@@ -16,13 +16,13 @@ class QPushButton;
 
 namespace vq {
 
-class ThermixMain;
+class MainWindowView;
 
 class GraphPropertiesForm : public QDialog {
     Q_OBJECT
 public:
     // Form_Initialize: setting up, with Print, Save and Copy disabled.
-    explicit GraphPropertiesForm(ThermixMain& main);
+    explicit GraphPropertiesForm(MainWindowView& main);
     ~GraphPropertiesForm() override;
 
     // Fills the property and unit lists from the main window's range and results.
@@ -74,7 +74,7 @@ private:
     int RunPrintDialog(QPrinter& printer);
     int RunSaveDialog(std::string& fileName);
 
-    ThermixMain& main_;
+    MainWindowView& main_;
     PrintDialogRunner printDialog_;
     SaveDialogRunner saveDialog_;
 };
@@ -84,6 +84,6 @@ QStringList GraphSaveFilters();
 
 // The Create Graph command of the main window: opens the graph window over it for
 // the results of the last Range calculation and returns when it is closed.
-void ShowGraphProperties(ThermixMain& main);
+void ShowGraphProperties(MainWindowView& main);
 
 } // namespace vq

@@ -1,6 +1,8 @@
 // The small dialogs around printing: print content (also export and save output),
-// the quick-print dialog and the page-range dialog of the preview.
+// and the quick-print dialog.
 #pragma once
+
+#include "printing/print_range_form.h"
 
 #include <QDialog>
 
@@ -16,12 +18,12 @@ class QRadioButton;
 
 namespace vq {
 
-class ThermixMain;
+class MainWindowView;
 
 class PrintFormatForm : public QDialog {
     Q_OBJECT
 public:
-    explicit PrintFormatForm(ThermixMain& main);
+    explicit PrintFormatForm(MainWindowView& main);
 
     // 0 print content, 1 export output, 2 save output, 3 save output as.
     int FormatType() const { return formatType_; }
@@ -50,14 +52,14 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    ThermixMain& main_;
+    MainWindowView& main_;
     int formatType_ = 0;
 };
 
 class PrintSpecialForm : public QDialog {
     Q_OBJECT
 public:
-    explicit PrintSpecialForm(ThermixMain& main);
+    explicit PrintSpecialForm(MainWindowView& main);
 
     void OPT_Orient_Click(int index);
     void BTN_Print_Click();
@@ -82,35 +84,9 @@ protected:
 private:
     void ApplyOrientation();
 
-    ThermixMain& main_;
+    MainWindowView& main_;
     bool contentOpen_ = false;
     PrintFormatForm* content_ = nullptr;
-};
-
-class PrintRangeForm : public QDialog {
-    Q_OBJECT
-public:
-    explicit PrintRangeForm(QWidget* owner);
-
-    // Fills both lists with 1..pages, the first page and the last page selected.
-    void SetPageCount(int pages);
-    bool Cancelled() const { return cancelled_; }
-    void SetCancelled(bool cancelled) { cancelled_ = cancelled; }
-
-    void CMB_StartPage_Click();
-    void CMB_StopPage_Click();
-    void BTN_OK_Click();
-    void BTN_Cancel_Click();
-
-    QComboBox* CMB_StartPage = nullptr;
-    QComboBox* CMB_StopPage = nullptr;
-    QPushButton* BTN_OK = nullptr;
-    QPushButton* BTN_Cancel = nullptr;
-
-    void reject() override;
-
-private:
-    bool cancelled_ = false;
 };
 
 } // namespace vq

@@ -1,23 +1,21 @@
 #include "printing/print_job.h"
 
-#include "app/output_report.h"
-#include "app/thermix_main.h"
+#include "printing/output_report.h"
+#include "common/ui/main_window_view.h"
+#include "platform/grid_control.h"
 #include "common/common_dialog_errors.h"
 #include "common/main_window_host.h"
 #include "common/preference_records.h"
-#include "common/printer_font.h"
+#include "files/printer_font.h"
 #include "common/program_identity.h"
-#include "common/settings_file.h"
+#include "files/settings_file.h"
 #include "common/user_interface.h"
+#include "printing/layout/print_sections.h"
 #include "printing/layout/print_engine.h"
 #include "printing/layout/print_job_logic.h"
-#include "platform/file_dialog.h"
 #include "printing/printer_form.h"
 
-#include <QFontDialog>
 #include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
 #include <QPrinter>
 
 #include <cmath>
@@ -26,9 +24,6 @@
 namespace vq {
 
 namespace {
-
-PrintDialogService qtDialogs;
-PrintDialogService* installedDialogs = nullptr;
 
 // The orientation last chosen in the print dialog (0 portrait, 1 landscape).
 int dialogOrientation = 0;
@@ -86,68 +81,13 @@ bool AskRetry(QWidget* parent)
 
 } // namespace
 
-namespace {
-
-int ExecPrintDialog(QWidget* parent, QPrinter& printer, const std::string& title, bool pageRange)
-{
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QString::fromStdString(title));
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageRange);
-    return dialog.exec() == QDialog::Accepted ? 0 : CommonDialogCancelError;
-}
-
-} // namespace
-
-int PrintDialogService::Print(QWidget* parent, QPrinter& printer, const std::string& title)
-{
-    return ExecPrintDialog(parent, printer, title, true);
-}
-
-int PrintDialogService::PrintSetup(QWidget* parent, QPrinter& printer, const std::string& title)
-{
-    return ExecPrintDialog(parent, printer, title, false);
-}
-
-int PrintDialogService::PageSetup(QWidget* parent, QPrinter& printer)
-{
-    QPageSetupDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted ? 0 : CommonDialogCancelError;
-}
-
-int PrintDialogService::Font(QWidget* parent, PrinterFontInfo& font, int smallest, int largest)
-{
-    QFont initial(QString::fromStdString(font.name));
-    initial.setPointSizeF(font.size > 0 ? font.size : 10);
-    initial.setBold(font.bold);
-    initial.setItalic(font.italic);
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, parent, QString(), QFontDialog::ScalableFonts);
-    if (!ok)
-        return CommonDialogCancelError;
-    font.name = chosen.family().toStdString();
-    font.size = static_cast<float>(std::clamp(chosen.pointSizeF(), static_cast<double>(smallest), static_cast<double>(largest)));
-    font.bold = chosen.bold();
-    font.italic = chosen.italic();
-    return 0;
-}
-
-PrintDialogService& CurrentPrintDialogService()
-{
-    return installedDialogs ? *installedDialogs : qtDialogs;
-}
-
-void InstallPrintDialogService(PrintDialogService* service)
-{
-    installedDialogs = service;
-}
-
-void RunPrintJob(ThermixMain& main)
+void RunPrintJob(MainWindowView& main)
 {
     UserInterface& ui = CurrentUserInterface();
     while (true) {
         ui.SetBusy(true);
         PrinterForm& form = LoadPrinterForm(main);
+        form.RebuildReport = [&main] { RunPrintJob(main); };
         PrintControl& printer = form.vsPrinter;
 
         PrintPageSettings settings = CurrentPrintPageSettings();
@@ -209,14 +149,14 @@ void RunPrintJob(ThermixMain& main)
     }
 }
 
-void PrepareDirectPrint(ThermixMain& main)
+void PrepareDirectPrint(MainWindowView& main)
 {
     PrinterForm& form = LoadPrinterForm(main);
     form.SetPreview(false);
     form.vsPrinter.SetOrientation(dialogOrientation);
 }
 
-void ShowPrintDialog(ThermixMain& main)
+void ShowPrintDialog(MainWindowView& main)
 {
     std::unique_ptr<QPrinter> printer = KeptPrinter();
     const int error = CurrentPrintDialogService().Print(&main, *printer, "Print Output");
@@ -234,7 +174,7 @@ void ShowPrintDialog(ThermixMain& main)
     CurrentUserInterface().SetBusy(false);
 }
 
-void ShowPrintSetupDialog(ThermixMain& main)
+void ShowPrintSetupDialog(MainWindowView& main)
 {
     std::unique_ptr<QPrinter> printer = KeptPrinter();
     const int error = CurrentPrintDialogService().PrintSetup(&main, *printer, "Print Setup");
@@ -264,27 +204,6 @@ void ShowPrinterFontDialog(QWidget* parent)
     PrintFontBold = font.bold;
     PrintFontItalic = font.italic;
     WritePrinterFontSection(SettingsFilePath);
-}
-
-std::string GetExportFileNameByType(QWidget* parent, int kind)
-{
-    const auto exportKind = GetExportKind(kind);
-    if (!exportKind)
-        return {};
-    FileDialogRequest request;
-    request.save = true;
-    request.title = exportKind->title;
-    request.filter = exportKind->filter;
-    request.defaultExtension = exportKind->defaultExt;
-    request.fileName = exportKind->fileName;
-    const FileDialogResult chosen = ShowFileDialog(parent, request);
-    if (chosen.error == CommonDialogCancelError)
-        return {};
-    if (chosen.error != 0) {
-        ShowDialogError("The following error occurred while exporting file:", chosen.error);
-        return {};
-    }
-    return chosen.path;
 }
 
 std::string PrinterFontLabel()

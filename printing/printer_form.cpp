@@ -1,6 +1,7 @@
 #include "printing/printer_form.h"
 
-#include "app/thermix_main.h"
+#include "common/ui/main_window_view.h"
+#include "platform/grid_control.h"
 #include "common/common_dialog_errors.h"
 #include "common/main_window_host.h"
 #include "common/number_parsing.h"
@@ -10,8 +11,8 @@
 #include "common/user_interface.h"
 #include "printing/layout/print_engine.h"
 #include "printing/layout/print_job_logic.h"
-#include "printing/print_dialogs.h"
-#include "printing/print_job.h"
+#include "printing/print_dialog_service.h"
+#include "printing/print_range_form.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -133,7 +134,7 @@ QPageSize PageSizeOf(int paperCode)
     return QPageSize(QPageSize::Letter);
 }
 
-PrinterForm::PrinterForm(ThermixMain* main)
+PrinterForm::PrinterForm(MainWindowView* main)
     : vsPrinter(&measurer_), main_(main), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setObjectName("PrinterForm");
@@ -607,8 +608,8 @@ void PrinterForm::PageOrPrinterSetup(bool printerOnly)
     if (vsPrinter.Error() == 0) {
         vsPrinter.KillDoc();
         scroll_->hide();
-        if (main_)
-            RunPrintJob(*main_);
+        if (RebuildReport)
+            RebuildReport();
         if (CMB_Zoom->currentIndex() == 0)
             CMB_Zoom_Click();
         scroll_->show();
@@ -631,7 +632,7 @@ void PrinterForm::BTN_Setup_Click()
     PageOrPrinterSetup(true);
 }
 
-PrinterForm& LoadPrinterForm(ThermixMain& main)
+PrinterForm& LoadPrinterForm(MainWindowView& main)
 {
     if (!defaultInstance) {
         defaultInstance = new PrinterForm(&main);

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,17 +22,19 @@ class QScrollArea;
 
 namespace vq {
 
-class ThermixMain;
+class MainWindowView;
 class PreviewPane;
 
 class PrinterForm : public QWidget {
     Q_OBJECT
 public:
-    explicit PrinterForm(ThermixMain* main);
+    explicit PrinterForm(MainWindowView* main);
     ~PrinterForm() override;
 
     std::string ContentTitle;
     std::string ExportFileName;
+    // Builds the report again after a page or printer set-up change; the print job sets it.
+    std::function<void()> RebuildReport;
     // The PDF writer's three document texts.
     void SetPDFProperties();
     const std::array<std::string, 3>& PdfProperties() const { return pdfProperties_; }
@@ -48,7 +51,7 @@ public:
     QPrinter& Printer() { return *printer_; }
     // The printer a print dialog configured becomes the one the job prints on.
     void UsePrinter(std::unique_ptr<QPrinter> printer);
-    ThermixMain* MainWindow() const { return main_; }
+    MainWindowView* MainWindow() const { return main_; }
     // Prints pages first..last of the kept document as one job, within the printer's page
     // ranges and with its copies; false when the printer cannot start.
     bool PrintPages(int first, int last);
@@ -108,7 +111,7 @@ private:
     bool ExportPages(int first, int last);
     void CloseAfterSending();
 
-    ThermixMain* main_;
+    MainWindowView* main_;
     QtTextMeasurer measurer_;
     std::unique_ptr<QPrinter> printer_;
     PreviewPane* pane_ = nullptr;
@@ -124,7 +127,7 @@ private:
 };
 
 // The window's default instance: created on first use, released by UnloadPrinterForm.
-PrinterForm& LoadPrinterForm(ThermixMain& main);
+PrinterForm& LoadPrinterForm(MainWindowView& main);
 PrinterForm* LoadedPrinterForm();
 void UnloadPrinterForm();
 

@@ -112,4 +112,18 @@ double CalcAsmeProperty(int code, int phase, int region, double p, double T, dou
     return std::isfinite(value) ? value : NotApplicableValue;
 }
 
+namespace {
+
+double PropertyOfState(int code, int phase, int region, double p, double T, double rho, double x)
+{
+    return CalcAsmeProperty(code, phase, region, p, T, rho, x);
+}
+
+} // namespace
+
+double CalcBulkModulus(int region, int phase, double p, double T, double rho)
+{
+    return BulkModulusFrom(PropertyOfState, region, phase, p, T, rho);
+}
+
 } // namespace vq

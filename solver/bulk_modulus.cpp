@@ -2,7 +2,6 @@
 
 #include "equations/asme_error.h"
 #include "equations/flag_values.h"
-#include "solver/asme_property.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,9 +17,9 @@ constexpr double LowestPressure = 0.0006112;
 
 // Density of region 3 at (target, T) on the isotherm through (rho0, T): Newton steps
 // from rho0, each held within 10 % of the density. NaN when it does not converge.
-double Region3DensityAt(double target, double T, double rho0)
+double Region3DensityAt(StateProperty property, double target, double T, double rho0)
 {
-    auto pressure = [T](double rho) { return CalcAsmeProperty(1, 0, 3, 0.0, T, rho, NotApplicableValue); };
+    auto pressure = [property, T](double rho) { return property(1, 0, 3, 0.0, T, rho, NotApplicableValue); };
     double rho = rho0;
     for (int i = 0; i < 60; ++i) {
         const double pr = pressure(rho);
@@ -43,10 +42,10 @@ double Region3DensityAt(double target, double T, double rho0)
 
 } // namespace
 
-double CalcBulkModulus(int region, int phase, double p, double T, double rho)
+double BulkModulusFrom(StateProperty property, int region, int phase, double p, double T, double rho)
 {
-    const double rho0 = region == 3 ? rho : CalcAsmeProperty(4, phase, region, p, T, rho, 1.0);
-    const double psat = CalcAsmeProperty(23, phase, region, p, T, rho, 1.0);
+    const double rho0 = region == 3 ? rho : property(4, phase, region, p, T, rho, 1.0);
+    const double psat = property(23, phase, region, p, T, rho, 1.0);
 
     double up = RelativeStep * p;
     double down = RelativeStep * p;
@@ -65,14 +64,14 @@ double CalcBulkModulus(int region, int phase, double p, double T, double rho)
     const double pDown = std::max(p - down, LowestPressure);
 
     auto densityAt = [&](double pStar) {
-        return region == 3 ? Region3DensityAt(pStar, T, rho0) : CalcAsmeProperty(4, phase, region, pStar, T, rho, 1.0);
+        return region == 3 ? Region3DensityAt(property, pStar, T, rho0) : property(4, phase, region, pStar, T, rho, 1.0);
     };
     const double rhoUp = densityAt(pUp);
     const double rhoDown = densityAt(pDown);
     if (!IsResultValue(rhoUp) || !IsResultValue(rhoDown) || rhoUp == rhoDown)
         return NaN;
     if (phase == PhaseSuperheatedVapour)
-        return CalcAsmeProperty(17, phase, region, p, T, rho0, 1.0) * p;
+        return property(17, phase, region, p, T, rho0, 1.0) * p;
     return rho0 * (pUp - pDown) / (rhoUp - rhoDown);
 }
 

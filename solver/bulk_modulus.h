@@ -3,12 +3,10 @@
 
 namespace vq {
 
-// Bulk modulus in MPa of the state (region, p, T, rho) of phase class phase (-3, -2
-// or -1): rho (dp/drho) at constant T from two neighbouring pressures on the isotherm
-// for liquid and supercritical states, the isentropic expansion coefficient times p for
-// vapour. Both neighbours are evaluated with the state's own region equation; rho is
-// read in region 3 only. NaN when the neighbouring densities cannot be told apart or
-// the region-3 density search fails.
-double CalcBulkModulus(int region, int phase, double p, double T, double rho);
+// An output parameter of a state, with the arguments of CalcAsmeProperty.
+using StateProperty = double (*)(int code, int phase, int region, double p, double T, double rho, double x);
+
+// CalcBulkModulus with the state's properties taken from property.
+double BulkModulusFrom(StateProperty property, int region, int phase, double p, double T, double rho);
 
 } // namespace vq

@@ -10,6 +10,8 @@
 
 namespace vq {
 
+std::string HelpFilePath;
+
 namespace {
 
 QString HelpFolder()

@@ -5,6 +5,9 @@
 
 namespace vq {
 
+// The help file, set at start-up.
+extern std::string HelpFilePath;
+
 // The page of a help context: "topic<context>.html" in the "help" folder of the
 // program folder.
 std::string HelpTopicPath(int context);

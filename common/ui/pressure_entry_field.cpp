@@ -1,7 +1,7 @@
 #include "common/ui/pressure_entry_field.h"
 
 #include "common/messages.h"
-#include "common/pressure_entry.h"
+#include "units/pressure_entry.h"
 
 #include <QComboBox>
 #include <QLineEdit>

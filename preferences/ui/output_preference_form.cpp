@@ -1,20 +1,20 @@
 #include "preferences/ui/output_preference_form.h"
 
-#include "app/thermix_main.h"
-#include "app/thermix_work.h"
+#include "common/ui/main_window_view.h"
+#include "platform/grid_control.h"
 #include "common/file_routines.h"
 #include "common/messages.h"
 #include "common/number_parsing.h"
 #include "common/program_identity.h"
 #include "common/session_state.h"
-#include "common/settings_file.h"
+#include "files/settings_file.h"
 #include "common/ui/help_topic.h"
 #include "common/ui/unit_combos.h"
 #include "common/ui/widget_routines.h"
 #include "common/user_interface.h"
 #include "platform/view_width.h"
 #include "preferences/output_mod.h"
-#include "preferences/preference_files.h"
+#include "files/preference_files.h"
 #include "preferences/ui/apply_units_form.h"
 #include "preferences/ui/preference_file_dialog.h"
 
@@ -113,7 +113,7 @@ void ParamDescriptionPanel::paintEvent(QPaintEvent* /*event*/)
     }
 }
 
-OutputPreferenceForm::OutputPreferenceForm(ThermixMain* main, QWidget* parent) : CalculatorDialog(parent), main_(main)
+OutputPreferenceForm::OutputPreferenceForm(MainWindowView* main, QWidget* parent) : CalculatorDialog(parent), main_(main)
 {
     setWindowTitle("Output Control");
     auto* layout = new QVBoxLayout(this);
@@ -607,7 +607,7 @@ void OutputPreferenceForm::BTN_UsePreferred_Click()
     CMB_ParamUnits->clear();
 }
 
-void ShowOutputPreferences(ThermixMain* main)
+void ShowOutputPreferences(MainWindowView* main)
 {
     OutputPreferenceForm form(main, main);
     ExecOverMain(form, main);

@@ -21,7 +21,7 @@ class QListWidget;
 
 namespace vq {
 
-class ThermixMain;
+class MainWindowView;
 
 // The panel that shows the header, short name and description of one parameter.
 class ParamDescriptionPanel : public QWidget {
@@ -43,7 +43,7 @@ class OutputPreferenceForm : public CalculatorDialog {
     Q_OBJECT
 public:
     // main may be null (no recalculation on OK).
-    explicit OutputPreferenceForm(ThermixMain* main, QWidget* parent = nullptr);
+    explicit OutputPreferenceForm(MainWindowView* main, QWidget* parent = nullptr);
 
     const OutputPrefsDraft& Draft() const { return draft_; }
 
@@ -109,12 +109,12 @@ private:
     int SelectedShownIndex() const;
     void SelectShown(int index);
 
-    ThermixMain* main_ = nullptr;
+    MainWindowView* main_ = nullptr;
     OutputPrefsDraft draft_;
     bool reorderEnabled_ = true;
 };
 
 // Opens the dialog modally over main (the Output Control command).
-void ShowOutputPreferences(ThermixMain* main);
+void ShowOutputPreferences(MainWindowView* main);
 
 } // namespace vq

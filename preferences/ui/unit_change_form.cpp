@@ -1,6 +1,7 @@
 #include "preferences/ui/unit_change_form.h"
 
-#include "app/thermix_main.h"
+#include "common/ui/main_window_view.h"
+#include "platform/grid_control.h"
 #include "common/messages.h"
 #include "common/number_parsing.h"
 #include "common/preference_records.h"
@@ -146,7 +147,7 @@ void UnitChangeForm::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void OpenUnitChangeForm(ThermixMain* main)
+void OpenUnitChangeForm(MainWindowView* main)
 {
     if (main == nullptr || main->GRD_Output == nullptr)
         return;

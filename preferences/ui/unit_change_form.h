@@ -14,7 +14,7 @@ class QPushButton;
 namespace vq {
 
 class GridModel;
-class ThermixMain;
+class MainWindowView;
 
 class UnitChangeForm : public CalculatorDialog {
     Q_OBJECT
@@ -52,6 +52,6 @@ private:
 
 // The double-click on the results grid: opens the popup for the parameter of the
 // current cell's line; nothing for a header cell or a parameter without units.
-void OpenUnitChangeForm(ThermixMain* main);
+void OpenUnitChangeForm(MainWindowView* main);
 
 } // namespace vq

@@ -1,21 +1,21 @@
 #include "preferences/ui/unit_preference_form.h"
 
-#include "app/thermix_main.h"
-#include "app/thermix_work.h"
+#include "common/ui/main_window_view.h"
+#include "platform/grid_control.h"
 #include "common/file_routines.h"
 #include "common/messages.h"
 #include "common/number_parsing.h"
-#include "common/pressure_entry.h"
+#include "units/pressure_entry.h"
 #include "common/program_identity.h"
 #include "common/session_state.h"
-#include "common/settings_file.h"
+#include "files/settings_file.h"
 #include "common/ui/help_topic.h"
 #include "common/ui/pressure_entry_field.h"
 #include "common/ui/unit_combos.h"
 #include "common/ui/widget_routines.h"
 #include "common/user_interface.h"
+#include "files/preference_files.h"
 #include "platform/view_width.h"
-#include "preferences/preference_files.h"
 #include "preferences/ui/preference_file_dialog.h"
 #include "units/unit_catalogue.h"
 
@@ -52,7 +52,7 @@ QString Q(const std::string& text)
 
 } // namespace
 
-UnitPreferenceForm::UnitPreferenceForm(ThermixMain* main, QWidget* parent) : CalculatorDialog(parent), main_(main)
+UnitPreferenceForm::UnitPreferenceForm(MainWindowView* main, QWidget* parent) : CalculatorDialog(parent), main_(main)
 {
     setWindowTitle("Unit Preferences");
     auto* layout = new QVBoxLayout(this);
@@ -545,7 +545,7 @@ void UnitPreferenceForm::BTN_Help_Click()
     BTN_OK->setFocus();
 }
 
-void ShowUnitPreferences(ThermixMain* main)
+void ShowUnitPreferences(MainWindowView* main)
 {
     UnitPreferenceForm form(main, main);
     ExecOverMain(form, main);

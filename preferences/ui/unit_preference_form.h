@@ -23,13 +23,13 @@ class QTreeWidget;
 
 namespace vq {
 
-class ThermixMain;
+class MainWindowView;
 
 class UnitPreferenceForm : public CalculatorDialog {
     Q_OBJECT
 public:
     // main may be null (no input lists to refill on OK).
-    explicit UnitPreferenceForm(ThermixMain* main, QWidget* parent = nullptr);
+    explicit UnitPreferenceForm(MainWindowView* main, QWidget* parent = nullptr);
 
     // True while a unit list is being refilled.
     bool LoadingForm = false;
@@ -104,11 +104,11 @@ private:
     // Beeps, shows an exclamation box and chooses the family on page 0.
     void RefuseFor(const std::string& message, int family);
 
-    ThermixMain* main_ = nullptr;
+    MainWindowView* main_ = nullptr;
     const UnitPrefsSnapshot opened_;
 };
 
 // Opens the dialog modally over main (the Unit Preferences command).
-void ShowUnitPreferences(ThermixMain* main);
+void ShowUnitPreferences(MainWindowView* main);
 
 } // namespace vq

@@ -1,4 +1,4 @@
-#include "app/print_sections.h"
+#include "printing/layout/print_sections.h"
 #include "app/shell_windows.h"
 #include "common/program_identity.h"
 #include "recording_user_interface.h"

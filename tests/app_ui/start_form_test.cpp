@@ -1,7 +1,7 @@
 #include "app/start_form.h"
 #include "app/thermix_main.h"
 #include "common/session_state.h"
-#include "common/settings_file.h"
+#include "files/settings_file.h"
 #include "common/user_interface.h"
 #include "common/program_identity.h"
 #include "temp_folder.h"

@@ -1,9 +1,9 @@
-#include "common/preference_sections.h"
+#include "files/preference_sections.h"
 
 #include "common/number_parsing.h"
 #include "common/preference_records.h"
 #include "common/section_reader.h"
-#include "common/unit_preference_defaults.h"
+#include "files/unit_preference_defaults.h"
 #include "preferences/output_mod.h"
 #include "recording_user_interface.h"
 #include "units/unit_catalogue.h"

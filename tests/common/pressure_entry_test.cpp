@@ -1,4 +1,4 @@
-#include "common/pressure_entry.h"
+#include "units/pressure_entry.h"
 
 #include "common/number_parsing.h"
 #include "common/preference_records.h"

@@ -1,13 +1,13 @@
 // Whole sessions through the real windows: start-up with a fresh settings folder,
 // calculations, documents, preferences, exports and a restart.
 #include "app/command_dispatch.h"
-#include "app/output_report.h"
+#include "printing/output_report.h"
 #include "app/start_form.h"
 #include "app/thermix_main.h"
 #include "app/thermix_work.h"
 #include "common/main_window_host.h"
 #include "common/session_state.h"
-#include "common/settings_file.h"
+#include "files/settings_file.h"
 #include "platform/file_dialog.h"
 #include "printing/print_dialogs.h"
 #include "printing/printer_form.h"

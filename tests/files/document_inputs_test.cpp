@@ -1,4 +1,4 @@
-#include "common/document_file.h"
+#include "files/document_file.h"
 #include "common/number_parsing.h"
 #include "common/section_reader.h"
 #include "common/session_state.h"

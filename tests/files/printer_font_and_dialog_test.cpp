@@ -1,6 +1,6 @@
 #include "common/common_dialog_errors.h"
-#include "common/printer_font.h"
-#include "common/settings_file.h"
+#include "files/printer_font.h"
+#include "files/settings_file.h"
 #include "fake_main_window_host.h"
 #include "temp_folder.h"
 

@@ -1,9 +1,9 @@
-#include "preferences/preference_files.h"
+#include "files/preference_files.h"
 
 #include "common/preference_records.h"
 #include "common/program_identity.h"
 #include "common/safe_file.h"
-#include "common/settings_file.h"
+#include "files/settings_file.h"
 #include "preferences/output_mod.h"
 #include "preferences/unit_pref_editor.h"
 #include "program_tables.h"

@@ -3,7 +3,7 @@
 #include "common/common_dialog_errors.h"
 #include "common/program_identity.h"
 #include "common/session_state.h"
-#include "common/settings_file.h"
+#include "files/settings_file.h"
 #include "platform/file_dialog.h"
 #include "preferences/output_mod.h"
 #include "preferences/ui/apply_units_form.h"

@@ -1,6 +1,6 @@
 #include "print_ui_fixture.h"
 
-#include "app/output_report.h"
+#include "printing/output_report.h"
 #include "printing/print_dialogs.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "print_ui_fixture.h"
 
 #include "common/preference_records.h"
-#include "common/printer_font.h"
+#include "files/printer_font.h"
 #include "common/program_identity.h"
-#include "common/settings_file.h"
+#include "files/settings_file.h"
 #include "printing/layout/print_job_logic.h"
 #include "printing/print_dialogs.h"
 

@@ -2,10 +2,9 @@
 // fixed-width table blocks, quoting, and the Save Output commands.
 #include "app/input_panel_logic.h"
 #include "app/main_window_host_impl.h"
-#include "app/output_report.h"
-#include "app/print_sections.h"
+#include "printing/output_report.h"
+#include "printing/layout/print_sections.h"
 #include "app/thermix_main.h"
-#include "app/thermix_work.h"
 #include "common/session_state.h"
 #include "common/program_identity.h"
 #include "platform/file_dialog.h"

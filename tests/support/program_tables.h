@@ -4,7 +4,7 @@
 #include "common/preference_records.h"
 #include "common/program_identity.h"
 #include "common/session_state.h"
-#include "common/unit_preference_defaults.h"
+#include "files/unit_preference_defaults.h"
 #include "preferences/output_mod.h"
 #include "units/unit_catalogue.h"
 

@@ -1,13 +1,19 @@
-#include "app/output_report.h"
+#include "printing/output_report.h"
 
 #include "app/input_panel_logic.h"
-#include "app/print_sections.h"
+#include "printing/layout/print_sections.h"
+#include "common/common_dialog_errors.h"
 #include "common/header_text.h"
 #include "common/main_window_host.h"
 #include "common/number_parsing.h"
 #include "common/program_identity.h"
+#include "common/safe_file.h"
 #include "common/session_state.h"
 #include "common/settings_text.h"
+#include "common/ui/main_window_view.h"
+#include "common/user_interface.h"
+#include "platform/file_dialog.h"
+#include "platform/grid_control.h"
 #include "platform/grid_model.h"
 
 #include <QDateTime>
@@ -300,6 +306,70 @@ std::string ProposedOutputFileName(const std::string& documentName)
 std::string OutputWriteErrorMessage(const std::string& errorText)
 {
     return "The following error occurred while saving to file:\r\n\r\n      " + errorText;
+}
+
+bool WriteOutputFile(MainWindowView& main, std::string& errorText)
+{
+    const std::vector<std::string> header = BuildOutputHeader(CurrentOutputHeaderInputs(main.Host()));
+    const std::vector<std::string> lines = OutputReportLines(main.Sections(), header, main.GRD_Output->Model());
+    return WriteFileSafely(OutputFileName, JoinFileLines(lines), errorText);
+}
+
+namespace {
+
+void WriteReportReporting(MainWindowView& main)
+{
+    std::string errorText;
+    bool written = false;
+    {
+        const BusyScope busy;
+        written = WriteOutputFile(main, errorText);
+    }
+    if (!written) {
+        CurrentUserInterface().Beep();
+        CurrentUserInterface().Message(OutputWriteErrorMessage(errorText), MessageStyle::Exclamation, ProgramTitle);
+    }
+}
+
+} // namespace
+
+void SaveOutputAsMenu(MainWindowView& main)
+{
+    if (OutputFileName.empty()) {
+        SaveOutputAs(main);
+        return;
+    }
+    WriteReportReporting(main);
+}
+
+void SaveOutputAs(MainWindowView& main)
+{
+    FileDialogRequest request;
+    request.save = true;
+    request.title = "Save Output As";
+    request.filter = ProgramTitle + " Output (*.out)|*.out";
+    request.defaultExtension = "out";
+    request.fileName = ProposedOutputFileName(DocumentName);
+    const FileDialogResult chosen = ShowFileDialog(&main, request);
+    if (chosen.error == CommonDialogCancelError)
+        return;
+    if (chosen.error != 0) {
+        CurrentUserInterface().Beep();
+        CurrentUserInterface().Message(OutputWriteErrorMessage(GetCommonDialogErrorText(chosen.error)),
+                                       MessageStyle::Exclamation, ProgramTitle);
+        return;
+    }
+    OutputFileName = chosen.path;
+    WriteReportReporting(main);
+}
+
+bool WriteOutputReport(MainWindowView& main, const std::string& file, const std::string& separator,
+                       const std::string& quote, std::string& errorText)
+{
+    const std::vector<std::string> header = BuildOutputHeader(CurrentOutputHeaderInputs(main.Host()));
+    const std::vector<std::string> lines =
+        OutputExportLines(main.Sections(), header, main.GRD_Output->Model(), separator, quote);
+    return WriteFileSafely(file, JoinFileLines(lines), errorText);
 }
 
 } // namespace vq

@@ -1,4 +1,4 @@
-#include "app/print_sections.h"
+#include "printing/layout/print_sections.h"
 
 namespace vq {
 

@@ -12,6 +12,7 @@ namespace vq {
 // The point sizes the font dialog offers for the report font.
 inline constexpr int SmallestReportFontSize = 6;
 inline constexpr int LargestReportFontSize = 14;
+inline const std::string PrinterFontHeading = "[Printer Font]";
 
 extern std::string PrintFontName;
 extern int PrintFontSize; // points, whole

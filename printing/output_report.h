@@ -11,6 +11,7 @@
 namespace vq {
 
 class GridModel;
+class MainWindowView;
 class PrintSections;
 
 // Full path of the output report file last chosen in Save Output As ("" at start-up).
@@ -66,5 +67,17 @@ std::string ProposedOutputFileName(const std::string& documentName);
 
 // The message of a failed output write.
 std::string OutputWriteErrorMessage(const std::string& errorText);
+
+// The output report file named by OutputFileName, from the main window's print
+// sections, inputs and results grid (whose body cells are trimmed). False with
+// errorText when the file could not be written; the old file is then unchanged.
+bool WriteOutputFile(MainWindowView& main, std::string& errorText);
+// Save Output: rewrites OutputFileName, or asks for a name when there is none yet.
+void SaveOutputAsMenu(MainWindowView& main);
+// Save Output As: asks for the report file's name and writes it there.
+void SaveOutputAs(MainWindowView& main);
+// The delimited text export to file; false with errorText when it could not be written.
+bool WriteOutputReport(MainWindowView& main, const std::string& file, const std::string& separator,
+                       const std::string& quote, std::string& errorText);
 
 } // namespace vq

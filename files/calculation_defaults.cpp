@@ -1,11 +1,11 @@
-#include "common/calculation_defaults.h"
+#include "files/calculation_defaults.h"
 
 #include "common/main_window_host.h"
 #include "common/preference_records.h"
-#include "common/printer_font.h"
+#include "files/printer_font.h"
 #include "common/safe_file.h"
-#include "common/settings_file.h"
-#include "common/unit_preference_defaults.h"
+#include "files/settings_file.h"
+#include "files/unit_preference_defaults.h"
 #include "preferences/output_mod.h"
 
 namespace vq {

@@ -1,6 +1,8 @@
-// The settings file: its sections, their readers and writers, and the rewrite of one
-// section through a temporary file.
+// The settings file: its sections, their readers and writers.
 #pragma once
+
+#include "common/section_writer.h"
+#include "files/printer_font.h"
 
 #include <string>
 #include <vector>
@@ -16,29 +18,11 @@ inline const std::string IniControlsHeading = "[INI Controls]";
 inline const std::string LastFilesHeading = "[Last Files]";
 inline const std::string ToolbarHeading = "[Toolbar]";
 inline const std::string PropertyDatabaseHeading = "[Property Database]";
-inline const std::string PrinterFontHeading = "[Printer Font]";
 inline const std::string UnitPreferencesHeading = "[Unit Preferences]";
 inline const std::string OutputPreferencesHeading = "[Output Preferences]";
 
 inline const std::string IF97DatabaseCaption = "ASME Steam Tables (IAPWS-IF97)";
 inline const std::string NBSDatabaseCaption = "NBS Steam Tables (1984)";
-
-// True when line is the heading of a section: compared trimmed, without regard to case.
-bool IsSectionHeading(const std::string& line, const std::string& heading);
-
-// How a section is written.
-struct SectionLayout {
-    bool blankBeforeNewHeading = true; // a " " line before a heading appended at the end
-    bool closingBlank = true;          // a " " line after the key lines
-};
-
-// Replaces the section of heading in the file at path by keyLines (appending it when the
-// file has no such heading). Every other line stays as it is; the file is replaced
-// through a temporary file and created when missing. False on failure, with errorText;
-// the file is then unchanged.
-bool RewriteSettingsSection(const std::string& path, const std::string& heading,
-                            const std::vector<std::string>& keyLines, SectionLayout layout,
-                            std::string& errorText);
 
 // Selects the property database: checks its tool, unchecks the other, sets the label
 // and UseIF97.
@@ -88,5 +72,9 @@ void ReadOutputPreferencesSection(const std::string& path);
 // file could not be rewritten.
 bool WriteUnitPreferencesSection(const std::string& path);
 bool WriteOutputPreferencesSection(const std::string& path);
+
+// Tests that the settings file can be opened before user defaults are recalled from
+// it; tells the user and sets failed when it cannot.
+void RecallUserDefaults(bool& failed);
 
 } // namespace vq

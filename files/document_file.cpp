@@ -1,17 +1,17 @@
-#include "common/document_file.h"
+#include "files/document_file.h"
 
-#include "common/calculation_defaults.h"
+#include "files/calculation_defaults.h"
 #include "common/main_window_host.h"
 #include "common/messages.h"
 #include "common/number_parsing.h"
-#include "common/preference_sections.h"
+#include "files/preference_sections.h"
 #include "common/program_identity.h"
 #include "common/safe_file.h"
 #include "common/section_reader.h"
 #include "common/session_state.h"
-#include "common/settings_file.h"
+#include "files/settings_file.h"
 #include "common/settings_text.h"
-#include "common/unit_preference_defaults.h"
+#include "files/unit_preference_defaults.h"
 #include "preferences/output_mod.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "common/unit_preference_defaults.h"
+#include "files/unit_preference_defaults.h"
 
 #include "common/preference_records.h"
 #include "units/pressure_temperature.h"

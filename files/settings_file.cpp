@@ -1,69 +1,29 @@
-#include "common/settings_file.h"
+#include "files/settings_file.h"
 
 #include "common/main_window_host.h"
 #include "common/messages.h"
 #include "common/number_parsing.h"
-#include "common/preference_sections.h"
-#include "common/printer_font.h"
+#include "files/preference_sections.h"
+#include "files/printer_font.h"
 #include "common/program_identity.h"
 #include "common/safe_file.h"
 #include "common/section_reader.h"
 #include "common/session_state.h"
 #include "common/settings_text.h"
-#include "common/unit_preference_defaults.h"
+#include "common/user_interface.h"
+#include "files/unit_preference_defaults.h"
 #include "preferences/output_mod.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 
 namespace vq {
 
 std::string SettingsFilePath;
 std::string CustomToolbarFile;
-
-bool IsSectionHeading(const std::string& line, const std::string& heading)
-{
-    return ToUpperAscii(TrimText(line)) == ToUpperAscii(TrimText(heading));
-}
-
-bool RewriteSettingsSection(const std::string& path, const std::string& heading,
-                            const std::vector<std::string>& keyLines, SectionLayout layout,
-                            std::string& errorText)
-{
-    std::string content;
-    if (ReadWholeFile(path, content, errorText) == FileReadStatus::Failed)
-        return false;
-    const std::vector<std::string> lines = SplitFileLines(content);
-
-    std::vector<std::string> out;
-    out.reserve(lines.size() + keyLines.size() + 3);
-    auto found = std::find_if(lines.begin(), lines.end(),
-                              [&](const std::string& line) { return IsSectionHeading(line, heading); });
-    out.insert(out.end(), lines.begin(), found == lines.end() ? found : found + 1);
-    if (found == lines.end()) {
-        if (layout.blankBeforeNewHeading)
-            out.push_back(" ");
-        out.push_back(heading);
-    }
-    out.insert(out.end(), keyLines.begin(), keyLines.end());
-    auto next = lines.end();
-    auto trailingBlanks = lines.end();
-    if (found != lines.end()) {
-        next = std::find_if(found + 1, lines.end(),
-                            [](const std::string& line) { return !line.empty() && line[0] == '['; });
-        trailingBlanks = next;
-        while (trailingBlanks > found + 1 && TrimText(trailingBlanks[-1]).empty())
-            --trailingBlanks;
-    }
-    // The blank lines that ended the old section stay as they were, so rewriting a
-    // section with the same keys gives the same bytes; a new section gets its closing line.
-    if (trailingBlanks != next)
-        out.insert(out.end(), trailingBlanks, next);
-    else if (layout.closingBlank)
-        out.push_back(" ");
-    out.insert(out.end(), next, lines.end());
-    return WriteFileSafely(path, JoinFileLines(out), errorText);
-}
 
 void SelectPropertyDatabase(bool useIF97)
 {
@@ -413,6 +373,34 @@ bool WriteUnitPreferencesSection(const std::string& path)
 bool WriteOutputPreferencesSection(const std::string& path)
 {
     return WriteReportedSection(path, OutputPreferencesHeading, WriteOutputPreferenceKeys);
+}
+
+void RecallUserDefaults(bool& failed)
+{
+    failed = false;
+    UserInterface& ui = CurrentUserInterface();
+    std::error_code ec;
+    if (!std::filesystem::exists(SettingsFilePath, ec)) {
+        ui.Beep();
+        ui.Message(SettingsFilePath + " file not found. Defaults must first be Set" +
+                       " before they can be recalled as User defaults.",
+                   MessageStyle::Exclamation, ProgramTitle);
+        failed = true;
+        return;
+    }
+    std::ifstream file(SettingsFilePath, std::ios::binary);
+    std::string reason;
+    if (std::filesystem::is_directory(SettingsFilePath, ec))
+        reason = "The path names a folder, not a file.";
+    else if (!file)
+        reason = std::strerror(errno);
+    if (reason.empty())
+        return;
+    ui.Beep();
+    ui.Message("The following error occurred when opening file " + SettingsFilePath + ":\r\n" + "\r\n      " + reason +
+                   "\r\n\r\nUser defaults not obtained.",
+               MessageStyle::Exclamation, ProgramTitle);
+    failed = true;
 }
 
 } // namespace vq

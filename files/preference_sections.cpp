@@ -1,4 +1,4 @@
-#include "common/preference_sections.h"
+#include "files/preference_sections.h"
 
 #include "common/number_parsing.h"
 #include "common/preference_records.h"

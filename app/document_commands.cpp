@@ -1,12 +1,13 @@
-#include "common/ui/document_commands.h"
+#include "app/document_commands.h"
 
+#include "files/calculation_defaults.h"
 #include "common/common_dialog_errors.h"
-#include "common/document_file.h"
+#include "files/document_file.h"
 #include "common/main_window_host.h"
 #include "common/number_parsing.h"
 #include "common/program_identity.h"
 #include "common/session_state.h"
-#include "common/settings_file.h"
+#include "files/settings_file.h"
 #include "common/user_interface.h"
 #include "platform/file_dialog.h"
 

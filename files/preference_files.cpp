@@ -1,12 +1,12 @@
-#include "preferences/preference_files.h"
+#include "files/preference_files.h"
 
 #include "common/number_parsing.h"
 #include "common/preference_records.h"
-#include "common/preference_sections.h"
+#include "files/preference_sections.h"
 #include "common/program_identity.h"
 #include "common/safe_file.h"
 #include "common/section_reader.h"
-#include "common/settings_file.h"
+#include "files/settings_file.h"
 #include "preferences/unit_pref_editor.h"
 
 #include <string_view>

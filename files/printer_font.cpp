@@ -1,7 +1,7 @@
-#include "common/printer_font.h"
+#include "files/printer_font.h"
 
 #include "common/safe_file.h"
-#include "common/settings_file.h"
+#include "common/section_writer.h"
 #include "common/settings_text.h"
 
 #include <algorithm>

@@ -1,0 +1,55 @@
+#include "common/section_writer.h"
+
+#include "common/number_parsing.h"
+#include "common/safe_file.h"
+#include "common/settings_text.h"
+
+#include <algorithm>
+
+namespace vq {
+
+bool IsSectionHeading(const std::string& line, const std::string& heading)
+{
+    return ToUpperAscii(TrimText(line)) == ToUpperAscii(TrimText(heading));
+}
+
+bool RewriteSettingsSection(const std::string& path, const std::string& heading,
+                            const std::vector<std::string>& keyLines, SectionLayout layout,
+                            std::string& errorText)
+{
+    std::string content;
+    if (ReadWholeFile(path, content, errorText) == FileReadStatus::Failed)
+        return false;
+    const std::vector<std::string> lines = SplitFileLines(content);
+
+    std::vector<std::string> out;
+    out.reserve(lines.size() + keyLines.size() + 3);
+    auto found = std::find_if(lines.begin(), lines.end(),
+                              [&](const std::string& line) { return IsSectionHeading(line, heading); });
+    out.insert(out.end(), lines.begin(), found == lines.end() ? found : found + 1);
+    if (found == lines.end()) {
+        if (layout.blankBeforeNewHeading)
+            out.push_back(" ");
+        out.push_back(heading);
+    }
+    out.insert(out.end(), keyLines.begin(), keyLines.end());
+    auto next = lines.end();
+    auto trailingBlanks = lines.end();
+    if (found != lines.end()) {
+        next = std::find_if(found + 1, lines.end(),
+                            [](const std::string& line) { return !line.empty() && line[0] == '['; });
+        trailingBlanks = next;
+        while (trailingBlanks > found + 1 && TrimText(trailingBlanks[-1]).empty())
+            --trailingBlanks;
+    }
+    // The blank lines that ended the old section stay as they were, so rewriting a
+    // section with the same keys gives the same bytes; a new section gets its closing line.
+    if (trailingBlanks != next)
+        out.insert(out.end(), trailingBlanks, next);
+    else if (layout.closingBlank)
+        out.push_back(" ");
+    out.insert(out.end(), next, lines.end());
+    return WriteFileSafely(path, JoinFileLines(out), errorText);
+}
+
+} // namespace vq

@@ -1,0 +1,26 @@
+// The rewrite of one section of a settings file through a temporary file.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vq {
+
+// True when line is the heading of a section: compared trimmed, without regard to case.
+bool IsSectionHeading(const std::string& line, const std::string& heading);
+
+// How a section is written.
+struct SectionLayout {
+    bool blankBeforeNewHeading = true; // a " " line before a heading appended at the end
+    bool closingBlank = true;          // a " " line after the key lines
+};
+
+// Replaces the section of heading in the file at path by keyLines (appending it when the
+// file has no such heading). Every other line stays as it is; the file is replaced
+// through a temporary file and created when missing. False on failure, with errorText;
+// the file is then unchanged.
+bool RewriteSettingsSection(const std::string& path, const std::string& heading,
+                            const std::vector<std::string>& keyLines, SectionLayout layout,
+                            std::string& errorText);
+
+} // namespace vq
