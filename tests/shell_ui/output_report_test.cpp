@@ -299,7 +299,7 @@ TEST_F(SaveOutputTest, SaturatedInputsWriteOnlyTheBoxesShown)
         int count = 0;
         std::vector<std::string> printed;
         WriteOutputHeader(count, printed); // the printed report's calculation information
-        EXPECT_EQ(printed, written);
+        EXPECT_EQ(InfoLines(printed), InfoLines(written)); // the clock may have moved on
         return InfoLines(written);
     };
     const std::string psia = " psia";
