@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
 
 namespace vq {
@@ -222,8 +221,8 @@ void ParseUnitPreferences(bool /*requireAllKeys*/, std::string& errorText)
     if (FindKey(AtmosphericPressureKey, index, value)) {
         double pressure = 0;
         std::string units;
-        if (!ParseAtmosphericPressure(value, pressure, units) || pressure < 0 || !IsAbsolutePressureUnits(units) ||
-            units == NoUnitsMarker || !IsFiniteInEveryPressureUnit(ConvertPressure(pressure, units, "psia"))) {
+        if (!ParseAtmosphericPressure(value, pressure, units) || !IsAbsolutePressureUnits(units) ||
+            units == NoUnitsMarker || !IsSensibleAtmosphericPressure(ConvertPressure(pressure, units, "psia"))) {
             errorText = NoValueAndUnitsText + AtmosphericPressureKey;
             return;
         }
@@ -235,7 +234,7 @@ void ParseUnitPreferences(bool /*requireAllKeys*/, std::string& errorText)
         const std::string& units = UnitPrefs.AtmosphericPressureUnits;
         const double kept = UnitPrefs.AtmosphericPressure;
         const bool usable = !units.empty() && units != NoUnitsMarker && IsAbsolutePressureUnits(units) &&
-                            std::isfinite(kept) && kept >= 0;
+                            IsSensibleAtmosphericPressure(ConvertPressure(kept, units, "psia"));
         UnitPrefs.AtmosphericPressurePsia = usable ? ConvertPressure(kept, units, "psia") : StandardAtmospherePsia;
     }
     errorText.clear();

@@ -180,7 +180,7 @@ TEST_F(UnitPreferenceFormTest, SaveAndSetAsDefaultCheckTheAtmosphericPressureAsO
     const std::string path = folder.File("units.dat");
     const UnitPreferences before = UnitPrefs;
     form->show();
-    for (const char* typed : {"-5x", "", "abc"}) {
+    for (const char* typed : {"-5x", "", "abc", "3e38"}) {
         ui.Clear();
         form->TXT_AtmosphericPressure->setText(typed);
         form->BTN_OK->click();
