@@ -59,6 +59,19 @@ bool FindKey(const std::string& key, int& index, std::string& value)
     return index > 0;
 }
 
+// True when the loaded section holds the line of at least one unit family.
+bool HasFamilyLines()
+{
+    for (int code = 0; code < NumUnitFamilies; ++code) {
+        const CUnitFamily* family = GetUnitFamily(code);
+        int index = 0;
+        std::string value;
+        if (family != nullptr && FindKey(family->Name, index, value))
+            return true;
+    }
+    return false;
+}
+
 // The integer of a key when present and within lo..hi; otherwise the field keeps its value.
 void ReadBoundedInteger(const std::string& key, int& index, int lo, int hi, int& field)
 {
@@ -207,9 +220,14 @@ void ParseUnitPreferences(bool /*requireAllKeys*/, std::string& errorText)
     }
 
     // The family lines go first, so a stored preferred unit that the same section
-    // puts back in use is kept.
+    // puts back in use is kept. Lines that stop short leave the lists applied in part:
+    // the caller puts them back.
     std::string listError;
     ApplyFamilyUnitLists(listError);
+    if (!listError.empty() && HasFamilyLines()) {
+        errorText = listError;
+        return;
+    }
     if (hasPreferred) {
         for (int f = 0; f < NumUnitFamilies; ++f) {
             std::string& preferred = UnitPrefs.PreferredUnits[static_cast<std::size_t>(f)];
