@@ -16,7 +16,8 @@ std::string NegativePressureMessage(const std::string& fieldName)
 
 std::string AtmosphericPressureRangeMessage(const std::string& fieldName)
 {
-    return "An atmospheric pressure must be above 0 and at most " + SingleToText(static_cast<float>(HighestAtmosphericPressurePsia)) +
+    const std::string highest = SingleToText(static_cast<float>(HighestAtmosphericPressurePsia));
+    return "An atmospheric pressure must be above 0 and at most " + highest +
            " psia.\r\n Please enter a new pressure for the " + fieldName + ".";
 }
 
