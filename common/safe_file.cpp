@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,8 +44,11 @@ bool WriteAll(int fd, const std::string& content)
 
 // The longest file name the folders take.
 constexpr std::size_t LongestFileName = NAME_MAX;
-// mkstemp's ".XXXXXX".
-constexpr std::size_t TemporarySuffixLength = 7;
+// What follows the prefix in our temporaries' names; mkstemp fills the X's. The marker
+// keeps other files that look alike (".notes.txt.backup") out of the clean-up.
+constexpr std::string_view TemporaryMarker = ".vqsave-";
+constexpr std::string_view TemporaryLetters = "XXXXXX";
+constexpr std::size_t TemporarySuffixLength = TemporaryMarker.size() + TemporaryLetters.size();
 // "~" and eight hexadecimal digits.
 constexpr std::size_t HashTagLength = 9;
 
@@ -75,9 +79,9 @@ std::string TemporaryPrefix(const std::string& name)
 bool IsTemporaryOf(const std::string& entry, const std::string& prefix)
 {
     if (entry.size() != prefix.size() + TemporarySuffixLength || entry.compare(0, prefix.size(), prefix) != 0 ||
-        entry[prefix.size()] != '.')
+        entry.compare(prefix.size(), TemporaryMarker.size(), TemporaryMarker) != 0)
         return false;
-    return std::all_of(entry.begin() + static_cast<std::ptrdiff_t>(prefix.size()) + 1, entry.end(),
+    return std::all_of(entry.begin() + static_cast<std::ptrdiff_t>(prefix.size() + TemporaryMarker.size()), entry.end(),
                        [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
 }
 
@@ -189,7 +193,7 @@ bool WriteFileSafely(const std::string& path, const std::string& content, std::s
     IgnoreFileSizeSignal();
 
     const std::string prefix = TemporaryPrefix(target.filename().string());
-    std::string pattern = (folder / (prefix + ".XXXXXX")).string();
+    std::string pattern = (folder / (prefix + std::string(TemporaryMarker) + std::string(TemporaryLetters))).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     int fd = simulatedFailure == SimulatedWriteFailure::Create ? (errno = EACCES, -1) : ::mkstemp(name.data());

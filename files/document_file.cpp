@@ -54,9 +54,9 @@ std::string DocumentNumberText(const std::string& typed)
     if (text.empty())
         return {};
     double v = 0;
-    if (ReadTypedNumber(text, v) != TypedNumber::Ok)
-        v = ParseDouble(text);
-    return ShortestDoubleText(std::isfinite(v) ? v : 0.0);
+    if (ReadTypedNumber(text, v) != TypedNumber::Ok || !std::isfinite(v))
+        return {};
+    return ShortestDoubleText(v);
 }
 
 bool DocumentNumberToBoxText(const std::string& item, std::string& boxText)

@@ -22,7 +22,8 @@ std::string DocumentHeaderLine();
 float DocumentVersionNumber(const std::string& firstLine);
 
 // A number for a document: the typed text read as the calculation reads it, written
-// as the shortest text with "." that reads back as the same double; "" for an empty box.
+// as the shortest text with "." that reads back as the same double; "" for an empty box
+// and for text that is not a typed number.
 std::string DocumentNumberText(const std::string& typed);
 // A number of a document read back as the text of an input box (the locale's decimal
 // symbol). False for an item that is not a number.

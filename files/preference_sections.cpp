@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
 
 namespace vq {
@@ -58,6 +57,19 @@ bool FindKey(const std::string& key, int& index, std::string& value)
     std::string errorText;
     GetSectionValue(key, index, value, errorText);
     return index > 0;
+}
+
+// True when the loaded section holds the line of at least one unit family.
+bool HasFamilyLines()
+{
+    for (int code = 0; code < NumUnitFamilies; ++code) {
+        const CUnitFamily* family = GetUnitFamily(code);
+        int index = 0;
+        std::string value;
+        if (family != nullptr && FindKey(family->Name, index, value))
+            return true;
+    }
+    return false;
 }
 
 // The integer of a key when present and within lo..hi; otherwise the field keeps its value.
@@ -208,9 +220,14 @@ void ParseUnitPreferences(bool /*requireAllKeys*/, std::string& errorText)
     }
 
     // The family lines go first, so a stored preferred unit that the same section
-    // puts back in use is kept.
+    // puts back in use is kept. Lines that stop short leave the lists applied in part:
+    // the caller puts them back.
     std::string listError;
     ApplyFamilyUnitLists(listError);
+    if (!listError.empty() && HasFamilyLines()) {
+        errorText = listError;
+        return;
+    }
     if (hasPreferred) {
         for (int f = 0; f < NumUnitFamilies; ++f) {
             std::string& preferred = UnitPrefs.PreferredUnits[static_cast<std::size_t>(f)];
@@ -222,8 +239,8 @@ void ParseUnitPreferences(bool /*requireAllKeys*/, std::string& errorText)
     if (FindKey(AtmosphericPressureKey, index, value)) {
         double pressure = 0;
         std::string units;
-        if (!ParseAtmosphericPressure(value, pressure, units) || pressure < 0 || !IsAbsolutePressureUnits(units) ||
-            units == NoUnitsMarker || !IsFiniteInEveryPressureUnit(ConvertPressure(pressure, units, "psia"))) {
+        if (!ParseAtmosphericPressure(value, pressure, units) || !IsAbsolutePressureUnits(units) ||
+            units == NoUnitsMarker || !IsSensibleAtmosphericPressure(ConvertPressure(pressure, units, "psia"))) {
             errorText = NoValueAndUnitsText + AtmosphericPressureKey;
             return;
         }
@@ -235,7 +252,7 @@ void ParseUnitPreferences(bool /*requireAllKeys*/, std::string& errorText)
         const std::string& units = UnitPrefs.AtmosphericPressureUnits;
         const double kept = UnitPrefs.AtmosphericPressure;
         const bool usable = !units.empty() && units != NoUnitsMarker && IsAbsolutePressureUnits(units) &&
-                            std::isfinite(kept) && kept >= 0;
+                            IsSensibleAtmosphericPressure(ConvertPressure(kept, units, "psia"));
         UnitPrefs.AtmosphericPressurePsia = usable ? ConvertPressure(kept, units, "psia") : StandardAtmospherePsia;
     }
     errorText.clear();

@@ -21,7 +21,8 @@ void WriteOutputPreferenceKeys(std::vector<std::string>& lines);
 // Fills UnitPrefs and the family unit lists from the section just loaded by
 // ReadSection. errorText is "" on success, else the reason (the parse stopped
 // there); the caller shows it and falls back to the defaults. A key that is
-// missing is skipped.
+// missing is skipped; family lines, though, come all or none: a section that holds
+// some but not all of them is an error (the lines found are applied by then).
 void ParseUnitPreferences(bool requireAllKeys, std::string& errorText);
 // Fills OutputPrefs and the parameters' places and units from the section just
 // loaded. Never fails: bad items end a list, unknown ids and values out of range

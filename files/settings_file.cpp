@@ -13,6 +13,7 @@
 #include "common/user_interface.h"
 #include "files/unit_preference_defaults.h"
 #include "preferences/output_mod.h"
+#include "preferences/unit_pref_editor.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -315,6 +316,7 @@ void ReadUnitPreferencesSection(const std::string& path)
     int count = 0;
     if (!LoadSection(file, path, UnitPreferencesHeading, count) || count == 0)
         return;
+    const UnitPrefsSnapshot defaults;
     std::string errorText;
     ParseUnitPreferences(false, errorText);
     if (errorText.empty())
@@ -323,7 +325,7 @@ void ReadUnitPreferencesSection(const std::string& path)
     ShowMessage("Error reading " + path + " custom unit preferences. " + AppName +
                     " default unit preferences were used.\r\n" + errorText,
                 MessageExclamation);
-    SetDefaultUnitPrefs();
+    defaults.Restore();
 }
 
 void ReadOutputPreferencesSection(const std::string& path)

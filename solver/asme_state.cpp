@@ -82,6 +82,31 @@ void BackwardRegion3(double p, int code, double target, double& T, double& rho)
     NewtonPolish2(f, rho, T, Tolerance(p), Tolerance(target));
 }
 
+// The relative tolerance of a solved state: on the range's limits and on the inputs it
+// must give back.
+constexpr double SolvedStateMargin = 1e-9;
+
+bool Reproduces(double found, double typed)
+{
+    return std::abs(found - typed) <= SolvedStateMargin * std::max(1.0, std::abs(typed));
+}
+
+// True when a solved state lies in the range, its upper limits highestT and the highest
+// pressure widened by upperMargin, and gives back both typed values. foundValues returns
+// the state's values of the two inputs; it is called only for a state in the range.
+template <class FoundValues>
+bool SolvedStateHolds(const StatePoint& st, double highestT, double upperMargin, double typed1, double typed2,
+                      FoundValues foundValues)
+{
+    const double margin = SolvedStateMargin;
+    const bool inRange = st.p >= LowestPressure * (1 - margin) && st.p <= HighestPressure * (1 + upperMargin) &&
+                         st.T >= LowestTemperature * (1 - margin) && st.T <= highestT * (1 + upperMargin);
+    if (!inRange)
+        return false;
+    const auto [found1, found2] = foundValues();
+    return Reproduces(found1, typed1) && Reproduces(found2, typed2);
+}
+
 // An enthalpy-entropy pair can name a state below the lowest pressure (at entropies above
 // the saturated vapour's at 273.15 K) or below 273.15 K (liquid isentropes near 4 C fall
 // in temperature as the pressure rises): such a state, or one that the search did not
@@ -89,13 +114,8 @@ void BackwardRegion3(double p, int code, double target, double& T, double& rho)
 // and region-3 equations at their boundary, which reaches 100 MPa at 863.15 K.
 void CheckEnthalpyEntropyState(const StatePoint& st, double h, double s, double hFound, double sFound)
 {
-    const double margin = 1e-9;
     const double stepMargin = 1e-4;
-    const bool inRange = st.p >= LowestPressure * (1 - margin) && st.p <= HighestPressure * (1 + stepMargin) &&
-                         st.T >= LowestTemperature * (1 - margin) && st.T <= Region25Temperature * (1 + stepMargin);
-    const bool reached = std::abs(hFound - h) <= 1e-9 * std::max(1.0, std::abs(h)) &&
-                         std::abs(sFound - s) <= 1e-9 * std::max(1.0, std::abs(s));
-    if (!inRange || !reached)
+    if (!SolvedStateHolds(st, Region25Temperature, stepMargin, h, s, [&] { return std::pair{hFound, sFound}; }))
         SetAsmeError(ErrHSOutOfRange);
 }
 
@@ -288,11 +308,6 @@ double StateProperty(const StatePoint& st, int code)
     return GibbsProperty(EvaluateGibbs(st.region, st.p, st.T), code, GibbsVariable::Temperature).value;
 }
 
-bool Reproduces(double found, double typed)
-{
-    return std::abs(found - typed) <= 1e-9 * std::max(1.0, std::abs(typed));
-}
-
 // A single-phase state solved from a pair other than enthalpy-entropy must lie in the
 // range and give back both inputs; otherwise the pair is out of range. States that are
 // not numbers are left to CheckSolvedState.
@@ -300,10 +315,8 @@ void CheckSolvedPair(int code1, double y1, int code2, double y2, const StatePoin
 {
     if (AsmeErrorFlag || st.region == 4 || code1 == 3 || !std::isfinite(st.p) || !std::isfinite(st.T))
         return;
-    const double margin = 1e-9;
-    const bool inRange = st.p >= LowestPressure * (1 - margin) && st.p <= HighestPressure * (1 + margin) &&
-                         st.T >= LowestTemperature * (1 - margin) && st.T <= HighestTemperature * (1 + margin);
-    if (!inRange || !Reproduces(StateProperty(st, code1), y1) || !Reproduces(StateProperty(st, code2), y2))
+    const auto found = [&] { return std::pair{StateProperty(st, code1), StateProperty(st, code2)}; };
+    if (!SolvedStateHolds(st, HighestTemperature, SolvedStateMargin, y1, y2, found))
         SetAsmeError(PairRangeError(code2));
 }
 

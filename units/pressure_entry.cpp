@@ -14,6 +14,13 @@ std::string NegativePressureMessage(const std::string& fieldName)
            fieldName + ".";
 }
 
+std::string AtmosphericPressureRangeMessage(const std::string& fieldName)
+{
+    const std::string highest = SingleToText(static_cast<float>(HighestAtmosphericPressurePsia));
+    return "An atmospheric pressure must be above 0 and at most " + highest +
+           " psia.\r\n Please enter a new pressure for the " + fieldName + ".";
+}
+
 std::string SingleToText(float value)
 {
     if (!std::isfinite(value))
@@ -57,14 +64,17 @@ PressureEntryVerdict CheckPressureEntry(const std::string& text, const std::stri
         verdict.message = ImproperPressureMessage;
         return verdict;
     }
-    if (value < 0.0) {
-        const double psia = ConvertPressure(value, units, "psia");
-        if (!(psia >= 0.0)) {
-            verdict.ok = false;
-            verdict.message = NegativePressureMessage(fieldName);
-            verdict.text.clear();
-            return verdict;
-        }
+    const double psia = ConvertPressure(value, units, "psia");
+    if (!(psia >= 0.0)) {
+        verdict.ok = false;
+        verdict.message = NegativePressureMessage(fieldName);
+        verdict.text.clear();
+        return verdict;
+    }
+    if (!IsSensibleAtmosphericPressure(psia)) {
+        verdict.ok = false;
+        verdict.message = AtmosphericPressureRangeMessage(fieldName);
+        return verdict;
     }
     verdict.text = SingleToText(single);
     return verdict;

@@ -5,9 +5,6 @@
 #include "common/number_parsing.h"
 #include "units/unit_names.h"
 
-#include <algorithm>
-#include <cmath>
-#include <iterator>
 #include <optional>
 
 namespace vq {
@@ -94,10 +91,9 @@ std::optional<TemperatureScale> ScaleOf(std::string_view name)
 
 } // namespace
 
-bool IsFiniteInEveryPressureUnit(double psia)
+bool IsSensibleAtmosphericPressure(double psia)
 {
-    return std::isfinite(psia) && std::all_of(std::begin(PressureFactors), std::end(PressureFactors),
-                                              [&](const PressureFactor& f) { return std::isfinite(psia / f.psi); });
+    return psia > 0.0 && psia <= HighestAtmosphericPressurePsia;
 }
 
 bool IsAbsolutePressureUnits(std::string_view units)

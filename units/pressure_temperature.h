@@ -17,8 +17,11 @@ double ConvertPressureDifference(double value, std::string_view fromUnits, std::
 // stands for "deg. R".
 double ConvertTemperature(double value, std::string_view fromUnits, std::string_view toUnits);
 
-// True when a pressure in psia has a finite value in every pressure unit of the catalogue.
-bool IsFiniteInEveryPressureUnit(double psia);
+// The highest sensible atmospheric pressure in psia, about ten standard atmospheres.
+inline constexpr double HighestAtmosphericPressurePsia = 150.0;
+
+// True for an atmospheric pressure in psia above 0 and at most HighestAtmosphericPressurePsia.
+bool IsSensibleAtmosphericPressure(double psia);
 
 // True for the absolute pressure names (case ignored, nothing trimmed) and the no-units marker.
 bool IsAbsolutePressureUnits(std::string_view units);

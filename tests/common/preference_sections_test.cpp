@@ -257,7 +257,7 @@ TEST_F(PreferenceSectionsTest, GarbledUnitSection)
 
         for (const char* garbled :
              {"abc", "14.7", "14.7,", "abc,psia", "1,parsecs", "1,psig", "-3,psia", "1e999,psia", "nan,psia",
-              "1.7976931348623157e308,atm", "1e304,psia"}) {
+              "1.7976931348623157e308,atm", "1e304,psia", "1e300,atm", "151,psia", "0,atm"}) {
             ResetAll();
             lines = UnitLines();
             lines.back() = std::string("Atmospheric Pressure= ") + garbled;

@@ -44,6 +44,19 @@ TEST_F(PressureEntryTest, NegativeAbsolutePressureIsRefused)
     EXPECT_TRUE(ui_.messages.empty()) << "the check itself shows nothing";
 }
 
+TEST_F(PressureEntryTest, AtmosphericPressureOutsideTheSensibleRangeIsRefused)
+{
+    for (const auto& [typed, units] : {std::pair{"3e38", "atm"}, std::pair{"150.1", "psia"}, std::pair{"0", "psia"},
+                                       std::pair{"-0", "bar"}, std::pair{"136", "psig"}}) {
+        const PressureEntryVerdict v = CheckPressureEntry(typed, units, "Atmospheric Pressure");
+        EXPECT_FALSE(v.ok) << typed << " " << units;
+        EXPECT_EQ(v.message, "An atmospheric pressure must be above 0 and at most 150 psia.\r\n"
+                             " Please enter a new pressure for the Atmospheric Pressure.");
+        EXPECT_EQ(v.text, typed) << "the text stays for correction";
+    }
+    EXPECT_TRUE(CheckPressureEntry("10", "atm", "X").ok);
+}
+
 TEST_F(PressureEntryTest, AcceptedValuesAreRewrittenInSinglePrecision)
 {
     struct Case {
@@ -51,15 +64,15 @@ TEST_F(PressureEntryTest, AcceptedValuesAreRewrittenInSinglePrecision)
         const char* rewritten;
     };
     const Case cases[] = {
-        {"0", "0"},          {" 14.7 ", "14.7"},      {"1,013.25", "1013.25"}, {"12", "12"},
-        {"0.1", "0.1"},      {"1234567.8", "1234568"}, {"1e-5", "1E-05"},      {"2.5E8", "2.5E+08"},
-        {".5", "0.5"},       {"+3", "3"},             {"-0", "0"},
+        {" 14.7 ", "14.7"}, {"12", "12"}, {"0.1", "0.1"}, {"12.345678", "12.34568"},
+        {"1e-5", "1E-05"},  {".5", "0.5"}, {"+3", "3"},   {"150", "150"},
     };
     for (const Case& c : cases) {
         const PressureEntryVerdict v = CheckPressureEntry(c.typed, "psia", "X");
         EXPECT_TRUE(v.ok) << c.typed;
         EXPECT_EQ(v.text, c.rewritten) << c.typed;
     }
+    EXPECT_EQ(CheckPressureEntry("1,013.25", "psfa", "X").text, "1013.25");
     const PressureEntryVerdict empty = CheckPressureEntry("", "psia", "X");
     EXPECT_TRUE(empty.ok);
     EXPECT_EQ(empty.message, "");
@@ -87,7 +100,7 @@ TEST_F(PressureEntryTest, GermanLocale)
 {
     ScopedLocaleSeparators german(LocaleSeparators::German());
     EXPECT_EQ(CheckPressureEntry("14,7", "psia", "X").text, "14,7");
-    EXPECT_EQ(CheckPressureEntry("1.013,25", "psia", "X").text, "1013,25") << "a grouped entry keeps its decimals";
+    EXPECT_EQ(CheckPressureEntry("1.013,25", "psfa", "X").text, "1013,25") << "a grouped entry keeps its decimals";
     EXPECT_EQ(CheckPressureEntry(",5", "psia", "X").text, "0,5");
     EXPECT_EQ(CheckPressureEntry("-0,5", "psig", "X").text, "-0,5");
     EXPECT_FALSE(CheckPressureEntry("abc", "psia", "X").ok);

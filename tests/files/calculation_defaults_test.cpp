@@ -1,4 +1,5 @@
 #include "files/calculation_defaults.h"
+#include "files/preference_sections.h"
 #include "common/preference_records.h"
 #include "files/printer_font.h"
 #include "common/safe_file.h"
@@ -146,6 +147,26 @@ TEST_F(CalculationDefaultsTest, UnreadableSavedUnitsAreReportedAndReplaced)
     for (int f = 0; f < NumUnitFamilies; ++f)
         EXPECT_EQ(UnitPrefs.PreferredUnits[f], GetDefaultUnits(f, UnitPrefs.UnitSystem)) << f;
     EXPECT_EQ(UnitPrefs.AtmosphericPressureUnits, "atm");
+
+    // Family lines that stop short leave every unit list as it was.
+    const int kPa = FindUnitIndex(PressureFamily, "kPa");
+    SelectUnit(PressureFamily, kPa);
+    std::vector<std::string> keys;
+    WriteUnitPreferenceKeys(keys);
+    DeselectUnit(PressureFamily, kPa);
+    const std::string lastFamily = keys[keys.size() - 2].substr(0, keys[keys.size() - 2].find('='));
+    keys.erase(keys.end() - 2);
+    std::string section = "[Unit Preferences]\r\n";
+    for (const std::string& key : keys)
+        section += key + "\r\n";
+    WriteFileBytes(SettingsFilePath, section);
+    ui.Clear();
+    ResetCalculationDefaults();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Error reading " + SettingsFilePath +
+                                       " custom unit preferences. Vapoquant default unit preferences were used.\r\n"
+                                       "Can't find variable name " + lastFamily);
+    EXPECT_EQ(GetUnitFamily(PressureFamily)->UnitType(kPa)->ListState, UnitInUse);
 
     // Duplicate, misspelled and empty sections give defaults without a crash.
     WriteFileBytes(SettingsFilePath, "[Unit Preference]\r\nUnit System= 2\r\n[Output Preferences]\r\n[Output Preferences]\r\n"

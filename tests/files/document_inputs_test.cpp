@@ -42,10 +42,13 @@ TEST_F(DocumentInputsTest, EncodesEachInputMode)
     EXPECT_EQ(EncodeStateProperty(0), "");
     EXPECT_EQ(EncodeStateProperty(3), "");
 
-    // Numbers are stored as the calculation reads them, with ".", at full precision.
+    // Numbers are stored as the calculation reads them, with ".", at full precision; a
+    // box that holds no typed number (a hidden one, say) is stored empty, not misread.
+    for (const char* typed : {"1,5", "12 kg", "abc", "1e999"})
+        EXPECT_EQ(DocumentNumberText(typed), "") << typed;
     ScopedLocaleSeparators german(LocaleSeparators::German());
-    host.inputs[0] = {1, "Pressure", "bar", "1234,5", "0,1", "12 kg"};
-    EXPECT_EQ(EncodeStateProperty(1), "1,Pressure,bar,2,1234.5,0.1,12");
+    host.inputs[0] = {1, "Pressure", "bar", "1234,5", "0,1", "1.5"};
+    EXPECT_EQ(EncodeStateProperty(1), "1,Pressure,bar,2,1234.5,0.1,");
     EXPECT_EQ(DocumentNumberText("0,30000000000000004"), "0.30000000000000004");
 }
 

@@ -180,7 +180,7 @@ TEST_F(UnitPreferenceFormTest, SaveAndSetAsDefaultCheckTheAtmosphericPressureAsO
     const std::string path = folder.File("units.dat");
     const UnitPreferences before = UnitPrefs;
     form->show();
-    for (const char* typed : {"-5x", "", "abc"}) {
+    for (const char* typed : {"-5x", "", "abc", "3e38"}) {
         ui.Clear();
         form->TXT_AtmosphericPressure->setText(typed);
         form->BTN_OK->click();
@@ -240,10 +240,18 @@ TEST_F(UnitPreferenceFormTest, AnUnreadablePreferenceFileChangesNothingAndSaysWh
     SelectUnit(PressureFamily, kPa);
     std::vector<std::string> lines = UnitPreferenceFileLines();
     DeselectUnit(PressureFamily, kPa);
+    auto fileText = [](const std::vector<std::string>& fileLines) {
+        std::string text;
+        for (const std::string& line : fileLines)
+            text += line + "\r\n";
+        return text;
+    };
+    // The pressure line, which takes kPa out of use, comes before the missing one.
+    std::vector<std::string> noLastFamily = lines;
+    const std::string lastFamily = noLastFamily[lines.size() - 2].substr(0, noLastFamily[lines.size() - 2].find('='));
+    noLastFamily.erase(noLastFamily.end() - 2);
     lines.back() = "Atmospheric Pressure= abc,atm";
-    std::string badPressure;
-    for (const std::string& line : lines)
-        badPressure += line + "\r\n";
+    const std::string badPressure = fileText(lines);
 
     test::ScriptedFileDialogs dialogs;
     const std::string path = folder.File("units.dat");
@@ -253,8 +261,10 @@ TEST_F(UnitPreferenceFormTest, AnUnreadablePreferenceFileChangesNothingAndSaysWh
     const std::string lead = "The following error occurred while reading file:\r\n\r\n      ";
     const std::string noSection = "Can't find [Unit Preferences] heading in " + path;
     const std::string noPressure = "Can't determine value and units for Atmospheric Pressure in " + path;
+    const std::string noFamily = "Can't find variable name " + lastFamily + " in " + path;
     for (const auto& [content, reason] : {std::pair{std::string("title\r\n[Other]\r\nA= 1\r\n"), noSection},
-                                          std::pair{badPressure, noPressure}}) {
+                                          std::pair{badPressure, noPressure},
+                                          std::pair{fileText(noLastFamily), noFamily}}) {
         test::WriteFileBytes(path, content);
         dialogs.answers = {FileDialogResult{0, path, ""}};
         ui.Clear();
