@@ -414,8 +414,17 @@ void PrinterForm::closeEvent(QCloseEvent* e)
 
 void PrinterForm::UsePrinter(std::unique_ptr<QPrinter> printer)
 {
-    if (printer)
-        printer_ = std::move(printer);
+    if (!printer)
+        return;
+    printer_ = std::move(printer);
+    handedPrinter_ = true;
+    FollowHandedPrinter();
+}
+
+void PrinterForm::FollowHandedPrinter()
+{
+    if (handedPrinter_)
+        vsPrinter.SetDevice(printer_->printerName().toStdString());
 }
 
 void PrinterForm::PrinterFromControl()

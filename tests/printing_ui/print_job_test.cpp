@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -334,6 +335,25 @@ TEST_F(PrintJobTest, PrintDialogChoicesAndPrintSetupPaperReachTheJob)
     dialogs.printAction = [&](QPrinter& printer) { printer.setOutputFileName(QString::fromStdString(plain)); };
     ShowPrintDialog(*main);
     EXPECT_EQ(test::PdfInfoField(plain, "Page size").substr(0, 9), "842 x 595");
+}
+
+TEST_F(PrintJobTest, PrintDialogPrinterPrintsOverPrintSetups)
+{
+    // Print Setup's printer, kept. Qt refuses names of printers it does not know, so
+    // the dialog's printer is whatever it has (none here) and the control must follow it.
+    PrintPageSettings kept = WithControlDefaults(CurrentPrintPageSettings());
+    kept.DeviceName = "Setup Printer";
+    SetCurrentPrintPageSettings(kept);
+
+    const QPointer<PrinterForm> form = &LoadPrinterForm(*main); // released after the job, not yet deleted
+    std::string chosen = "unset";
+    dialogs.printAction = [&](QPrinter& printer) { chosen = printer.printerName().toStdString(); };
+    ShowPrintDialog(*main);
+    ASSERT_TRUE(form);
+    EXPECT_NE(chosen, "Setup Printer");
+    EXPECT_EQ(form->vsPrinter.Device(), chosen);
+    EXPECT_EQ(form->Printer().printerName().toStdString(), chosen);
+    EXPECT_EQ(CurrentPrintPageSettings().DeviceName, "Setup Printer") << "Print Setup's printer is kept";
 }
 
 TEST_F(PrintJobTest, PageSetupRebuildsOnlyWhenSomethingChanged)
