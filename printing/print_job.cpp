@@ -120,7 +120,8 @@ void RunPrintJob(MainWindowView& main)
         int status = PrintDocBuilt;
         BuildPrintDocument(printer, report, status);
         if (status == PrintDocRetry) {
-            UnloadPrinterForm();
+            UnloadPrinterForm(); // released later, so it can hand its job over
+            form.HandJobTo(LoadPrinterForm(main));
             continue;
         }
         if (status != PrintDocBuilt) {

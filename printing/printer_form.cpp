@@ -427,6 +427,18 @@ void PrinterForm::FollowHandedPrinter()
         vsPrinter.SetDevice(printer_->printerName().toStdString());
 }
 
+void PrinterForm::HandJobTo(PrinterForm& next)
+{
+    next.printer_ = std::move(printer_);
+    next.handedPrinter_ = handedPrinter_;
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    next.SetPreview(preview_);
+    next.SetSendTo(sendTo_);
+    next.ExportFileName = ExportFileName;
+    next.pdfProperties_ = pdfProperties_;
+    next.vsPrinter.SetOrientation(vsPrinter.Orientation());
+}
+
 void PrinterForm::PrinterFromControl()
 {
     // A printer that writes a file, or already is the device, stays as it is.

@@ -53,6 +53,8 @@ public:
     // control's device follows it, over the kept device.
     void UsePrinter(std::unique_ptr<QPrinter> printer);
     void FollowHandedPrinter();
+    // Hands the job as set up here (printer, destination, orientation) to a new form.
+    void HandJobTo(PrinterForm& next);
     MainWindowView* MainWindow() const { return main_; }
     // Prints pages first..last of the kept document as one job, within the printer's page
     // ranges and with its copies; false when the printer cannot start.

@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -354,6 +355,36 @@ TEST_F(PrintJobTest, PrintDialogPrinterPrintsOverPrintSetups)
     EXPECT_EQ(form->vsPrinter.Device(), chosen);
     EXPECT_EQ(form->Printer().printerName().toStdString(), chosen);
     EXPECT_EQ(CurrentPrintPageSettings().DeviceName, "Setup Printer") << "Print Setup's printer is kept";
+}
+
+TEST_F(PrintJobTest, RetryKeepsThePrintDialogsJobAndThePreview)
+{
+    auto answerRetry = [] {
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            box->button(QMessageBox::Retry)->click();
+        });
+    };
+    const std::string out = folder.File("retried.pdf");
+    dialogs.printAction = [&](QPrinter& printer) {
+        printer.setOutputFileName(QString::fromStdString(out));
+        printer.setCopyCount(2);
+        printer.setPageOrientation(QPageLayout::Landscape);
+    };
+    LoadPrinterForm(*main).vsPrinter.SetPageAvailable(false); // no page: the report asks to retry
+    answerRetry();
+    ShowPrintDialog(*main);
+    EXPECT_EQ(PdfPages(out), 2);
+    EXPECT_EQ(test::PdfInfoField(out, "Page size").substr(0, 9), "792 x 612");
+
+    LoadPrinterForm(*main).SetPreview(true);
+    LoadPrinterForm(*main).vsPrinter.SetPageAvailable(false);
+    answerRetry();
+    RunPrintJob(*main);
+    ASSERT_NE(LoadedPrinterForm(), nullptr);
+    EXPECT_TRUE(LoadedPrinterForm()->isVisible());
+    EXPECT_GT(LoadedPrinterForm()->vsPrinter.PageCount(), 0);
 }
 
 TEST_F(PrintJobTest, PageSetupRebuildsOnlyWhenSomethingChanged)
