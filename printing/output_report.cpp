@@ -265,13 +265,14 @@ namespace {
 
 // The used sections: a heading, an empty line, the section's lines and two empty lines.
 std::vector<std::string> SectionLines(const PrintSections& sections, bool report, const std::vector<std::string>& header,
-                                      const std::function<std::vector<std::string>()>& table)
+                                      const std::function<std::vector<std::string>()>& table,
+                                      const std::function<std::string(const std::string&)>& heading)
 {
     std::vector<std::string> lines;
     for (int i = 0; i < PrintSections::NumPrintFormatGeneral; ++i) {
         if (!sections.PrintFormatGeneralUse(i))
             continue;
-        AppendSectionHeading(lines, sections.PrintFormatGeneralName(i), report);
+        AppendSectionHeading(lines, heading(sections.PrintFormatGeneralName(i)), report);
         const std::vector<std::string> body = i == 0 ? header : table();
         lines.insert(lines.end(), body.begin(), body.end());
         AppendTwoEmptyLines(lines);
@@ -284,14 +285,21 @@ std::vector<std::string> SectionLines(const PrintSections& sections, bool report
 std::vector<std::string> OutputReportLines(const PrintSections& sections, const std::vector<std::string>& header,
                                            GridModel& grid)
 {
-    return SectionLines(sections, true, header, [&] { return WriteOutputTable(grid); });
+    return SectionLines(
+        sections, true, header, [&] { return WriteOutputTable(grid); }, [](const std::string& name) { return name; });
 }
 
 std::vector<std::string> OutputExportLines(const PrintSections& sections, const std::vector<std::string>& header,
                                            const GridModel& grid, const std::string& separator,
                                            const std::string& quote)
 {
-    return SectionLines(sections, false, header, [&] { return WriteGridRows(grid, separator, quote); });
+    // Every line is a row of one cell or more, so that a CSV reader keeps each whole.
+    std::vector<std::string> information;
+    for (const std::string& line : header)
+        information.push_back(DelimitedCell(line, separator, quote));
+    return SectionLines(
+        sections, false, information, [&] { return WriteGridRows(grid, separator, quote); },
+        [&](const std::string& name) { return DelimitedCell(name, separator, ""); });
 }
 
 std::string ProposedOutputFileName(const std::string& documentName)

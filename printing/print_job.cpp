@@ -87,12 +87,14 @@ void RunPrintJob(MainWindowView& main)
     while (true) {
         ui.SetBusy(true);
         PrinterForm& form = LoadPrinterForm(main);
-        form.RebuildReport = [&main] { RunPrintJob(main); };
+        if (!form.RebuildReport)
+            form.RebuildReport = [&main] { RunPrintJob(main); };
         PrintControl& printer = form.vsPrinter;
 
         PrintPageSettings settings = CurrentPrintPageSettings();
         ApplyPageSettings(printer, settings);
         SetCurrentPrintPageSettings(settings);
+        form.FollowHandedPrinter();
         printer.Preview = form.Preview() || form.SendTo() == 0 || form.SendTo() == 1;
         printer.DocName = GetDocumentTitle();
 
@@ -118,7 +120,8 @@ void RunPrintJob(MainWindowView& main)
         int status = PrintDocBuilt;
         BuildPrintDocument(printer, report, status);
         if (status == PrintDocRetry) {
-            UnloadPrinterForm();
+            UnloadPrinterForm(); // released later, so it can hand its job over
+            form.HandJobTo(LoadPrinterForm(main));
             continue;
         }
         if (status != PrintDocBuilt) {

@@ -414,8 +414,29 @@ void PrinterForm::closeEvent(QCloseEvent* e)
 
 void PrinterForm::UsePrinter(std::unique_ptr<QPrinter> printer)
 {
-    if (printer)
-        printer_ = std::move(printer);
+    if (!printer)
+        return;
+    printer_ = std::move(printer);
+    handedPrinter_ = true;
+    FollowHandedPrinter();
+}
+
+void PrinterForm::FollowHandedPrinter()
+{
+    if (handedPrinter_)
+        vsPrinter.SetDevice(printer_->printerName().toStdString());
+}
+
+void PrinterForm::HandJobTo(PrinterForm& next)
+{
+    next.printer_ = std::move(printer_);
+    next.handedPrinter_ = handedPrinter_;
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    next.SetPreview(preview_);
+    next.SetSendTo(sendTo_);
+    next.ExportFileName = ExportFileName;
+    next.pdfProperties_ = pdfProperties_;
+    next.vsPrinter.SetOrientation(vsPrinter.Orientation());
 }
 
 void PrinterForm::PrinterFromControl()

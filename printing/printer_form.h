@@ -49,8 +49,12 @@ public:
     // The print control and the printer it prints on.
     PrintControl vsPrinter;
     QPrinter& Printer() { return *printer_; }
-    // The printer a print dialog configured becomes the one the job prints on.
+    // The printer a print dialog configured becomes the one the job prints on: the
+    // control's device follows it, over the kept device.
     void UsePrinter(std::unique_ptr<QPrinter> printer);
+    void FollowHandedPrinter();
+    // Hands the job as set up here (printer, destination, orientation) to a new form.
+    void HandJobTo(PrinterForm& next);
     MainWindowView* MainWindow() const { return main_; }
     // Prints pages first..last of the kept document as one job, within the printer's page
     // ranges and with its copies; false when the printer cannot start.
@@ -120,6 +124,7 @@ private:
     int sendTo_ = 0;
     int pageBorderPenWidth_ = 20;
     bool preview_ = false;
+    bool handedPrinter_ = false;
     bool firstActivation_ = true;
     bool closing_ = false;
     bool fitting_ = false;

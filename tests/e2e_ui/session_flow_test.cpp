@@ -513,22 +513,24 @@ TEST_F(SessionFlow, TextExportAndPdfHoldTheResults)
     Exit();
 }
 
-// The results part of an export as Python's csv module reads it: a line per row, its
-// fields joined by "|"; a two-blank separator reads as two one-blank separators.
-std::string CsvReaderRows(const std::string& file, const std::string& mode, const std::string& folder)
+// The part of an export under a heading as Python's csv module reads it: a line per
+// row, its fields joined by "|"; a two-blank separator reads as two one-blank separators.
+std::string CsvReaderRows(const std::string& file, const std::string& mode, const std::string& folder,
+                          const std::string& heading = "Results")
 {
     const std::string script = folder + "/read_csv.py";
     std::ofstream(script) << "import csv, sys\n"
                              "lines = open(sys.argv[1], encoding='utf-8', newline='').read().split('\\r\\n')\n"
-                             "start = lines.index('Results') + 2\n"
                              "mode = sys.argv[2]\n"
                              "delimiter = {'comma': ',', 'space': ' ', 'double': ' ', 'tab': '\\t'}[mode]\n"
-                             "for fields in csv.reader(lines[start:lines.index('', start)], delimiter=delimiter):\n"
+                             "rows = ['|'.join(fields) for fields in csv.reader(lines, delimiter=delimiter)]\n"
+                             "start = rows.index(sys.argv[3]) + 2\n"
+                             "for fields in csv.reader(lines[start:rows.index('', start)], delimiter=delimiter):\n"
                              "    if mode == 'double':\n"
                              "        fields = fields[0::2] if not any(fields[1::2]) else ['uneven']\n"
                              "    print('|'.join(fields))\n";
     std::string out;
-    if (FILE* pipe = ::popen(("python3 '" + script + "' '" + file + "' " + mode).c_str(), "r")) {
+    if (FILE* pipe = ::popen(("python3 '" + script + "' '" + file + "' " + mode + " '" + heading + "'").c_str(), "r")) {
         char buffer[4096];
         for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
             out.append(buffer, n);
@@ -544,6 +546,8 @@ TEST_F(SessionFlow, ExportsReadBackAsCsvInEveryFormat)
         QLocale::setDefault(settings);
         Start();
         CalculateSinglePoint();
+        main->TXT_State1->setText(settings.toString(1.5)); // a decimal comma in German
+        main->BTN_Calculate_Click();
         const GridModel& grid = main->GRD_Output->Model();
         std::string expected;
         for (int r = 0; r < grid.Rows(); ++r)
@@ -563,8 +567,23 @@ TEST_F(SessionFlow, ExportsReadBackAsCsvInEveryFormat)
                 });
                 main->ABR_Main_Click(ToolExportOutput);
                 ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
-                EXPECT_EQ(CsvReaderRows(file, modes[option], work.Path().string()), expected)
-                    << settings.name().toStdString() << " " << modes[option] << (quotes ? " quoted" : "");
+                const std::string format = settings.name().toStdString() + " " + modes[option] + (quotes ? " quoted" : "");
+                EXPECT_EQ(CsvReaderRows(file, modes[option], work.Path().string()), expected) << format;
+                // Each information line is one field, as written (but for the clock).
+                int count = 0;
+                std::vector<std::string> header;
+                WriteOutputHeader(count, header);
+                std::string information;
+                for (const std::string& line : header)
+                    information += line + "\n";
+                const std::string read = CsvReaderRows(file, modes[option], work.Path().string(), "Input Data");
+                const std::string dated = "Calculation performed on: ";
+                if (read.rfind(dated, 0) != 0) {
+                    ADD_FAILURE() << format << "\n" << read;
+                    continue;
+                }
+                EXPECT_EQ(read.substr(read.find('\n')), information.substr(information.find('\n'))) << format;
+                EXPECT_EQ(read.substr(0, read.find('\n')).find('|'), std::string::npos) << format;
             }
         }
         Exit();

@@ -12,6 +12,8 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -334,6 +336,55 @@ TEST_F(PrintJobTest, PrintDialogChoicesAndPrintSetupPaperReachTheJob)
     dialogs.printAction = [&](QPrinter& printer) { printer.setOutputFileName(QString::fromStdString(plain)); };
     ShowPrintDialog(*main);
     EXPECT_EQ(test::PdfInfoField(plain, "Page size").substr(0, 9), "842 x 595");
+}
+
+TEST_F(PrintJobTest, PrintDialogPrinterPrintsOverPrintSetups)
+{
+    // Print Setup's printer, kept. Qt refuses names of printers it does not know, so
+    // the dialog's printer is whatever it has (none here) and the control must follow it.
+    PrintPageSettings kept = WithControlDefaults(CurrentPrintPageSettings());
+    kept.DeviceName = "Setup Printer";
+    SetCurrentPrintPageSettings(kept);
+
+    const QPointer<PrinterForm> form = &LoadPrinterForm(*main); // released after the job, not yet deleted
+    std::string chosen = "unset";
+    dialogs.printAction = [&](QPrinter& printer) { chosen = printer.printerName().toStdString(); };
+    ShowPrintDialog(*main);
+    ASSERT_TRUE(form);
+    EXPECT_NE(chosen, "Setup Printer");
+    EXPECT_EQ(form->vsPrinter.Device(), chosen);
+    EXPECT_EQ(form->Printer().printerName().toStdString(), chosen);
+    EXPECT_EQ(CurrentPrintPageSettings().DeviceName, "Setup Printer") << "Print Setup's printer is kept";
+}
+
+TEST_F(PrintJobTest, RetryKeepsThePrintDialogsJobAndThePreview)
+{
+    auto answerRetry = [] {
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            box->button(QMessageBox::Retry)->click();
+        });
+    };
+    const std::string out = folder.File("retried.pdf");
+    dialogs.printAction = [&](QPrinter& printer) {
+        printer.setOutputFileName(QString::fromStdString(out));
+        printer.setCopyCount(2);
+        printer.setPageOrientation(QPageLayout::Landscape);
+    };
+    LoadPrinterForm(*main).vsPrinter.SetPageAvailable(false); // no page: the report asks to retry
+    answerRetry();
+    ShowPrintDialog(*main);
+    EXPECT_EQ(PdfPages(out), 2);
+    EXPECT_EQ(test::PdfInfoField(out, "Page size").substr(0, 9), "792 x 612");
+
+    LoadPrinterForm(*main).SetPreview(true);
+    LoadPrinterForm(*main).vsPrinter.SetPageAvailable(false);
+    answerRetry();
+    RunPrintJob(*main);
+    ASSERT_NE(LoadedPrinterForm(), nullptr);
+    EXPECT_TRUE(LoadedPrinterForm()->isVisible());
+    EXPECT_GT(LoadedPrinterForm()->vsPrinter.PageCount(), 0);
 }
 
 TEST_F(PrintJobTest, PageSetupRebuildsOnlyWhenSomethingChanged)
