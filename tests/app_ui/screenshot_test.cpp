@@ -1,6 +1,7 @@
 // A picture of the main window after a Range calculation, kept as a build artefact
 // (build/artefacts/range-calculation.png, or the file VAPOQUANT_SCREENSHOT names).
 #include "app/thermix_main.h"
+#include "input_panel_setups.h"
 #include "preferences/output_mod.h"
 #include "program_tables.h"
 #include "recording_user_interface.h"
@@ -27,13 +28,7 @@ TEST(Screenshot, MainWindowAfterARangeCalculation)
     ThermixMain main;
     main.NewInputFile();
     main.LBL_PropertySourceName->setText("ASME Steam Tables (IAPWS-IF97)");
-    main.TAB_InputMode->setCurrentIndex(RangeMode);
-    main.CMB_State1Units->setCurrentIndex(main.CMB_State1Units->findText("MPa"));
-    main.CMB_State2Units->setCurrentIndex(main.CMB_State2Units->findText("deg. C"));
-    main.TXT_State1->setText("1");
-    main.TXT_State2->setText("100");
-    main.TXT_State2End->setText("300");
-    main.TXT_State2Inc->setText("50");
+    test::FillPanel(main, {RangeMode, 1, 2, "MPa", "deg. C", "1", "", "100", "300", "50"});
     ui.mode = RangeMode;
     main.resize(main.LoadSize().width() + 300, main.LoadSize().height());
     main.show();

@@ -1,6 +1,7 @@
 // The printed report of an IF97 Range calculation, read back from its PDF. With
 // VAPOQUANT_RANGE_REPORT set, the PDF is also kept there (a build artefact).
 #include "print_ui_fixture.h"
+#include "input_panel_setups.h"
 
 #include "app/main_window_host_impl.h"
 #include "preferences/output_mod.h"
@@ -35,13 +36,7 @@ TEST(RangeReport, TwoBandRangeReportHoldsEveryPageColumnAndPoint)
     ThermixMainHost mainHost(main); // the report's input lines come from the real boxes
     InstallMainWindowHost(&mainHost);
     main.NewInputFile();
-    main.TAB_InputMode->setCurrentIndex(RangeMode);
-    main.CMB_State1Units->setCurrentIndex(main.CMB_State1Units->findText("MPa"));
-    main.CMB_State2Units->setCurrentIndex(main.CMB_State2Units->findText("deg. C"));
-    main.TXT_State1->setText("1");
-    main.TXT_State2->setText("100");
-    main.TXT_State2End->setText("300");
-    main.TXT_State2Inc->setText("5");
+    test::FillPanel(main, {RangeMode, 1, 2, "MPa", "deg. C", "1", "", "100", "300", "5"});
     ui.mode = RangeMode;
     main.BTN_Calculate_Click();
     ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
