@@ -1,6 +1,7 @@
 #include "common/safe_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -10,7 +11,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -158,13 +158,17 @@ FileReadStatus ReadWholeFile(const std::string& path, std::string& content, std:
         errorText = SystemErrorText(errno);
         return FileReadStatus::Failed;
     }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
-        errorText = "Read error";
+    // istream::read turns a failing read of the file into badbit; a stream copy would
+    // swallow it and hand back a short file.
+    std::array<char, 1 << 16> block;
+    errno = 0;
+    while (in.read(block.data(), block.size()) || in.gcount() > 0)
+        content.append(block.data(), static_cast<std::size_t>(in.gcount()));
+    if (in.bad() || !in.eof()) {
+        errorText = errno != 0 ? SystemErrorText(errno) : "Read error";
+        content.clear();
         return FileReadStatus::Failed;
     }
-    content = buffer.str();
     return FileReadStatus::Ok;
 }
 

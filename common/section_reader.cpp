@@ -1,11 +1,9 @@
 #include "common/section_reader.h"
 
 #include "common/number_parsing.h"
+#include "common/safe_file.h"
 
-#include <filesystem>
-#include <fstream>
 #include <algorithm>
-#include <iterator>
 #include <limits>
 
 namespace vq {
@@ -16,14 +14,9 @@ std::vector<std::string> SectionValues;
 bool TextFileReader::Open(const std::string& path)
 {
     Close();
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    std::string text;
+    std::string errorText;
+    if (ReadWholeFile(path, text, errorText) != FileReadStatus::Ok)
         return false;
     SetText(text);
     return true;

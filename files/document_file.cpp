@@ -264,25 +264,30 @@ bool ReadInputFile(const std::string& path, bool& cancelled, bool newDocument)
         cancelled = true;
         return false;
     }
-    // A failure while reading ends it with the stage reached, the default set-up and a
+    // A failure names the stage reached. Before any content is applied it leaves the open
+    // document as it was; once applying has begun it ends with the default set-up and a
     // new document.
-    auto fail = [&](const std::string& stage) {
+    auto refuse = [&](const std::string& stage) {
         CurrentUserInterface().Beep();
         ShowMessage("An error occurred reading file into " + ProgramTitle + ".\r\n" + stage, MessageExclamation);
+        cancelled = true;
+        return false;
+    };
+    auto fail = [&](const std::string& stage) {
+        refuse(stage);
         ResetCalculationDefaults();
         CurrentMainWindowHost().NewInputFile();
         DocumentName = UntitledDocument;
         CurrentInputFile = UntitledDocument;
         DocumentSaved = true;
-        cancelled = true;
         return false;
     };
     TextFileReader file;
     if (!file.Open(path))
-        return fail("Opening File");
+        return refuse("Opening File");
     std::string line;
     if (!file.ReadLine(line))
-        return fail("Checking " + AppName + " Version");
+        return refuse("Checking " + AppName + " Version");
     line = ToUpperAscii(TrimBlanks(line));
     if (line.compare(0, DocumentHeaderPrefix.size(), DocumentHeaderPrefix) != 0) {
         CurrentUserInterface().Beep();
@@ -313,6 +318,15 @@ bool ReadInputFile(const std::string& path, bool& cancelled, bool newDocument)
             cancelled = true;
             return false;
         }
+    }
+
+    // A file without input values is refused before anything of it is applied.
+    int inputCount = 0;
+    ReadSection(file, InputPreferencesHeading, inputCount, false);
+    if (inputCount == 0) {
+        const std::string missing = "Can't find " + InputPreferencesHeading + " heading";
+        ReportFileReadError(missing);
+        return refuse(missing);
     }
 
     // The preferences come first, so that the mode change and the inputs find every

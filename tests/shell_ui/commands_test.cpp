@@ -396,6 +396,28 @@ TEST_F(CommandsTest, ARefusedOpenNeitherRenamesNorOverwrites)
     EXPECT_NE(test::ReadFileBytes(plant).find(",0,300"), std::string::npos);
 }
 
+TEST_F(CommandsTest, AnEmptyOrUnreadableFileLeavesTheOpenDocument)
+{
+    const std::string empty = folder.File("empty.vpq");
+    const std::string header = folder.File("header.vpq");
+    test::WriteFileBytes(empty, "");
+    test::WriteFileBytes(header, "Orm Vapoquant Version 2.0 Input File\r\n");
+    const std::string stage = "An error occurred reading file into Orm Vapoquant.\r\n";
+    for (auto [path, message] : {std::pair{empty, stage + "Checking Vapoquant Version"},
+                                 {header, stage + "Can't find [INPUT PREFERENCES] heading"},
+                                 {std::string("/proc/self/mem"), stage + "Opening File"}}) {
+        main->TXT_State1->setText("250");
+        DocumentSaved = false;
+        answers = {{0, path, "x.vpq"}};
+        ui.answers = {Answer::No};
+        Action(ToolOpen)->trigger();
+        EXPECT_EQ(ui.LastMessage(), message);
+        EXPECT_EQ(main->TXT_State1->text().toStdString(), "250") << path;
+        EXPECT_FALSE(DocumentSaved);
+        EXPECT_EQ(main->windowTitle().toStdString(), ProgramTitle + " - Untitled");
+    }
+}
+
 TEST_F(CommandsTest, EveryModeComesBackAfterSaveAndOpen)
 {
     const std::string path = folder.File("round.vpq");
