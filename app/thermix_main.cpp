@@ -401,6 +401,8 @@ void ThermixMain::NewInputFile()
     TXT_State2->setVisible(true);
     FocusIfUsable(TXT_State1);
     DocumentName = UntitledDocument;
+    CurrentInputFile = UntitledDocument;
+    OutputFileName.clear();
     SetMainCaption();
     ClearOutput();
 }

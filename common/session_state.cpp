@@ -7,6 +7,7 @@ bool UseIF97 = true;
 bool DocumentSaved = true;
 std::string DocumentName = UntitledDocument;
 std::string CurrentInputFile = UntitledDocument;
+std::string OutputFileName;
 std::array<std::string, 4> RecentFiles;
 
 void ResetSessionState()
@@ -16,6 +17,7 @@ void ResetSessionState()
     DocumentSaved = true;
     DocumentName = UntitledDocument;
     CurrentInputFile = UntitledDocument;
+    OutputFileName.clear();
     RecentFiles = {};
 }
 

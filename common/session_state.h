@@ -18,6 +18,9 @@ extern bool DocumentSaved;
 extern std::string DocumentName;
 // Full path of the document, "Untitled" for a new one.
 extern std::string CurrentInputFile;
+// Full path of the output report file the open document last saved to ("" until
+// Save Output chooses one; New and Open forget it).
+extern std::string OutputFileName;
 // Recently opened or saved documents, most recent first; index 0 is entry 1; "" = none.
 extern std::array<std::string, 4> RecentFiles;
 

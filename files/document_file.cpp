@@ -362,6 +362,7 @@ bool ReadInputFile(const std::string& path, bool& cancelled, bool newDocument)
 
     CurrentInputFile = path;
     DocumentName = std::filesystem::path(path).filename().string();
+    OutputFileName.clear();
     host.SetMainCaption();
     AddRecentFile();
     RefreshRecentFileMenu();

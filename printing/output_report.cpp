@@ -25,8 +25,6 @@
 
 namespace vq {
 
-std::string OutputFileName;
-
 void ResetOutputReportState()
 {
     OutputFileName.clear();

@@ -14,8 +14,6 @@ class GridModel;
 class MainWindowView;
 class PrintSections;
 
-// Full path of the output report file last chosen in Save Output As ("" at start-up).
-extern std::string OutputFileName;
 void ResetOutputReportState();
 
 // What the calculation-information lines are made of.

@@ -621,6 +621,38 @@ TEST_F(SessionFlow, MissingRecentFileThenSavedOutput)
     Exit();
 }
 
+TEST_F(SessionFlow, SaveOutputOfANewDocumentAsksForItsOwnFile)
+{
+    Start();
+    const auto pressOk = [](QDialog* dialog) {
+        auto* form = qobject_cast<PrintFormatForm*>(dialog);
+        ASSERT_TRUE(form);
+        form->BTN_OK->click();
+    };
+    CalculateSinglePoint();
+    const std::string out = work.File("a.out");
+    answers = {{0, work.File("a.vpq"), "a.vpq"}, {0, out, "a.out"}};
+    main->ABR_Main_Click(ToolSaveAs);
+    OnModal(pressOk);
+    main->ABR_Main_Click(ToolSaveOutput);
+    const std::string first = test::ReadFileBytes(out);
+    ASSERT_NE(first.find("a.vpq"), std::string::npos);
+
+    ui->answers = {Answer::No};
+    main->ABR_Main_Click(ToolNew);
+    CalculateSinglePoint();
+    requests.clear();
+    const std::string second = work.File("b.out");
+    answers = {{0, second, "b.out"}};
+    OnModal(pressOk);
+    main->ABR_Main_Click(ToolSaveOutput);
+    ASSERT_EQ(requests.size(), 1u) << "a new document has no output file yet";
+    EXPECT_EQ(requests[0].fileName, "*.out");
+    EXPECT_EQ(test::ReadFileBytes(out), first);
+    EXPECT_NE(test::ReadFileBytes(second).find("\r\nInput File: Untitled\r\n"), std::string::npos);
+    Exit();
+}
+
 TEST_F(SessionFlow, ExitAsksToSaveAndACancelledSaveKeepsTheProgram)
 {
     Start();
