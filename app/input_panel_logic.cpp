@@ -1,7 +1,9 @@
 #include "app/input_panel_logic.h"
 
 #include <charconv>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <system_error>
 
 namespace vq {
@@ -168,6 +170,31 @@ bool CalcInputsComplete(int mode, int code1, int code2, const FilledBoxes& f)
     }
 }
 
+namespace {
+
+double UnitInLastPlace(double x)
+{
+    return std::nextafter(x, std::numeric_limits<double>::infinity()) - x;
+}
+
+} // namespace
+
+double RangeHeldPoints(double start, double end, double increment)
+{
+    if (!std::isfinite(start) || !std::isfinite(end) || !std::isfinite(increment) || !(increment > 0.0))
+        return 1.0;
+    const double steps = (end - start) / increment;
+    if (!std::isfinite(steps))
+        return steps > 0.0 ? steps : 1.0;
+    if (steps < 0.0)
+        return 1.0;
+    // Whole increments only; a few units in the last place of the values and of the
+    // quotient may be lost to rounding (100 to 105 by 0.1 ends at 105).
+    const double slack =
+        4.0 * (UnitInLastPlace(std::max(std::abs(start), std::abs(end))) / increment + UnitInLastPlace(steps));
+    return std::floor(steps + std::min(slack, 0.5)) + 1.0;
+}
+
 int RangePointCount(int mode, double start, double end, double increment)
 {
     switch (mode) {
@@ -176,24 +203,16 @@ int RangePointCount(int mode, double start, double end, double increment)
     case RangeMode: break;
     default: return 0;
     }
-    if (!std::isfinite(start) || !std::isfinite(end) || !std::isfinite(increment) || !(increment > 0.0))
-        return 1;
-    const double steps = (end - start) / increment + 1.0;
-    if (!std::isfinite(steps) || steps >= MaxRangePoints)
-        return MaxRangePoints;
-    if (steps < 1.0)
-        return 1;
-    // Round half to even, as the count has always been rounded.
-    const double nearest = std::nearbyint(steps);
-    return nearest < 1.0 ? 1 : static_cast<int>(nearest);
+    const double held = RangeHeldPoints(start, end, increment);
+    return held >= MaxRangePoints ? MaxRangePoints : static_cast<int>(held);
 }
 
-double RangePointValue(double start, double increment, int i)
+double RangePointValue(double start, double end, double increment, int i)
 {
     double x = start;
     for (int k = 2; k <= i; ++k)
         x += increment;
-    return x;
+    return std::min(x, end);
 }
 
 RangeVerdict CheckRange(double start, double end, double increment)
@@ -202,6 +221,15 @@ RangeVerdict CheckRange(double start, double end, double increment)
         return RangeVerdict::EndNotAboveStart;
     if (!(increment > 0.0))
         return RangeVerdict::IncrementNotPositive;
+    // Every step of the points calculated must move the value.
+    const int points = RangePointCount(RangeMode, start, end, increment);
+    double x = start;
+    for (int i = 2; i <= points; ++i) {
+        const double next = x + increment;
+        if (!(next > x))
+            return RangeVerdict::IncrementTooSmall;
+        x = next;
+    }
     return RangeVerdict::Ok;
 }
 

@@ -57,14 +57,18 @@ struct FilledBoxes {
 };
 bool CalcInputsComplete(int mode, int code1, int code2, const FilledBoxes& filled);
 
-// Points of a calculation: 1, 3, or the rounded range count limited to 1..1000.
-// A range whose count cannot be computed (increment not positive, values not finite)
-// has 1 point.
+// Points a range holds: the start and each whole increment up to the end; may exceed
+// MaxRangePoints or be infinite. A range whose count cannot be computed (increment
+// not positive, values not finite) holds 1 point.
+double RangeHeldPoints(double start, double end, double increment);
+// Points of a calculation: 1, 3, or the range's points limited to 1..1000.
 int RangePointCount(int mode, double start, double end, double increment);
-// Value of range point i (from 1): the start plus the increment added i - 1 times.
-double RangePointValue(double start, double increment, int i);
+// Value of range point i (from 1): the start plus the increment added i - 1 times,
+// never beyond the end.
+double RangePointValue(double start, double end, double increment, int i);
 
-enum class RangeVerdict { Ok, EndNotAboveStart, IncrementNotPositive };
+// IncrementTooSmall: a step of the points calculated leaves the value unchanged.
+enum class RangeVerdict { Ok, EndNotAboveStart, IncrementNotPositive, IncrementTooSmall };
 RangeVerdict CheckRange(double start, double end, double increment);
 
 // A double in its shortest general form with up to 15 significant digits, as

@@ -19,7 +19,7 @@ std::vector<std::string> PointHeadings(const ResultsLayout& layout)
     }
     std::vector<std::string> headings;
     for (int i = 1; i <= layout.points; ++i)
-        headings.push_back("= " + DefaultDoubleText(RangePointValue(layout.rangeStart, layout.rangeIncrement, i),
+        headings.push_back("= " + DefaultDoubleText(RangePointValue(layout.rangeStart, layout.rangeEnd, layout.rangeIncrement, i),
                                                     layout.decimalSymbol));
     return headings;
 }

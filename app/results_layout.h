@@ -29,6 +29,7 @@ struct ResultsLayout {
     std::string rangeHeader;
     bool rangeHasUnits = false;
     double rangeStart = 0.0;
+    double rangeEnd = 0.0;
     double rangeIncrement = 0.0;
     std::string decimalSymbol = ".";
 };

@@ -474,8 +474,7 @@ ResultsLayout ThermixMain::CurrentResultsLayout(int mode) const
     layout.decimalSymbol = DecimalSymbol;
     if (mode == RangeMode) {
         int unused = 0;
-        double end = 0;
-        GetRangeSettings(unused, layout.rangeStart, end, layout.rangeIncrement);
+        GetRangeSettings(unused, layout.rangeStart, layout.rangeEnd, layout.rangeIncrement);
         const int r = GetPropertyTypeForRange();
         COutputParam& p = OutputParams(r);
         // The heading shows the unit typed in the panel, not the display unit.
@@ -524,7 +523,7 @@ bool ThermixMain::RangeCheck()
     double start = 0, end = 0, increment = 0;
     GetRangeSettings(mode, start, end, increment);
     switch (CheckRange(start, end, increment)) {
-    case RangeVerdict::Ok: return true;
+    case RangeVerdict::Ok: break;
     case RangeVerdict::EndNotAboveStart:
         CurrentUserInterface().SetBusy(false);
         CurrentUserInterface().Message("The end of the range must be larger then the start.",
@@ -537,8 +536,30 @@ bool ThermixMain::RangeCheck()
                                        MessageStyle::Information, ProgramTitle);
         FocusIfUsable(TXT_State2Inc);
         return false;
+    case RangeVerdict::IncrementTooSmall:
+        CurrentUserInterface().SetBusy(false);
+        RefuseNumberBox(TXT_State2Inc, "The " + BoxName(CMB_State2, LBL_State2Inc) + " box holds \"" +
+                                           Text(TXT_State2Inc) + "\", which is too small to change the " +
+                                           CMB_State2->currentText().toStdString() + ".");
+        return false;
     }
+    TellRangeCut(start, end, increment);
     return true;
+}
+
+void ThermixMain::TellRangeCut(double start, double end, double increment)
+{
+    const double held = RangeHeldPoints(start, end, increment);
+    if (held <= MaxRangePoints)
+        return;
+    const std::string count = held < 1e15 ? std::to_string(static_cast<long long>(held)) : "more than 10^15";
+    const std::string last = DefaultDoubleText(RangePointValue(start, end, increment, MaxRangePoints), DecimalSymbol);
+    UserInterface& ui = CurrentUserInterface();
+    ui.SetBusy(false);
+    ui.Message("The range holds " + count + " points. Only the first " + std::to_string(MaxRangePoints) +
+                   " are calculated, up to " + last + " " + CMB_State2Units->currentText().toStdString() + ".",
+               MessageStyle::Information, ProgramTitle);
+    ui.SetBusy(true);
 }
 
 bool ThermixMain::RunPoint(int point, const PointInputs& inputs, int panelCode1, int panelCode2)
@@ -623,7 +644,7 @@ bool ThermixMain::CalculateRange(bool& refused)
     GetRangeSettings(mode, start, end, increment);
     const int n = NumberOfRangeCalcs();
     for (int i = 1; i <= n; ++i) {
-        const double x = RangePointValue(start, increment, i);
+        const double x = RangePointValue(start, end, increment, i);
         const int r = GetPropertyTypeForRange();
         if (r == in.code1)
             in.value1 = x;

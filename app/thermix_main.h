@@ -62,6 +62,8 @@ public:
     // Calculate and the results grid.
     void BTN_Calculate_Click() override;
     bool RangeCheck();
+    // Says so before a range of more points than are calculated is cut short.
+    void TellRangeCut(double start, double end, double increment);
     void SetupGridHeaders(int mode);
     void FillOutputGrid(int mode);
     void SizeOutputGrid() override;

@@ -145,13 +145,18 @@ bool CheckNumberBox(QLineEdit* box, const std::string& boxName)
     const TypedNumber read = ReadTypedNumber(text, value);
     if (read == TypedNumber::Ok)
         return true;
+    RefuseNumberBox(box, TypedNumberMessage(read, boxName, text));
+    return false;
+}
+
+void RefuseNumberBox(QLineEdit* box, const std::string& message)
+{
     CurrentUserInterface().Beep();
-    ShowMessage(TypedNumberMessage(read, boxName, text), MessageExclamation);
+    ShowMessage(message, MessageExclamation);
     if (box->isEnabled() && box->isVisibleTo(box->window())) {
         box->setFocus();
         box->selectAll();
     }
-    return false;
 }
 
 namespace {

@@ -37,6 +37,8 @@ void SetTextBoxEditable(QLineEdit* box, bool editable, bool disable);
 // Checks the number typed into box (ReadTypedNumber). A refused text beeps, shows the
 // message naming boxName, gives the box the focus with its text selected and returns false.
 bool CheckNumberBox(QLineEdit* box, const std::string& boxName);
+// Refuses what box holds as CheckNumberBox does, with the message given.
+void RefuseNumberBox(QLineEdit* box, const std::string& message);
 
 // Centres form over the main window, then moves it back inside the screen.
 void CenterFormOnMain(QWidget* form);

@@ -122,17 +122,34 @@ TEST_F(If97Calculation, RangeOfTemperatures)
     Type(main->TXT_State2End, "10");
     Type(main->TXT_State2Inc, "4");
     SYNC_MODE();
-    main->BTN_Calculate_Click();
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
     ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
-    ASSERT_EQ(Grid().Rows(), 5);
+    ASSERT_EQ(Grid().Rows(), 4) << "no point beyond the end";
     EXPECT_EQ(Grid().TextMatrix(1, 0), "= 0");
-    EXPECT_EQ(Grid().TextMatrix(4, 0), "= 12");
-    for (int r = 1; r <= 4; ++r)
+    EXPECT_EQ(Grid().TextMatrix(3, 0), "= 8");
+    for (int r = 1; r <= 3; ++r)
         EXPECT_EQ(Grid().TextMatrix(r, Line(PropPhase)), "Liquid") << r;
     // Temperatures come back as typed, in one common pattern.
-    const std::string t4 = Grid().TextMatrix(4, Line(PropTemperature));
-    EXPECT_EQ(t4.substr(0, 2), "12") << t4;
+    const std::string t3 = Grid().TextMatrix(3, Line(PropTemperature));
+    EXPECT_EQ(t3.substr(0, 1), "8") << t3;
     EXPECT_TRUE(main->IsToolEnabled(ToolCreateGraph));
+
+    // More points than are calculated: said before calculating.
+    Type(main->TXT_State2, "100");
+    Type(main->TXT_State2End, "5000");
+    Type(main->TXT_State2Inc, "1");
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    EXPECT_EQ(ui.LastMessage(), "The range holds 4901 points. Only the first 1000 are calculated, up to 1099 deg. C.");
+    EXPECT_EQ(Grid().Rows(), 1001);
+
+    // An increment that cannot move the value is refused, naming its box.
+    ui.Clear();
+    Type(main->TXT_State2Inc, "1E-300");
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    EXPECT_EQ(ui.LastMessage(), "The Temperature Increment box holds \"1E-300\", which is too small to change the "
+                                "Temperature.");
+    EXPECT_EQ(ui.beeps, 1);
+    EXPECT_FALSE(main->IsToolEnabled(ToolCreateGraph));
 }
 
 TEST_F(If97Calculation, PressureAboveTheEquationsIsRefused)

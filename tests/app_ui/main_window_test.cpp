@@ -233,7 +233,7 @@ TEST_F(MainWindowTest, RangeStepsTheSecondProperty)
     main->TAB_InputMode->setCurrentIndex(RangeMode);
     Type(main->TXT_State1, "1");
     Type(main->TXT_State2, "0");
-    Type(main->TXT_State2End, "10");
+    Type(main->TXT_State2End, "12");
     Type(main->TXT_State2Inc, "4");
     ASSERT_TRUE(main->BTN_Calculate->isEnabled());
     main->BTN_Calculate_Click();

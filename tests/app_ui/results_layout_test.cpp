@@ -71,6 +71,7 @@ TEST(ResultsLayout, TwoPointsAndRangeHeadings)
     range.rangeHeader = "Temperature\r\n(F)";
     range.rangeHasUnits = true;
     range.rangeStart = 0;
+    range.rangeEnd = 10;
     range.rangeIncrement = 3;
     SetupGridHeaders(grid, table, range);
     ASSERT_EQ(grid.Rows(), 5);
@@ -165,8 +166,13 @@ TEST(RangeArithmetic, PointCountsAndValues)
     EXPECT_EQ(RangePointCount(TwoPointsMode, 0, 0, 0), 3);
     EXPECT_EQ(RangePointCount(7, 0, 10, 1), 0);
     EXPECT_EQ(RangePointCount(RangeMode, 0, 10, 3), 4);
-    EXPECT_EQ(RangePointCount(RangeMode, 0, 10, 4), 4) << "3.5 rounds to the even 4";
-    EXPECT_EQ(RangePointCount(RangeMode, 0, 10, 20), 2) << "1.5 rounds to the even 2";
+    // Whole increments only, allowing for rounding: no point beyond the end.
+    EXPECT_EQ(RangePointCount(RangeMode, 0, 10, 4), 3);
+    EXPECT_EQ(RangePointCount(RangeMode, 100, 105, 2), 3);
+    EXPECT_EQ(RangePointCount(RangeMode, 100, 101, 0.4), 3);
+    EXPECT_EQ(RangePointCount(RangeMode, 100, 105, 0.1), 51);
+    EXPECT_EQ(RangePointCount(RangeMode, 0.1, 0.3, 0.1), 3);
+    EXPECT_EQ(RangeHeldPoints(100, 5000, 1), 4901);
     EXPECT_EQ(RangePointCount(RangeMode, 0, 1, 0.0001), 1000);
     EXPECT_EQ(RangePointCount(RangeMode, 10, 0, 1), 1);
     // Counts that cannot be computed never reach an integer conversion.
@@ -177,14 +183,17 @@ TEST(RangeArithmetic, PointCountsAndValues)
     EXPECT_EQ(RangePointCount(RangeMode, 0, std::numeric_limits<double>::infinity(), 1), 1);
     EXPECT_EQ(RangePointCount(RangeMode, std::numeric_limits<double>::quiet_NaN(), 1, 1), 1);
 
-    EXPECT_EQ(RangePointValue(100, 50, 1), 100);
-    EXPECT_EQ(RangePointValue(100, 50, 3), 200);
-    EXPECT_EQ(RangePointValue(0.1, 0.2, 2), 0.1 + 0.2);
+    EXPECT_EQ(RangePointValue(100, 200, 50, 1), 100);
+    EXPECT_EQ(RangePointValue(100, 200, 50, 3), 200);
+    EXPECT_EQ(RangePointValue(0.1, 1, 0.2, 2), 0.1 + 0.2);
+    EXPECT_EQ(RangePointValue(0.1, 0.3, 0.1, 3), 0.3) << "0.30000000000000004 is beyond the end";
 
     EXPECT_EQ(CheckRange(0, 10, 4), RangeVerdict::Ok);
     EXPECT_EQ(CheckRange(5, 5, 1), RangeVerdict::EndNotAboveStart);
     EXPECT_EQ(CheckRange(0, 10, 0), RangeVerdict::IncrementNotPositive);
     EXPECT_EQ(CheckRange(0, 10, -2), RangeVerdict::IncrementNotPositive);
+    EXPECT_EQ(CheckRange(100, 5000, 1e-300), RangeVerdict::IncrementTooSmall);
+    EXPECT_EQ(CheckRange(1e16, 2e16, 1), RangeVerdict::IncrementTooSmall);
 }
 
 TEST(RangeArithmetic, DefaultDoubleText)
