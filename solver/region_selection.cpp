@@ -190,6 +190,9 @@ int GetRegionFromPressure(double p, int code2, double value2)
         most = std::max(most, Boundary(c.code, 5, p, Region25Temperature));
     if (Below(X, least) || Above(X, most))
         return Fail(c.error);
+    // Below the saturation line's first pressure only vapour lies in the range.
+    if (p < LowestSaturationPressure())
+        return Below(X, Boundary(c.code, 2, p, LowestTemperature)) ? Fail(c.error) : 2;
     if (p < CriticalPressure) {
         const SaturationPoint sat = SaturationAtPressure(p);
         if (!sat.valid)

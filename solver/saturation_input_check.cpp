@@ -4,6 +4,7 @@
 #include "equations/saturation_line.h"
 #include "solver/asme_error_messages.h"
 #include "solver/backward_equations.h"
+#include "solver/saturation_state.h"
 
 namespace vq {
 namespace {
@@ -26,7 +27,7 @@ bool SatInputOutOfRange(int code, double value, int side)
     int error = 0;
     switch (code) {
     case 1:
-        range = {0.0006112, CriticalPressure};
+        range = {LowestSaturationPressure(), CriticalPressure};
         error = ErrSatPressure;
         break;
     case 2:

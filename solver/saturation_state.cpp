@@ -158,7 +158,8 @@ double SaturatedProperty(int code, int side, const SaturationPoint& sat, double 
 
 double LowestSaturationPressure()
 {
-    return LowestPressure;
+    static const double lowest = GetSatPressure(LowestTemperature);
+    return lowest;
 }
 
 } // namespace vq

@@ -19,8 +19,8 @@ struct SaturationPoint {
 // (623.15 K to 647.096 K); NaN outside that range or when the search fails.
 double Region3SaturatedDensity(double T, int side);
 
-// The saturation state at T (273.15 K to 647.096 K) or at p (0.0006112 MPa to
-// 22.064 MPa; the temperature of a pressure below psat(273.15 K) is held at 273.15 K).
+// The saturation state at T (273.15 K to 647.096 K) or at p (psat(273.15 K) to
+// 22.064 MPa); not valid outside.
 SaturationPoint SaturationAtTemperature(double T);
 SaturationPoint SaturationAtPressure(double p);
 
@@ -28,7 +28,8 @@ SaturationPoint SaturationAtPressure(double p);
 // at quality x: h, s, u and v linear in x, density 1/v) of a saturation state.
 double SaturatedProperty(int code, int side, const SaturationPoint& sat, double x);
 
-// Lowest pressure of the program, 0.0006112 MPa (psat(273.15 K) rounded down).
+// Where the saturation line starts: psat(273.15 K), 0.000611212677 MPa. The program's
+// lowest pressure, 0.0006112 MPa, lies just below it: there only vapour exists.
 double LowestSaturationPressure();
 
 } // namespace vq

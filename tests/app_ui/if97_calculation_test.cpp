@@ -170,6 +170,34 @@ TEST_F(If97Calculation, PressureAboveTheEquationsIsRefused)
     EXPECT_FALSE(main->IsToolEnabled(ToolPrint));
 }
 
+TEST_F(If97Calculation, NoSaturationStateBelowTheLinesFirstPressure)
+{
+    // psat(273.15 K) is 0.000611212677 MPa; below it only vapour exists.
+    Units(main->CMB_State1Units, "MPa");
+    Choose(main->CMB_State2, PropEnthalpy);
+    Units(main->CMB_State2Units, "kJ/kg");
+    Type(main->TXT_State1, "0.0006112");
+    Type(main->TXT_State2, "1000");
+    SYNC_MODE();
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    EXPECT_EQ(ui.LastMessage(), "Invalid Input Property - Enthalpy Out of Range");
+    EXPECT_EQ(Grid().Rows(), 0);
+
+    ui.Clear();
+    Choose(main->CMB_State2, PropSaturatedLiquid);
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    EXPECT_EQ(ui.LastMessage(), "Invalid Saturation Property - Invalid Saturation Pressure");
+
+    // The vapour at that pressure is calculated as before.
+    ui.Clear();
+    Choose(main->CMB_State2, PropEnthalpy);
+    Units(main->CMB_State2Units, "kJ/kg");
+    Type(main->TXT_State2, "2600");
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    EXPECT_EQ(Grid().TextMatrix(Line(PropPhase), 1), "Gas");
+}
+
 TEST_F(If97Calculation, TwoSaturationSolutionsAreOfferedInTheWindow)
 {
     // Saturated vapour of 2700 kJ/kg lies near 117 C and near 320 C.
