@@ -14,6 +14,18 @@ FileDialogHandler& Handler()
     return handler;
 }
 
+// The extension of a name filter's first pattern ("CSV (*.csv)" gives "csv"); empty
+// for a pattern of any extension ("*.*").
+QString FilterExtension(const QString& nameFilter)
+{
+    const qsizetype open = nameFilter.indexOf('(');
+    const QString patterns = nameFilter.mid(open + 1).section(')', 0, 0).trimmed();
+    const QString first = patterns.section(' ', 0, 0);
+    if (!first.startsWith("*.") || first.indexOf('*', 1) >= 0 || first.contains('?'))
+        return {};
+    return first.mid(2);
+}
+
 } // namespace
 
 std::string QtFileFilter(const std::string& filter)
@@ -52,8 +64,14 @@ FileDialogResult ShowFileDialog(QWidget* parent, const FileDialogRequest& reques
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     QString extension = QString::fromStdString(request.defaultExtension);
     extension.remove('*').remove('.');
-    if (request.save)
+    if (request.save) {
+        // A name typed without an extension takes that of the file type chosen.
         dialog.setDefaultSuffix(extension);
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, extension](const QString& chosen) {
+            const QString own = FilterExtension(chosen);
+            dialog.setDefaultSuffix(own.isEmpty() ? extension : own);
+        });
+    }
     FileDialogResult result;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         result.error = CommonDialogCancelError;

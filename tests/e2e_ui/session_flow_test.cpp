@@ -36,6 +36,9 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -510,6 +513,42 @@ TEST_F(SessionFlow, TextExportAndPdfHoldTheResults)
     const std::string printed = test::ReadFileBytes(pdfText);
     for (const char* line : {"Pressure = 1 MPa", "Temperature = 200 deg. C", "145.038", "Sat. Pressure (psia)"})
         EXPECT_NE(printed.find(line), std::string::npos) << line << "\n" << printed;
+    Exit();
+}
+
+TEST_F(SessionFlow, ExportTakesTheExtensionOfTheChosenType)
+{
+    Start();
+    CalculateSinglePoint();
+    SetFileDialogHandler({}); // the real file dialog
+    std::function<void()> answerFileDialog = [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return QTimer::singleShot(0, answerFileDialog);
+        auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        if (!types || !name) {
+            ADD_FAILURE() << "not the widget file dialog";
+            return dialog->reject();
+        }
+        QTest::keyClick(types, Qt::Key_C); // "CSV (*.csv)"
+        EXPECT_EQ(dialog->selectedNameFilter().toStdString(), "CSV (*.csv)");
+        dialog->setDirectory(QString::fromStdString(work.Path().string()));
+        QTest::keyClicks(name, "range_en");
+        auto* buttons = dialog->findChild<QDialogButtonBox*>("buttonBox");
+        ASSERT_TRUE(buttons);
+        buttons->button(QDialogButtonBox::Save)->click();
+    };
+    OnModal([&](QDialog* dialog) {
+        auto* form = qobject_cast<PrintFormatForm*>(dialog);
+        ASSERT_TRUE(form);
+        QTimer::singleShot(0, answerFileDialog);
+        form->BTN_OK->click();
+    });
+    main->ABR_Main_Click(ToolExportOutput);
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    EXPECT_TRUE(std::filesystem::exists(work.File("range_en.csv")));
+    EXPECT_FALSE(std::filesystem::exists(work.File("range_en.txt")));
     Exit();
 }
 
