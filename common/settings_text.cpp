@@ -75,6 +75,21 @@ bool ParseFileDouble(const std::string& text, double& value)
     return ParseFileNumber(text, value);
 }
 
+bool ParseFileInteger(const std::string& text, int& value)
+{
+    const std::string t = TrimText(text);
+    const char* first = t.data();
+    const char* last = t.data() + t.size();
+    if (first != last && *first == '+' && ++first != last && *first == '-')
+        return false;
+    int v = 0;
+    auto result = std::from_chars(first, last, v);
+    if (first == last || result.ec != std::errc() || result.ptr != last)
+        return false;
+    value = v;
+    return true;
+}
+
 bool ParseFileBoolean(const std::string& text, bool& value)
 {
     std::string t = ToUpperAscii(TrimText(text));

@@ -37,8 +37,10 @@ void LoadSavedPreferences(int source)
     std::string errorText;
     if (ReadWholeFile(SettingsFilePath, content, errorText) != FileReadStatus::Ok)
         return;
-    ReadUnitPreferencesSection(SettingsFilePath);
-    ReadOutputPreferencesSection(SettingsFilePath);
+    BadFileItems badItems;
+    ReadUnitPreferencesSection(SettingsFilePath, &badItems);
+    ReadOutputPreferencesSection(SettingsFilePath, &badItems);
+    ReportBadFileItems(SettingsFilePath, badItems);
 }
 
 } // namespace vq

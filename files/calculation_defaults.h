@@ -10,7 +10,8 @@ namespace vq {
 void ResetCalculationDefaults();
 
 // Reads the saved default unit and output preferences; source 0 is the settings
-// file. A missing or unreadable file leaves the built-in defaults without a word.
+// file. A missing or unreadable file leaves the built-in defaults without a word;
+// items that are not valid values are named in one message.
 void LoadSavedPreferences(int source);
 
 } // namespace vq

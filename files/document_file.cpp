@@ -62,14 +62,10 @@ std::string DocumentNumberText(const std::string& typed)
 bool DocumentNumberToBoxText(const std::string& item, std::string& boxText)
 {
     double v = 0;
-    std::string text = TrimText(item);
-    if (!ParseFileDouble(text, v)) {
-        // Older documents may hold the locale's form of a number.
-        bool failed = false;
-        v = ParseDouble(text, false, false, failed);
-        if (failed || !std::isfinite(v))
-            return false;
-    }
+    const std::string text = TrimText(item);
+    // Older documents may hold the locale's form of a number.
+    if (!ParseFileDouble(text, v) && ReadTypedNumber(text, v) != TypedNumber::Ok)
+        return false;
     boxText = ToLocaleDecimal(ShortestDoubleText(v));
     return true;
 }
@@ -97,38 +93,48 @@ std::string EncodeStateProperty(int n)
     return text;
 }
 
-bool DecodeStateProperty(int n, const std::string& text)
+bool DecodeStateProperty(int n, const std::string& text, BadFileItems* badItems)
 {
     MainWindowHost& host = CurrentMainWindowHost();
+    const std::string key = "Property #" + std::to_string(n);
+    const char* const boxNames[3] = {" Value", " End", " Increment"};
     int pos = 1;
     int status = 0;
-    std::int16_t code = 0;
+    std::string codeText;
     std::string propertyText;
     std::string units;
-    std::int16_t k = 0;
+    std::string kText;
+    int code = 0;
+    int k = 0;
     std::string values[3] = {"0", "", ""};
     bool good = true;
-    auto next = [&](auto&& read) {
+    auto next = [&](std::string& item) {
         if (good) {
-            read();
+            NextListItem(text, pos, 0, item, status);
             good = status == 0;
         }
     };
-    next([&] { NextIntegerItem(text, pos, 0, code, status); });
-    next([&] { NextListItem(text, pos, 0, propertyText, status); });
+    next(codeText);
+    // A code that is not a whole number names no property.
+    if (good && !ParseFileInteger(codeText, code))
+        return false;
+    next(propertyText);
     if (!IsSaturationCode(code)) {
-        next([&] { NextListItem(text, pos, 0, units, status); });
-        next([&] { NextIntegerItem(text, pos, 0, k, status); });
+        next(units);
+        next(kText);
+        if (good && (!ParseFileInteger(kText, k) || k < 0 || k > 2)) {
+            NoteBadFileItem(badItems, key);
+            k = -1;
+        }
         // A box saved empty (an empty item, or none at the end of the line) comes
-        // back empty; only text that is not a number spoils the line.
-        for (int i = 0; good && k >= 0 && k <= 2 && i <= k; ++i) {
+        // back empty, and so does one that does not hold a number.
+        for (int i = 0; good && i <= k; ++i) {
             std::string item;
             NextListItem(text, pos, 0, item, status);
             values[i].clear();
-            if (status == 0)
-                good = DocumentNumberToBoxText(item, values[i]);
-            else
-                good = status == -1 || status == 1;
+            if (status == 0 && !DocumentNumberToBoxText(item, values[i]))
+                NoteBadFileItem(badItems, key + boxNames[i]);
+            good = status == 0 || status == -1 || status == 1;
         }
     }
     if (!good) {
@@ -139,35 +145,38 @@ bool DecodeStateProperty(int n, const std::string& text)
         return false;
     host.SelectUnits(n, units);
     const InputBox boxes[3] = {InputBox::Value, InputBox::End, InputBox::Increment};
-    for (int i = 0; k >= 0 && k <= 2 && i <= k; ++i)
+    for (int i = 0; i <= k; ++i)
         host.SetInputText(n, boxes[i], values[i]);
     return true;
 }
 
-bool ParseInputPreferences(bool, std::string& errorText)
+bool ParseInputPreferences(bool, std::string& errorText, BadFileItems* badItems)
 {
     MainWindowHost& host = CurrentMainWindowHost();
     int index = 0;
     std::string value;
     std::string lookupError;
     GetSectionValue("Prop Type", index, value, lookupError);
-    std::int16_t mode = 0;
-    if (index > 0 && !ConvertLocaleInteger(value, mode))
+    int mode = 0;
+    if (index > 0 && !ParseFileInteger(value, mode))
         return false;
     if (!host.SetInputMode(mode))
         return false;
 
-    GetSectionValue("PropertyDatabase", index, value, lookupError);
+    const std::string databaseKey = "PropertyDatabase";
+    GetSectionValue(databaseKey, index, value, lookupError);
     if (index > 0) {
-        std::int16_t database = 0;
-        if (!ConvertLocaleInteger(value, database))
+        int database = 0;
+        if (!ParseFileInteger(value, database))
             return false;
         if (database == 0 || database == 1)
             SelectPropertyDatabase(database == 0);
+        else
+            NoteBadFileItem(badItems, databaseKey);
     }
     for (int n = 1; n <= 2; ++n) {
         GetSectionValue("Property #" + std::to_string(n), index, value, lookupError);
-        if (index > 0 && !DecodeStateProperty(n, value))
+        if (index > 0 && !DecodeStateProperty(n, value, badItems))
             return false;
     }
     errorText.clear();
@@ -337,22 +346,30 @@ bool ReadInputFile(const std::string& path, bool& cancelled, bool newDocument)
         host.NewInputFile();
     }
     host.ClearInputProps();
+    // The items skipped; those of a unit section replaced by the defaults go with it.
+    BadFileItems badItems;
     std::string errorText;
-    ReadDocumentSection(file, UnitPreferencesHeading, errorText, ParseUnitPreferences);
+    ReadDocumentSection(file, UnitPreferencesHeading, errorText, [&](bool requireAllKeys, std::string& text) {
+        ParseUnitPreferences(requireAllKeys, text, &badItems);
+    });
     if (!errorText.empty()) {
         ReportFileReadError(errorText);
         SetDefaultUnitPrefs();
+        badItems.clear();
     }
     errorText.clear();
-    ReadDocumentSection(file, OutputPreferencesHeading, errorText, ParseOutputPreferences);
+    ReadDocumentSection(file, OutputPreferencesHeading, errorText, [&](bool requireAllKeys, std::string& text) {
+        ParseOutputPreferences(requireAllKeys, text, &badItems);
+    });
     if (!errorText.empty()) {
         ReportFileReadError(errorText);
         SetDefaultOutputPrefs();
     }
     errorText.clear();
     bool applied = true;
-    ReadDocumentSection(file, InputPreferencesHeading, errorText,
-                        [&](bool requireAllKeys, std::string& text) { applied = ParseInputPreferences(requireAllKeys, text); });
+    ReadDocumentSection(file, InputPreferencesHeading, errorText, [&](bool requireAllKeys, std::string& text) {
+        applied = ParseInputPreferences(requireAllKeys, text, &badItems);
+    });
     if (!applied)
         return fail("Reading Input Values");
     if (!errorText.empty()) {
@@ -368,6 +385,7 @@ bool ReadInputFile(const std::string& path, bool& cancelled, bool newDocument)
     RefreshRecentFileMenu();
     WriteLastFilesSection(SettingsFilePath);
     DocumentSaved = true;
+    ReportBadFileItems(path, badItems);
     return true;
 }
 

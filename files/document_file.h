@@ -2,6 +2,8 @@
 // the two inputs, output and unit preferences) as a sectioned text file.
 #pragma once
 
+#include "files/preference_sections.h"
+
 #include <string>
 #include <vector>
 
@@ -26,19 +28,23 @@ float DocumentVersionNumber(const std::string& firstLine);
 // and for text that is not a typed number.
 std::string DocumentNumberText(const std::string& typed);
 // A number of a document read back as the text of an input box (the locale's decimal
-// symbol). False for an item that is not a number.
+// symbol): the whole item with "." (older documents: "," or the locale's notation).
+// False for an item that is not wholly such a number.
 bool DocumentNumberToBoxText(const std::string& item, std::string& boxText);
 
 // The property line of input n (1 or 2) of the main window; "" for any other n.
 std::string EncodeStateProperty(int n);
 // Applies a property line to input n. False when the line names a property that the
 // input does not offer (a read failure); an incomplete line only empties the value box.
-bool DecodeStateProperty(int n, const std::string& text);
+// A value that is not a number leaves its box empty, and a value count that is not
+// 0 to 2 fills no box; both are noted in badItems ("Property #1 Value", say).
+bool DecodeStateProperty(int n, const std::string& text, BadFileItems* badItems = nullptr);
 
 // Applies the loaded "[INPUT PREFERENCES]" section to the main window. False when a
 // value cannot be applied (not a whole number, an input mode outside 0 to 2, an
-// unknown property); errorText stays "" otherwise.
-bool ParseInputPreferences(bool requireAllKeys, std::string& errorText);
+// unknown property); errorText stays "" otherwise. A property database other than
+// 0 or 1 changes nothing and is noted in badItems, as are the property lines' items.
+bool ParseInputPreferences(bool requireAllKeys, std::string& errorText, BadFileItems* badItems = nullptr);
 
 // Beeps and reports a section of a document that could not be read.
 void ReportFileReadError(const std::string& errorText);
@@ -56,7 +62,8 @@ bool WriteInputFile(const std::string& path);
 // document counts as saved; the result is true. A file that is missing, not a document,
 // of an older version, or of a newer one that the user declines is refused: the user
 // is told and nothing changes. A file whose input section cannot be read is reported
-// and leaves a new untitled document with the default set-up. Refusals and failures
+// and leaves a new untitled document with the default set-up. Items that are not
+// valid values are skipped and named in one message once the file is read. Refusals and failures
 // set cancelled and return false. With newDocument set, a file that is not refused
 // first resets the set-up and the window to a new document (the Open command).
 bool ReadInputFile(const std::string& path, bool& cancelled, bool newDocument = false);

@@ -7,6 +7,7 @@
 #include "common/safe_file.h"
 #include "common/section_reader.h"
 #include "files/settings_file.h"
+#include "preferences/output_pref_editor.h"
 #include "preferences/unit_pref_editor.h"
 
 #include <string_view>
@@ -49,47 +50,10 @@ bool LoadFileSection(const std::string& path, const std::string& heading, std::s
     return false;
 }
 
-// True for an optional sign and decimal digits that fit a 16-bit integer, blanks around.
-bool IsPlainInteger(std::string_view text)
+// The reason that refuses a file whose items are not all valid values.
+std::string UnreadableItemsText(const BadFileItems& items, const std::string& path)
 {
-    std::string_view t = TrimBlanks(text);
-    if (!t.empty() && (t.front() == '-' || t.front() == '+'))
-        t.remove_prefix(1);
-    if (t.empty() || t.find_first_not_of("0123456789") != std::string_view::npos)
-        return false;
-    bool failed = false;
-    ParseInteger(text, failed);
-    return !failed;
-}
-
-// True when every comma item of text is an integer or blank.
-bool IsIntegerList(std::string_view text)
-{
-    for (;;) {
-        const std::size_t comma = text.find(',');
-        const std::string_view item = text.substr(0, comma);
-        if (!TrimBlanks(item).empty() && !IsPlainInteger(item))
-            return false;
-        if (comma == std::string_view::npos)
-            return true;
-        text.remove_prefix(comma + 1);
-    }
-}
-
-// The first key of the loaded output section that holds no integers where it must,
-// "" when every key reads.
-std::string UnreadableOutputKey()
-{
-    for (const char* key : {"Property Order", "Digits", "Use Exponential", "Column Alignment", "Magnitude Limit",
-                            "Use Short Names", "Wrap Headers", "Row Col Order"}) {
-        int index = 0;
-        std::string value;
-        std::string unused;
-        GetSectionValue(key, index, value, unused);
-        if (index > 0 && !IsIntegerList(value))
-            return key;
-    }
-    return {};
+    return "Can't read " + BadFileItemsText(items) + " in " + path;
 }
 
 } // namespace
@@ -123,13 +87,14 @@ bool ReadOutputPreferenceFile(const std::string& path, std::string& errorText)
 {
     if (!LoadFileSection(path, OutputPreferencesHeading, errorText))
         return false;
-    const std::string unreadable = UnreadableOutputKey();
-    if (!unreadable.empty()) {
-        errorText = "Can't read " + unreadable + " in " + path;
-        return false;
-    }
-    ParseOutputPreferences(false, errorText);
-    return true;
+    const OutputPrefsSnapshot kept;
+    BadFileItems badItems;
+    ParseOutputPreferences(false, errorText, &badItems);
+    if (badItems.empty())
+        return true;
+    kept.Restore();
+    errorText = UnreadableItemsText(badItems, path);
+    return false;
 }
 
 bool ReadUnitPreferenceFile(const std::string& path, std::string& errorText)
@@ -137,11 +102,12 @@ bool ReadUnitPreferenceFile(const std::string& path, std::string& errorText)
     if (!LoadFileSection(path, UnitPreferencesHeading, errorText))
         return false;
     const UnitPrefsSnapshot kept;
-    ParseUnitPreferences(false, errorText);
-    if (errorText.empty())
+    BadFileItems badItems;
+    ParseUnitPreferences(false, errorText, &badItems);
+    if (errorText.empty() && badItems.empty())
         return true;
     kept.Restore();
-    errorText += " in " + path;
+    errorText = errorText.empty() ? UnreadableItemsText(badItems, path) : errorText + " in " + path;
     return false;
 }
 

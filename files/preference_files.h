@@ -20,7 +20,8 @@ bool WriteUnitPreferenceFile(const std::string& path, std::string& errorText);
 // Read the section "[Output Preferences]" (resp. "[Unit Preferences]") wherever it
 // stands into OutputPrefs and the parameters (resp. UnitPrefs and the unit families).
 // False with errorText when the file cannot be read, holds no such section with keys,
-// or its keys cannot be read; nothing changes then.
+// or its keys cannot be read or hold items that are not valid values; nothing changes
+// then.
 bool ReadOutputPreferenceFile(const std::string& path, std::string& errorText);
 bool ReadUnitPreferenceFile(const std::string& path, std::string& errorText);
 

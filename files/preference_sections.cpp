@@ -1,17 +1,19 @@
 #include "files/preference_sections.h"
 
+#include "common/messages.h"
 #include "common/number_parsing.h"
 #include "common/preference_records.h"
 #include "common/section_reader.h"
 #include "common/settings_text.h"
+#include "common/user_interface.h"
 #include "preferences/output_mod.h"
+#include "preferences/output_pref_editor.h"
 #include "units/pressure_temperature.h"
 #include "units/unit_family.h"
 #include "units/unit_lists.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 
 namespace vq {
 
@@ -72,49 +74,77 @@ bool HasFamilyLines()
     return false;
 }
 
-// The integer of a key when present and within lo..hi; otherwise the field keeps its value.
-void ReadBoundedInteger(const std::string& key, int& index, int lo, int hi, int& field)
+// The integer of an item when it is a whole number within lo..hi.
+bool ReadItemInRange(const std::string& item, int lo, int hi, int& value)
 {
-    std::string value;
-    if (!FindKey(key, index, value))
-        return;
-    const int v = ParseInteger(value);
-    if (v >= lo && v <= hi)
-        field = v;
+    int v = 0;
+    if (!ParseFileInteger(item, v) || v < lo || v > hi)
+        return false;
+    value = v;
+    return true;
 }
 
-// A pair of 0/1 switches ("a,b"); a short list or a value outside 0..1 keeps the pair.
-void ReadSwitchPair(const std::string& key, int& index, std::array<int, 2>& field)
+// The integer of a key when present and within lo..hi; otherwise the field keeps its
+// value, and a present key is noted.
+void ReadBoundedInteger(const std::string& key, int& index, int lo, int hi, int& field, BadFileItems* badItems)
+{
+    std::string value;
+    if (FindKey(key, index, value) && !ReadItemInRange(value, lo, hi, field))
+        NoteBadFileItem(badItems, key);
+}
+
+// A pair of 0/1 switches ("a,b", further items unread); a short list or a value
+// outside 0..1 keeps the pair and is noted.
+void ReadSwitchPair(const std::string& key, int& index, std::array<int, 2>& field, BadFileItems* badItems)
 {
     std::string value;
     if (!FindKey(key, index, value))
         return;
-    std::vector<int> values = {field[0], field[1]};
-    int count = 2;
-    int status = 0;
-    std::string name = key;
-    ParseIntegerList(value, 0, count, values, status, name);
-    if (status != 0)
-        return;
-    for (int v : values) {
-        if (v != 0 && v != 1)
+    std::array<int, 2> pair{};
+    int pos = 1;
+    for (int& v : pair) {
+        std::string item;
+        int status = 0;
+        NextListItem(value, pos, 0, item, status);
+        if (status != 0 || !ReadItemInRange(item, 0, 1, v)) {
+            NoteBadFileItem(badItems, key);
             return;
+        }
     }
-    field = {values[0], values[1]};
+    field = pair;
 }
 
-// Every comma item of a list as read by the item reader, up to the first item
-// that is not a good one.
-template <typename T, typename Reader>
-std::vector<T> ReadItems(const std::string& text, Reader next)
+// The ids of the order list, one per comma item; an item that is not the id of a
+// listable parameter (an empty one included) is 0 and noted.
+std::vector<int> ReadPropertyOrder(const std::string& text, BadFileItems* badItems)
 {
-    std::vector<T> items;
-    items.reserve(NumOutputParams);
+    std::vector<int> ids;
     int pos = 1;
     for (;;) {
-        T item{};
+        std::string item;
         int status = 0;
-        next(text, pos, 0, item, status);
+        NextListItem(text, pos, 0, item, status);
+        if (status != 0 && status != -1)
+            break;
+        int id = 0;
+        if (status != 0 || !ReadItemInRange(item, 1, NumOutputParams, id) || OutputParams(id).ListPosition <= -1) {
+            NoteBadFileItem(badItems, PropertyOrderKey);
+            id = 0;
+        }
+        ids.push_back(id);
+    }
+    return ids;
+}
+
+// Every comma item of a list up to the first empty one.
+std::vector<std::string> ReadTextItems(const std::string& text)
+{
+    std::vector<std::string> items;
+    int pos = 1;
+    for (;;) {
+        std::string item;
+        int status = 0;
+        NextListItem(text, pos, 0, item, status);
         if (status != 0)
             break;
         items.push_back(item);
@@ -134,6 +164,30 @@ std::string CheckedParamUnits(const COutputParam& p, const std::string& units)
 }
 
 } // namespace
+
+void NoteBadFileItem(BadFileItems* items, const std::string& name)
+{
+    if (items != nullptr && std::find(items->begin(), items->end(), name) == items->end())
+        items->push_back(name);
+}
+
+std::string BadFileItemsText(const BadFileItems& items)
+{
+    std::string text;
+    for (const std::string& name : items)
+        text += (text.empty() ? "" : ", ") + name;
+    return text;
+}
+
+void ReportBadFileItems(const std::string& path, const BadFileItems& items)
+{
+    if (items.empty())
+        return;
+    CurrentUserInterface().Beep();
+    ShowMessage("The following items of " + path + " are not valid values and were skipped:\r\n\r\n      " +
+                    BadFileItemsText(items),
+                MessageExclamation);
+}
 
 void WriteUnitPreferenceKeys(std::vector<std::string>& lines)
 {
@@ -193,16 +247,18 @@ bool ParseAtmosphericPressure(const std::string& text, double& value, std::strin
     return false;
 }
 
-void ParseUnitPreferences(bool /*requireAllKeys*/, std::string& errorText)
+void ParseUnitPreferences(bool /*requireAllKeys*/, std::string& errorText, BadFileItems* badItems)
 {
     errorText.clear();
     int index = 0;
     std::string value;
 
     if (FindKey(UnitSystemKey, index, value)) {
-        const int system = ParseInteger(value);
         // A unit system outside the three codes reads as the general one.
-        UnitPrefs.UnitSystem = system >= UnitSystemGeneral && system <= UnitSystemSI ? system : UnitSystemGeneral;
+        int system = UnitSystemGeneral;
+        if (!ReadItemInRange(value, UnitSystemGeneral, UnitSystemSI, system))
+            NoteBadFileItem(badItems, UnitSystemKey);
+        UnitPrefs.UnitSystem = system;
     }
 
     const bool hasPreferred = FindKey(PreferredUnitsKey, index, value);
@@ -258,7 +314,7 @@ void ParseUnitPreferences(bool /*requireAllKeys*/, std::string& errorText)
     errorText.clear();
 }
 
-void ParseOutputPreferences(bool /*requireAllKeys*/, std::string& errorText)
+void ParseOutputPreferences(bool /*requireAllKeys*/, std::string& errorText, BadFileItems* badItems)
 {
     for (int id = 1; id <= NumOutputParams; ++id) {
         if (OutputParams(id).ListPosition > -1)
@@ -267,20 +323,18 @@ void ParseOutputPreferences(bool /*requireAllKeys*/, std::string& errorText)
 
     int index = 0;
     std::string value;
-    std::vector<std::int16_t> order;
+    std::vector<int> order;
     std::vector<std::string> units;
     if (FindKey(PropertyOrderKey, index, value))
-        order = ReadItems<std::int16_t>(value, NextIntegerItem);
+        order = ReadPropertyOrder(value, badItems);
     if (FindKey(PropertyUnitsKey, index, value))
-        units = ReadItems<std::string>(value, NextListItem);
+        units = ReadTextItems(value);
 
+    // Places count every order item, skipped ones included.
     for (std::size_t i = 0; i < order.size(); ++i) {
-        const int id = order[i];
-        if (!IsOutputParamId(id))
+        if (order[i] == 0)
             continue;
-        COutputParam& p = OutputParams(id);
-        if (p.ListPosition <= -1)
-            continue;
+        COutputParam& p = OutputParams(order[i]);
         p.ListPosition = static_cast<int>(i) + 1;
         if (i < units.size())
             p.Units = units[i];
@@ -288,13 +342,15 @@ void ParseOutputPreferences(bool /*requireAllKeys*/, std::string& errorText)
     }
     SortParamsByPosition(OutputParams, NumOutputParams, OutputPrefs.ParamIds, OutputPrefs.NumParams);
 
-    ReadBoundedInteger(DigitsKey, index, 1, 8, OutputPrefs.Digits);
-    ReadBoundedInteger(UseExponentialKey, index, 0, 1, OutputPrefs.UseExponential);
-    ReadBoundedInteger(ColumnAlignmentKey, index, 0, 3, OutputPrefs.ColumnAlignment);
-    ReadBoundedInteger(MagnitudeLimitKey, index, 4, 11, OutputPrefs.MagnitudeLimit);
-    ReadSwitchPair(UseShortNamesKey, index, OutputPrefs.UseShortNames);
-    ReadSwitchPair(WrapHeadersKey, index, OutputPrefs.WrapHeaders);
-    ReadSwitchPair(RowColOrderKey, index, OutputPrefs.RowColOrder);
+    const int lastAlignment = static_cast<int>(ColumnAlignmentOptions.size()) - 1;
+    ReadBoundedInteger(DigitsKey, index, MinDigitsChoice, MaxDigitsChoice, OutputPrefs.Digits, badItems);
+    ReadBoundedInteger(UseExponentialKey, index, 0, 1, OutputPrefs.UseExponential, badItems);
+    ReadBoundedInteger(ColumnAlignmentKey, index, 0, lastAlignment, OutputPrefs.ColumnAlignment, badItems);
+    ReadBoundedInteger(MagnitudeLimitKey, index, MinMagnitudeLimit, MaxMagnitudeLimit, OutputPrefs.MagnitudeLimit,
+                       badItems);
+    ReadSwitchPair(UseShortNamesKey, index, OutputPrefs.UseShortNames, badItems);
+    ReadSwitchPair(WrapHeadersKey, index, OutputPrefs.WrapHeaders, badItems);
+    ReadSwitchPair(RowColOrderKey, index, OutputPrefs.RowColOrder, badItems);
     errorText.clear();
 }
 

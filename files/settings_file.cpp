@@ -309,7 +309,21 @@ void ReadPropertyDatabaseSection(const std::string& path)
 }
 
 
-void ReadUnitPreferencesSection(const std::string& path)
+namespace {
+
+// Hands the skipped items of the file at path to the caller's list, or names them
+// when the caller keeps none.
+void PassBadItems(const std::string& path, const BadFileItems& skipped, BadFileItems* badItems)
+{
+    if (badItems == nullptr)
+        ReportBadFileItems(path, skipped);
+    else
+        badItems->insert(badItems->end(), skipped.begin(), skipped.end());
+}
+
+} // namespace
+
+void ReadUnitPreferencesSection(const std::string& path, BadFileItems* badItems)
 {
     SetDefaultUnitPrefs();
     TextFileReader file;
@@ -318,9 +332,12 @@ void ReadUnitPreferencesSection(const std::string& path)
         return;
     const UnitPrefsSnapshot defaults;
     std::string errorText;
-    ParseUnitPreferences(false, errorText);
-    if (errorText.empty())
+    BadFileItems skipped;
+    ParseUnitPreferences(false, errorText, &skipped);
+    if (errorText.empty()) {
+        PassBadItems(path, skipped, badItems);
         return;
+    }
     CurrentUserInterface().Beep();
     ShowMessage("Error reading " + path + " custom unit preferences. " + AppName +
                     " default unit preferences were used.\r\n" + errorText,
@@ -328,16 +345,19 @@ void ReadUnitPreferencesSection(const std::string& path)
     defaults.Restore();
 }
 
-void ReadOutputPreferencesSection(const std::string& path)
+void ReadOutputPreferencesSection(const std::string& path, BadFileItems* badItems)
 {
     TextFileReader file;
     int count = 0;
     if (!LoadSection(file, path, OutputPreferencesHeading, count) || count == 0)
         return;
     std::string errorText;
-    ParseOutputPreferences(false, errorText);
-    if (errorText.empty())
+    BadFileItems skipped;
+    ParseOutputPreferences(false, errorText, &skipped);
+    if (errorText.empty()) {
+        PassBadItems(path, skipped, badItems);
         return;
+    }
     CurrentUserInterface().Beep();
     ShowMessage("Error reading " + path + " custom output preferences. " + AppName +
                     " default output preferences were used.",

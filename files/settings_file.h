@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/section_writer.h"
+#include "files/preference_sections.h"
 #include "files/printer_font.h"
 
 #include <string>
@@ -65,9 +66,10 @@ void ReadPropertyDatabaseSection(const std::string& path);
 
 // The user's default unit and output preferences in the settings file at path.
 // The unit reader starts from the built-in unit preferences; a section that cannot
-// be parsed is reported and leaves the built-in preferences.
-void ReadUnitPreferencesSection(const std::string& path);
-void ReadOutputPreferencesSection(const std::string& path);
+// be parsed is reported and leaves the built-in preferences. Items that are not valid
+// values are skipped: added to badItems when given, else named in a message.
+void ReadUnitPreferencesSection(const std::string& path, BadFileItems* badItems = nullptr);
+void ReadOutputPreferencesSection(const std::string& path, BadFileItems* badItems = nullptr);
 // Store the current preferences as the user's defaults; false (and reported) when the
 // file could not be rewritten.
 bool WriteUnitPreferencesSection(const std::string& path);

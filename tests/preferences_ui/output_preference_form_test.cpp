@@ -216,7 +216,9 @@ TEST_F(OutputPreferenceFormTest, AnUnreadableControlFormatFileChangesNothingAndS
                                      "Can't find [Output Preferences] heading"};
     const auto badOrder = std::pair{"title\r\n[Output Preferences]\r\nProperty Order= x,y\r\nDigits= 2\r\n",
                                     "Can't read Property Order"};
-    for (const auto& [content, reason] : {noSection, badOrder}) {
+    const auto outOfRange = std::pair{"title\r\n[Output Preferences]\r\nProperty Order= 1,99\r\nDigits= 99\r\n",
+                                      "Can't read Property Order, Digits"};
+    for (const auto& [content, reason] : {noSection, badOrder, outOfRange}) {
         test::WriteFileBytes(path, content);
         ui.Clear();
         form->BTN_UserDefault[1]->click();

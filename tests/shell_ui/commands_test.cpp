@@ -7,6 +7,7 @@
 #include "app/start_form.h"
 #include "app/toolbar_form.h"
 #include "files/document_file.h"
+#include "common/preference_records.h"
 #include "common/program_identity.h"
 #include "common/safe_file.h"
 #include "common/ui/help_topic.h"
@@ -434,6 +435,58 @@ TEST_F(CommandsTest, EveryModeComesBackAfterSaveAndOpen)
             EXPECT_EQ(test::PanelSnapshot(*main), before) << locale.decimal;
         }
     }
+}
+
+TEST_F(CommandsTest, ValuesThatAreNotNumbersOpenAsEmptyBoxesAndAreNamed)
+{
+    const ScopedLocaleSeparators arabic({"\u066B", "\u066C"});
+    test::FillPanel(*main, test::PanelSetups[4]);
+    const std::string path = folder.File("typed.vpq");
+    answers = {{0, path, "typed.vpq"}, {0, path, "typed.vpq"}};
+    main->ABR_Main_Click(ToolSaveAs);
+    std::string bytes = test::ReadFileBytes(path);
+    const std::size_t at = bytes.find(",2,100,500,50\r\n");
+    ASSERT_NE(at, std::string::npos);
+    // An older document may hold the locale's decimal symbol.
+    bytes.replace(at, 13, ",2,abc,2x00,5\u066B5");
+    test::WriteFileBytes(path, bytes);
+
+    main->ABR_Main_Click(ToolOpen);
+    EXPECT_EQ(main->TXT_State1->text().toStdString(), "1");
+    EXPECT_EQ(main->TXT_State2->text().toStdString(), "");
+    EXPECT_EQ(main->TXT_State2End->text().toStdString(), "");
+    EXPECT_EQ(main->TXT_State2Inc->text().toStdString(), "5\u066B5");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "The following items of " + path +
+                                       " are not valid values and were skipped:\r\n\r\n      Property #2 Value, "
+                                       "Property #2 End");
+}
+
+TEST_F(CommandsTest, PreferenceItemsThatAreNotValuesAreNamedOncePerFile)
+{
+    const std::string path = folder.File("items.vpq");
+    answers = {{0, path, "items.vpq"}, {0, path, "items.vpq"}};
+    main->ABR_Main_Click(ToolSaveAs);
+    std::vector<std::string> lines = SplitFileLines(test::ReadFileBytes(path));
+    for (std::string& line : lines) {
+        for (const char* item : {"Unit System= SI", "Property Order= 1,2x,3", "Digits= 99", "Use Exponential= yes"}) {
+            const std::string_view key = std::string_view(item).substr(0, std::string_view(item).find('=') + 1);
+            if (line.starts_with(key))
+                line = item;
+        }
+    }
+    test::WriteFileBytes(path, JoinFileLines(lines));
+    test::WriteFileBytes(SettingsFilePath, "VAPOQUANT INI FILE\r\n[Output Preferences]\r\nMagnitude Limit= 99\r\n");
+
+    main->ABR_Main_Click(ToolOpen);
+    const std::string lead = " are not valid values and were skipped:\r\n\r\n      ";
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].text, "The following items of " + SettingsFilePath + lead + "Magnitude Limit");
+    EXPECT_EQ(ui.messages[1].text,
+              "The following items of " + path + lead + "Unit System, Property Order, Digits, Use Exponential");
+    EXPECT_EQ(OutputPrefs.Digits, 6);
+    EXPECT_EQ(OutputPrefs.UseExponential, 0);
+    EXPECT_EQ(OutputPrefs.NumParams, 2);
 }
 
 TEST_F(CommandsTest, ExitAsksSavesSettingsAndEnds)
