@@ -1,6 +1,7 @@
 #include "common/section_reader.h"
 
 #include "common/number_parsing.h"
+#include "common/section_heading.h"
 
 #include <filesystem>
 #include <fstream>
@@ -102,8 +103,8 @@ void FindSectionHeading(TextFileReader& file, std::string_view heading, int& sta
     for (;;) {
         file.Seek(start);
         while (file.ReadLine(line)) {
-            const std::string upper = ToUpperAscii(line);
-            if (TrimBlanks(upper) == target || (partialMatch && upper.find(target) != std::string::npos))
+            if (IsSectionHeading(line, heading) ||
+                (partialMatch && IsSectionHeadingLine(line) && ToUpperAscii(line).find(target) != std::string::npos))
                 return;
         }
         if (start == 0) {
@@ -128,7 +129,7 @@ void ReadSection(TextFileReader& file, std::string_view heading, int& count, boo
     if (!file.ReadLine(line))
         return; // the heading was the last line
     for (;;) {
-        if (!line.empty() && line.front() == '[')
+        if (IsSectionHeadingLine(line))
             break;
         if (count >= SectionCapacity())
             GrowSectionArrays(count);

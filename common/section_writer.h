@@ -6,9 +6,6 @@
 
 namespace vq {
 
-// True when line is the heading of a section: compared trimmed, without regard to case.
-bool IsSectionHeading(const std::string& line, const std::string& heading);
-
 // How a section is written.
 struct SectionLayout {
     bool blankBeforeNewHeading = true; // a " " line before a heading appended at the end

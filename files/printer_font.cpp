@@ -1,6 +1,7 @@
 #include "files/printer_font.h"
 
 #include "common/safe_file.h"
+#include "common/section_heading.h"
 #include "common/section_writer.h"
 #include "common/settings_text.h"
 

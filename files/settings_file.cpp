@@ -7,6 +7,7 @@
 #include "files/printer_font.h"
 #include "common/program_identity.h"
 #include "common/safe_file.h"
+#include "common/section_heading.h"
 #include "common/section_reader.h"
 #include "common/session_state.h"
 #include "common/settings_text.h"

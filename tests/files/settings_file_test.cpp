@@ -115,6 +115,19 @@ TEST_F(SettingsFileTest, ReplacesOnlyItsOwnSection)
               "[Property Database]\r\nProperty Database= 0\r\n[PROPERTY DATABASE]\r\nProperty Database= 1\r\n");
 }
 
+TEST_F(SettingsFileTest, AHeadingAfterBlanksEndsTheSectionBeforeIt)
+{
+    WriteFileBytes(path, "[Toolbar]\r\nShowToolbarTooltips= True\r\n [Property Database]\r\nProperty Database= 1\r\n");
+    ReadPropertyDatabaseSection(path);
+    ASSERT_FALSE(UseIF97);
+    ASSERT_TRUE(WriteToolbarSection(path, dir.File("VQUser2.tb")));
+    EXPECT_NE(ReadFileBytes(path).find("\r\n [Property Database]\r\nProperty Database= 1\r\n"), std::string::npos)
+        << ReadFileBytes(path);
+    UseIF97 = true;
+    ReadPropertyDatabaseSection(path);
+    EXPECT_FALSE(UseIF97) << "the next start still selects NBS";
+}
+
 TEST_F(SettingsFileTest, RewritingEachSectionKeepsTheOthersByteIdentical)
 {
     WriteFileBytes(path, "ORM VAPOQUANT 2.0 INI FILE\r\n");
