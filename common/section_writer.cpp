@@ -1,5 +1,6 @@
 #include "common/section_writer.h"
 
+#include "common/messages.h"
 #include "common/safe_file.h"
 #include "common/section_heading.h"
 #include "common/settings_text.h"
@@ -45,6 +46,16 @@ bool RewriteSettingsSection(const std::string& path, const std::string& heading,
         out.push_back(" ");
     out.insert(out.end(), next, lines.end());
     return WriteFileSafely(path, JoinFileLines(out), errorText);
+}
+
+std::string SettingsFailureLine(const std::string& path, const std::string& errorText)
+{
+    return path + ": " + (errorText.empty() ? std::string("Unknown error") : errorText);
+}
+
+void ReportSettingsUpdateFailure(const std::string& failures)
+{
+    ShowMessage("Error updating initialization file. User updates not made.\r\n" + failures, MessageInformation);
 }
 
 } // namespace vq

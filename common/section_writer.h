@@ -20,4 +20,10 @@ bool RewriteSettingsSection(const std::string& path, const std::string& heading,
                             const std::vector<std::string>& keyLines, SectionLayout layout,
                             std::string& errorText);
 
+// One line of the failure message below: the file that was not written and why.
+std::string SettingsFailureLine(const std::string& path, const std::string& errorText);
+// Tells the user that the settings were not stored; failures holds one
+// SettingsFailureLine a line.
+void ReportSettingsUpdateFailure(const std::string& failures);
+
 } // namespace vq

@@ -39,8 +39,11 @@ std::vector<std::string> PrinterFontKeyLines(const PrinterFontInfo& font)
 bool WritePrinterFontSection(const std::string& path)
 {
     std::string errorText;
-    return RewriteSettingsSection(path, PrinterFontHeading, PrinterFontKeyLines(CurrentMainWindowHost().PrinterFont()),
-                                  SectionLayout{}, errorText);
+    if (RewriteSettingsSection(path, PrinterFontHeading, PrinterFontKeyLines(CurrentMainWindowHost().PrinterFont()),
+                               SectionLayout{}, errorText))
+        return true;
+    ReportSettingsUpdateFailure(SettingsFailureLine(path, errorText));
+    return false;
 }
 
 namespace {
