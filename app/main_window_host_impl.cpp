@@ -74,10 +74,9 @@ void ThermixMainHost::SetToolbarLayoutChanged(bool changed)
     main_.ToolbarLayoutChanged = changed;
 }
 
-void ThermixMainHost::SaveToolbarLayout(const std::string& path)
+bool ThermixMainHost::SaveToolbarLayout(const std::string& path, std::string& errorText)
 {
-    std::string errorText;
-    main_.ABR_Main->SaveLayout(path, errorText);
+    return main_.ABR_Main->SaveLayout(path, errorText);
 }
 
 void ThermixMainHost::LoadToolbarLayout(const std::string& path, const std::string& bandName)

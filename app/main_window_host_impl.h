@@ -32,7 +32,7 @@ public:
     void SetDockableMainMenu(bool dockable) override;
     bool ToolbarLayoutChanged() const override;
     void SetToolbarLayoutChanged(bool changed) override;
-    void SaveToolbarLayout(const std::string& path) override;
+    bool SaveToolbarLayout(const std::string& path, std::string& errorText) override;
     void LoadToolbarLayout(const std::string& path, const std::string& bandName) override;
     void RelayoutToolbar() override;
     PageSettings GetPageSettings() const override { return page_; }

@@ -17,10 +17,12 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace vq {
 
@@ -50,11 +52,34 @@ bool ExitProgram(bool force)
     return false;
 }
 
+namespace {
+
+// Adds the failure lines of a settings write that are not there yet.
+void AddSettingsFailures(std::vector<std::string>& failures, const std::string& errorText)
+{
+    for (const std::string& line : SplitFileLines(errorText))
+        if (std::find(failures.begin(), failures.end(), line) == failures.end())
+            failures.push_back(line);
+}
+
+} // namespace
+
 void SaveSettingsAtExit()
 {
-    WriteLastFilesSection(SettingsFilePath);
-    WriteToolbarSection(SettingsFilePath, CustomToolbarFile);
-    WritePropertyDatabaseSection(SettingsFilePath);
+    // One message for every write that failed, each reason once.
+    std::vector<std::string> failures;
+    std::string errorText;
+    if (!WriteLastFilesSection(SettingsFilePath, errorText))
+        AddSettingsFailures(failures, errorText);
+    if (!WriteToolbarSection(SettingsFilePath, CustomToolbarFile, errorText))
+        AddSettingsFailures(failures, errorText);
+    if (!WritePropertyDatabaseSection(SettingsFilePath, errorText))
+        AddSettingsFailures(failures, errorText);
+    std::string text;
+    for (const std::string& line : failures)
+        text += (text.empty() ? "" : "\r\n") + line;
+    if (!text.empty())
+        ReportSettingsUpdateFailure(text);
 }
 
 void ReleaseObjectArrays()

@@ -18,7 +18,7 @@ void OpenRecentFile(int n);
 bool ExitProgram(bool force);
 
 // Rewrites "[Last Files]", "[Toolbar]" and "[Property Database]", in this order; a
-// failure of one does not stop the next.
+// failure of one does not stop the next, and the failures are told in one message.
 void SaveSettingsAtExit();
 
 // Releases the output parameters, the unit families and the search paths.

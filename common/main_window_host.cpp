@@ -25,7 +25,7 @@ public:
     void SetDockableMainMenu(bool) override {}
     bool ToolbarLayoutChanged() const override { return false; }
     void SetToolbarLayoutChanged(bool) override {}
-    void SaveToolbarLayout(const std::string&) override {}
+    bool SaveToolbarLayout(const std::string&, std::string&) override { return true; }
     void LoadToolbarLayout(const std::string&, const std::string&) override {}
     void RelayoutToolbar() override {}
     PageSettings GetPageSettings() const override { return {}; }

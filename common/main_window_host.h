@@ -88,7 +88,8 @@ public:
     // Set when the user customised the toolbar.
     virtual bool ToolbarLayoutChanged() const = 0;
     virtual void SetToolbarLayoutChanged(bool changed) = 0;
-    virtual void SaveToolbarLayout(const std::string& path) = 0;
+    // Saves the toolbar layout to path; false with the reason in errorText when it cannot.
+    virtual bool SaveToolbarLayout(const std::string& path, std::string& errorText) = 0;
     virtual void LoadToolbarLayout(const std::string& path, const std::string& bandName) = 0;
     virtual void RelayoutToolbar() = 0;
     virtual PageSettings GetPageSettings() const = 0;

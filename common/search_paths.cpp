@@ -74,6 +74,17 @@ constexpr PathSetup PathSetups[] = {
     {InternalToolbarPathEntry, "InternalTBPath", "Thermix2.tb", PathKindSupport, false},
 };
 
+// Why a folder list cannot be used ("" when it can): more folders than a path index
+// counts, or a NUL byte, which no path can hold.
+std::string RefusedListReason(const CPathObj& obj)
+{
+    if (obj.NumPaths() > MostPathEntries)
+        return "lists more than " + std::to_string(MostPathEntries) + " folders";
+    if (obj.PathList.find('\0') != std::string::npos)
+        return "holds a NUL byte";
+    return {};
+}
+
 } // namespace
 
 std::string GetProgramFolder()
@@ -213,11 +224,10 @@ void ReadControlFile()
             continue;
         CPathObj& obj = *PathObjects[static_cast<std::size_t>(s.entry)];
         obj.PathList = std::string(TrimBlanks(value));
-        if (obj.NumPaths() > MostPathEntries) {
+        if (const std::string reason = RefusedListReason(obj); !reason.empty()) {
             obj.PathList.clear();
-            ShowMessage("Error reading " + controlPath + " " + SearchPathsHeading + " section. " + s.key +
-                            " lists more than " + std::to_string(MostPathEntries) +
-                            " folders; the default folder was used.",
+            ShowMessage("Error reading " + controlPath + " " + SearchPathsHeading + " section. " + s.key + " " + reason +
+                            "; the default folder was used.",
                         MessageExclamation);
             continue;
         }

@@ -65,7 +65,8 @@ extern std::array<std::optional<CPathObj>, 7> PathObjects;
 // Builds PathObjects from the built-in defaults and the "[SEARCH PATHS]" section
 // of the control file (looked for in the user's configuration folder, then in the
 // program folder). A missing control file, section or key leaves the defaults; so does
-// a list of more folders than a path index counts, which the user is told about.
+// a list of more folders than a path index counts or one holding a NUL byte, which the
+// user is told about.
 void ReadControlFile();
 // Releases PathObjects (exit; tests use it as the reset).
 void ReleasePathObjects();

@@ -2,6 +2,7 @@
 
 #include "common/number_parsing.h"
 #include "common/safe_file.h"
+#include "common/section_heading.h"
 
 #include <algorithm>
 #include <limits>
@@ -95,8 +96,8 @@ void FindSectionHeading(TextFileReader& file, std::string_view heading, int& sta
     for (;;) {
         file.Seek(start);
         while (file.ReadLine(line)) {
-            const std::string upper = ToUpperAscii(line);
-            if (TrimBlanks(upper) == target || (partialMatch && upper.find(target) != std::string::npos))
+            if (IsSectionHeading(line, heading) ||
+                (partialMatch && IsSectionHeadingLine(line) && ToUpperAscii(line).find(target) != std::string::npos))
                 return;
         }
         if (start == 0) {
@@ -121,7 +122,7 @@ void ReadSection(TextFileReader& file, std::string_view heading, int& count, boo
     if (!file.ReadLine(line))
         return; // the heading was the last line
     for (;;) {
-        if (!line.empty() && line.front() == '[')
+        if (IsSectionHeadingLine(line))
             break;
         if (count >= SectionCapacity())
             GrowSectionArrays(count);

@@ -51,11 +51,12 @@ void GrowSectionArrays(int count);
 int SectionCapacity();
 
 // Positions the file after the heading line, searching from the current
-// position to the end and then once from the start.
+// position to the end and then once from the start. Only heading lines
+// (IsSectionHeadingLine) match; partialMatch also takes one that holds heading.
 void FindSectionHeading(TextFileReader& file, std::string_view heading, int& status, bool partialMatch);
 // Loads the section under heading; count = number of key lines, 0 when the
-// heading is missing or reading fails. Leaves the file on the line that ended
-// the section.
+// heading is missing or reading fails. The section ends at the next heading
+// line; the file is left on it.
 void ReadSection(TextFileReader& file, std::string_view heading, int& count, bool partialMatch);
 // Looks key up after entry index (wrapping once); index = its entry, 0 when not found.
 void GetSectionValue(std::string_view key, int& index, std::string& value, std::string& errorText);

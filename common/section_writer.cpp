@@ -1,17 +1,13 @@
 #include "common/section_writer.h"
 
-#include "common/number_parsing.h"
+#include "common/messages.h"
 #include "common/safe_file.h"
+#include "common/section_heading.h"
 #include "common/settings_text.h"
 
 #include <algorithm>
 
 namespace vq {
-
-bool IsSectionHeading(const std::string& line, const std::string& heading)
-{
-    return ToUpperAscii(TrimText(line)) == ToUpperAscii(TrimText(heading));
-}
 
 bool RewriteSettingsSection(const std::string& path, const std::string& heading,
                             const std::vector<std::string>& keyLines, SectionLayout layout,
@@ -37,7 +33,7 @@ bool RewriteSettingsSection(const std::string& path, const std::string& heading,
     auto trailingBlanks = lines.end();
     if (found != lines.end()) {
         next = std::find_if(found + 1, lines.end(),
-                            [](const std::string& line) { return !line.empty() && line[0] == '['; });
+                            [](const std::string& line) { return IsSectionHeadingLine(line); });
         trailingBlanks = next;
         while (trailingBlanks > found + 1 && TrimText(trailingBlanks[-1]).empty())
             --trailingBlanks;
@@ -50,6 +46,16 @@ bool RewriteSettingsSection(const std::string& path, const std::string& heading,
         out.push_back(" ");
     out.insert(out.end(), next, lines.end());
     return WriteFileSafely(path, JoinFileLines(out), errorText);
+}
+
+std::string SettingsFailureLine(const std::string& path, const std::string& errorText)
+{
+    return path + ": " + (errorText.empty() ? std::string("Unknown error") : errorText);
+}
+
+void ReportSettingsUpdateFailure(const std::string& failures)
+{
+    ShowMessage("Error updating initialization file. User updates not made.\r\n" + failures, MessageInformation);
 }
 
 } // namespace vq

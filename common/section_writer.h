@@ -6,9 +6,6 @@
 
 namespace vq {
 
-// True when line is the heading of a section: compared trimmed, without regard to case.
-bool IsSectionHeading(const std::string& line, const std::string& heading);
-
 // How a section is written.
 struct SectionLayout {
     bool blankBeforeNewHeading = true; // a " " line before a heading appended at the end
@@ -22,5 +19,11 @@ struct SectionLayout {
 bool RewriteSettingsSection(const std::string& path, const std::string& heading,
                             const std::vector<std::string>& keyLines, SectionLayout layout,
                             std::string& errorText);
+
+// One line of the failure message below: the file that was not written and why.
+std::string SettingsFailureLine(const std::string& path, const std::string& errorText);
+// Tells the user that the settings were not stored; failures holds one
+// SettingsFailureLine a line.
+void ReportSettingsUpdateFailure(const std::string& failures);
 
 } // namespace vq

@@ -1,6 +1,7 @@
 #include "files/printer_font.h"
 
 #include "common/safe_file.h"
+#include "common/section_heading.h"
 #include "common/section_writer.h"
 #include "common/settings_text.h"
 
@@ -38,8 +39,11 @@ std::vector<std::string> PrinterFontKeyLines(const PrinterFontInfo& font)
 bool WritePrinterFontSection(const std::string& path)
 {
     std::string errorText;
-    return RewriteSettingsSection(path, PrinterFontHeading, PrinterFontKeyLines(CurrentMainWindowHost().PrinterFont()),
-                                  SectionLayout{}, errorText);
+    if (RewriteSettingsSection(path, PrinterFontHeading, PrinterFontKeyLines(CurrentMainWindowHost().PrinterFont()),
+                               SectionLayout{}, errorText))
+        return true;
+    ReportSettingsUpdateFailure(SettingsFailureLine(path, errorText));
+    return false;
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "files/printer_font.h"
 #include "common/program_identity.h"
 #include "common/safe_file.h"
+#include "common/section_heading.h"
 #include "common/section_reader.h"
 #include "common/session_state.h"
 #include "common/settings_text.h"
@@ -65,8 +66,6 @@ void RefreshRecentFileMenu()
 
 namespace {
 
-const std::string SettingsUpdateFailedText = "Error updating initialization file. User updates not made.";
-
 std::string JoinInts(std::initializer_list<long long> values)
 {
     std::string out;
@@ -120,22 +119,72 @@ std::vector<std::string> PropertyDatabaseKeyLines()
 }
 
 
-bool WriteToolbarSection(const std::string& path, const std::string& customToolbarFile)
+namespace {
+
+// Rewrites one section; on failure errorText is its SettingsFailureLine.
+bool RewriteSection(const std::string& path, const std::string& heading, const std::vector<std::string>& keyLines,
+                    SectionLayout layout, std::string& errorText)
+{
+    if (RewriteSettingsSection(path, heading, keyLines, layout, errorText))
+        return true;
+    errorText = SettingsFailureLine(path, errorText);
+    return false;
+}
+
+// Tells the user about a failed write; gives back written.
+bool Reported(bool written, const std::string& errorText)
+{
+    if (!written)
+        ReportSettingsUpdateFailure(errorText);
+    return written;
+}
+
+} // namespace
+
+bool WriteLastFilesSection(const std::string& path, std::string& errorText)
+{
+    return RewriteSection(path, LastFilesHeading, LastFilesKeyLines(), SectionLayout{}, errorText);
+}
+
+bool WriteToolbarSection(const std::string& path, const std::string& customToolbarFile, std::string& errorText)
 {
     MainWindowHost& host = CurrentMainWindowHost();
+    std::string layoutError;
     if (host.ToolbarLayoutChanged()) {
-        host.SaveToolbarLayout(customToolbarFile);
-        host.SetToolbarLayoutChanged(false);
+        if (host.SaveToolbarLayout(customToolbarFile, layoutError))
+            host.SetToolbarLayoutChanged(false);
+        else
+            layoutError = SettingsFailureLine(customToolbarFile, layoutError);
     }
+    const bool written = RewriteSection(path, ToolbarHeading, ToolbarKeyLines(), SectionLayout{false, true}, errorText);
+    if (layoutError.empty())
+        return written;
+    errorText = written ? layoutError : layoutError + "\r\n" + errorText;
+    return false;
+}
+
+bool WritePropertyDatabaseSection(const std::string& path, std::string& errorText)
+{
+    return RewriteSection(path, PropertyDatabaseHeading, PropertyDatabaseKeyLines(), SectionLayout{false, false},
+                          errorText);
+}
+
+bool WriteLastFilesSection(const std::string& path)
+{
     std::string errorText;
-    return RewriteSettingsSection(path, ToolbarHeading, ToolbarKeyLines(), SectionLayout{false, true}, errorText);
+    return Reported(WriteLastFilesSection(path, errorText), errorText);
+}
+
+bool WriteToolbarSection(const std::string& path, const std::string& customToolbarFile)
+{
+    std::string errorText;
+    return Reported(WriteToolbarSection(path, customToolbarFile, errorText), errorText);
 }
 
 bool WritePropertyDatabaseSection(const std::string& path)
 {
     std::string errorText;
-    return RewriteSettingsSection(path, PropertyDatabaseHeading, PropertyDatabaseKeyLines(), SectionLayout{false, false},
-                                  errorText);
+    return Reported(WritePropertyDatabaseSection(path, errorText), errorText);
 }
 
 void ReadLastFilesSection(const std::string& path)
@@ -374,18 +423,10 @@ bool WriteReportedSection(const std::string& path, const std::string& heading,
     std::vector<std::string> lines;
     writeKeys(lines);
     std::string errorText;
-    if (RewriteSettingsSection(path, heading, lines, SectionLayout{}, errorText))
-        return true;
-    ShowMessage(SettingsUpdateFailedText, MessageInformation);
-    return false;
+    return Reported(RewriteSection(path, heading, lines, SectionLayout{}, errorText), errorText);
 }
 
 } // namespace
-
-bool WriteLastFilesSection(const std::string& path)
-{
-    return WriteReportedSection(path, LastFilesHeading, [](std::vector<std::string>& lines) { lines = LastFilesKeyLines(); });
-}
 
 bool WriteUnitPreferencesSection(const std::string& path)
 {

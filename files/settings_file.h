@@ -38,9 +38,15 @@ std::vector<std::string> ToolbarKeyLines();
 std::vector<std::string> PropertyDatabaseKeyLines();
 
 // Section writers of the settings file at path. Each returns false when the file could
-// not be rewritten (it is then unchanged); "[Last Files]" also tells the user.
+// not be rewritten (it is then unchanged), with the SettingsFailureLine in errorText.
+bool WriteLastFilesSection(const std::string& path, std::string& errorText);
+// Saves the user toolbar layout to customToolbarFile first when it changed; a failed
+// layout save also gives false, with its own line in errorText, and leaves the layout
+// marked as changed.
+bool WriteToolbarSection(const std::string& path, const std::string& customToolbarFile, std::string& errorText);
+bool WritePropertyDatabaseSection(const std::string& path, std::string& errorText);
+// The same writers telling the user about a failure (ReportSettingsUpdateFailure).
 bool WriteLastFilesSection(const std::string& path);
-// Saves the user toolbar layout to customToolbarFile first when it changed.
 bool WriteToolbarSection(const std::string& path, const std::string& customToolbarFile);
 bool WritePropertyDatabaseSection(const std::string& path);
 

@@ -237,6 +237,19 @@ TEST_F(SearchPathsTest, MegabyteListsAreSearchedOrRefused)
     EXPECT_NE(ui.LastMessage().find("CustomTBPath lists more than 32767 folders"), std::string::npos) << ui.LastMessage();
 }
 
+TEST_F(SearchPathsTest, AListHoldingANulByteIsRefused)
+{
+    test::RecordingUserInterface ui;
+    // The folder name up to the NUL byte exists and would qualify for creation.
+    WriteControlFile("config", "CustomTBPath= " + Dir("shared") + std::string("\0/junk", 6));
+    ReadControlFile();
+    EXPECT_EQ(Entry(CustomToolbarPathEntry).FileNameAndPath(), Dir("config") + "/VQUser2.tb");
+    EXPECT_EQ(Entry(CustomToolbarPathEntry).PathList, "");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.LastMessage(), "Error reading " + Dir("config") + "/Control.orm [SEARCH PATHS] section. CustomTBPath "
+                                "holds a NUL byte; the default folder was used.");
+}
+
 TEST_F(SearchPathsTest, HostileListsEnd)
 {
     Touch("b", "f.ini");

@@ -132,7 +132,8 @@ TEST_F(CalculationDefaultsTest, PreferenceSectionsOfTheSettingsFile)
     ResetSafeFileState();
     EXPECT_EQ(test::ReadFileBytes(SettingsFilePath), before);
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[1].text, "Error updating initialization file. User updates not made.");
+    EXPECT_EQ(ui.messages[1].text, "Error updating initialization file. User updates not made.\r\n" +
+                                       SettingsFilePath + ": Permission denied");
 }
 
 TEST_F(CalculationDefaultsTest, UnreadableSavedUnitsAreReportedAndReplaced)

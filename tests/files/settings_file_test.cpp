@@ -115,6 +115,19 @@ TEST_F(SettingsFileTest, ReplacesOnlyItsOwnSection)
               "[Property Database]\r\nProperty Database= 0\r\n[PROPERTY DATABASE]\r\nProperty Database= 1\r\n");
 }
 
+TEST_F(SettingsFileTest, AHeadingAfterBlanksEndsTheSectionBeforeIt)
+{
+    WriteFileBytes(path, "[Toolbar]\r\nShowToolbarTooltips= True\r\n [Property Database]\r\nProperty Database= 1\r\n");
+    ReadPropertyDatabaseSection(path);
+    ASSERT_FALSE(UseIF97);
+    ASSERT_TRUE(WriteToolbarSection(path, dir.File("VQUser2.tb")));
+    EXPECT_NE(ReadFileBytes(path).find("\r\n [Property Database]\r\nProperty Database= 1\r\n"), std::string::npos)
+        << ReadFileBytes(path);
+    UseIF97 = true;
+    ReadPropertyDatabaseSection(path);
+    EXPECT_FALSE(UseIF97) << "the next start still selects NBS";
+}
+
 TEST_F(SettingsFileTest, RewritingEachSectionKeepsTheOthersByteIdentical)
 {
     WriteFileBytes(path, "ORM VAPOQUANT 2.0 INI FILE\r\n");
@@ -162,15 +175,19 @@ TEST_F(SettingsFileTest, CreatesAMissingFileAndReportsFailures)
     RecentFiles[0] = "/data/y.vpq";
     EXPECT_FALSE(WriteLastFilesSection(path));
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Error updating initialization file. User updates not made.");
+    EXPECT_EQ(ui.messages[0].text,
+              "Error updating initialization file. User updates not made.\r\n" + path + ": Permission denied");
     EXPECT_EQ(ui.messages[0].style, MessageStyle::Information);
     EXPECT_EQ(ui.messages[0].title, ProgramTitle);
-    // The toolbar, property database and printer font writers are silent.
+    // The toolbar, property database and printer font writers tell the same.
     EXPECT_FALSE(WriteToolbarSection(path, ""));
     EXPECT_FALSE(WritePropertyDatabaseSection(path));
     EXPECT_FALSE(WritePrinterFontSection(path));
-    EXPECT_EQ(ui.messages.size(), 1u);
+    ASSERT_EQ(ui.messages.size(), 4u);
+    for (const auto& message : ui.messages)
+        EXPECT_EQ(message.text, ui.messages[0].text);
     EXPECT_EQ(ReadFileBytes(path), old);
+    ui.messages.resize(1);
     ResetSafeFileState();
 
     // A settings path that is a folder.

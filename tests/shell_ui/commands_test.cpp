@@ -517,6 +517,38 @@ TEST_F(CommandsTest, ExitAsksSavesSettingsAndEnds)
     EXPECT_EQ(ui.questions.size(), 2u);
 }
 
+TEST_F(CommandsTest, ExitTellsOnceWhyTheSettingsWereNotStored)
+{
+    std::filesystem::remove(SettingsFilePath);
+    std::filesystem::create_directory(SettingsFilePath); // unwritable, also for the superuser
+    std::filesystem::create_directory(CustomToolbarFile);
+    main->ToolbarLayoutChanged = true;
+    main->show();
+    Action(ToolExit)->trigger();
+    EXPECT_EQ(ends, 1);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Error updating initialization file. User updates not made.\r\n" + SettingsFilePath +
+                                       ": Not a file\r\n" + CustomToolbarFile + ": Is a directory");
+}
+
+TEST_F(CommandsTest, SetAsDefaultTellsWhyTheToolbarSettingsWereNotStored)
+{
+    std::filesystem::remove(SettingsFilePath);
+    std::filesystem::create_directory(SettingsFilePath);
+    ui.answers = {Answer::Yes};
+    QTimer::singleShot(0, [] {
+        auto* form = qobject_cast<ToolbarForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(form, nullptr);
+        QTest::mouseClick(form->BTN_SetDefault, Qt::LeftButton);
+        form->reject();
+    });
+    Action(ToolToolbarOptions)->trigger();
+    ASSERT_EQ(ui.questions.size(), 1u);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              "Error updating initialization file. User updates not made.\r\n" + SettingsFilePath + ": Not a file");
+}
+
 TEST_F(CommandsTest, ToolbarOptionsApplyOnOkAndSetAsDefaultLeavesTheWindow)
 {
     main->SetToolbarsTextStyle(0);

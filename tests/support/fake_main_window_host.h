@@ -65,7 +65,11 @@ public:
     void SetDockableMainMenu(bool on) override { dockable = on; }
     bool ToolbarLayoutChanged() const override { return layoutChanged; }
     void SetToolbarLayoutChanged(bool changed) override { layoutChanged = changed; }
-    void SaveToolbarLayout(const std::string& path) override { savedLayouts.push_back(path); }
+    bool SaveToolbarLayout(const std::string& path, std::string&) override
+    {
+        savedLayouts.push_back(path);
+        return true;
+    }
     void LoadToolbarLayout(const std::string& path, const std::string& bandName) override
     {
         loadedLayouts.push_back(path + "|" + bandName);
