@@ -7,6 +7,7 @@
 #include "files/settings_file.h"
 #include "files/unit_preference_defaults.h"
 #include "preferences/output_mod.h"
+#include "units/unit_catalogue.h"
 
 namespace vq {
 
@@ -15,9 +16,11 @@ void ResetCalculationDefaults()
     MainWindowHost& host = CurrentMainWindowHost();
     if (!host.GetToolChecked(ToolPropertyIF97) && !host.GetToolChecked(ToolPropertyNBS))
         SelectPropertyDatabase(true);
+    // The unit preferences come back as one whole: units in use, preferred units and
+    // atmospheric pressure.
+    BuildUnitFamilies();
     UnitPrefs.UnitSystem = UnitSystemGeneral;
     SetDefaultUnitPrefs();
-    SetDefaultOutputPrefs();
     const PrinterFontInfo font = host.PrinterFont();
     if (PrintFontName.empty()) {
         PrintFontName = font.name;
@@ -35,12 +38,16 @@ void LoadSavedPreferences(int source)
         return;
     std::string content;
     std::string errorText;
-    if (ReadWholeFile(SettingsFilePath, content, errorText) != FileReadStatus::Ok)
-        return;
+    const bool saved = ReadWholeFile(SettingsFilePath, content, errorText) == FileReadStatus::Ok;
     BadFileItems badItems;
-    ReadUnitPreferencesSection(SettingsFilePath, &badItems);
-    ReadOutputPreferencesSection(SettingsFilePath, &badItems);
-    ReportBadFileItems(SettingsFilePath, badItems);
+    if (saved)
+        ReadUnitPreferencesSection(SettingsFilePath, &badItems);
+    // The results are shown in the preferred units just read, unless saved otherwise.
+    SetDefaultOutputPrefs();
+    if (saved) {
+        ReadOutputPreferencesSection(SettingsFilePath, &badItems);
+        ReportBadFileItems(SettingsFilePath, badItems);
+    }
 }
 
 } // namespace vq

@@ -461,6 +461,35 @@ TEST_F(SessionFlow, EveryModeAndTheUnitDefaultsOutliveARestart)
     Exit();
 }
 
+TEST_F(SessionFlow, NewPutsTheUnitPreferencesBackAsOneWhole)
+{
+    Start();
+    OnModal([&](QDialog* dialog) {
+        auto* form = qobject_cast<UnitPreferenceForm*>(dialog);
+        ASSERT_TRUE(form);
+        form->OPT_UnitSystem[2]->click(); // SI
+        form->BTN_SetCustomUnits->click();
+        form->BTN_OK->click();
+    });
+    main->ABR_Main_Click(ToolUnitPreferences);
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    ASSERT_EQ(UnitPrefs.PreferredUnits[PressureFamily], "MPa");
+
+    ui->answers = {Answer::No};
+    main->ABR_Main_Click(ToolNew);
+    EXPECT_EQ(UnitPrefs.PreferredUnits[PressureFamily], "psia");
+    EXPECT_EQ(main->CMB_State1Units->currentText().toStdString(), "psia");
+    OnModal([&](QDialog* dialog) {
+        auto* form = qobject_cast<UnitPreferenceForm*>(dialog);
+        ASSERT_TRUE(form);
+        form->BTN_OK->click();
+        EXPECT_FALSE(form->isVisible()) << "OK on an unchanged dialog";
+    });
+    main->ABR_Main_Click(ToolUnitPreferences);
+    EXPECT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    Exit();
+}
+
 TEST_F(SessionFlow, DocumentBringsItsDatabase)
 {
     Start();
