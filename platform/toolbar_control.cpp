@@ -66,7 +66,7 @@ QAction* ToolbarControl::MakeAction(const ToolRecord& tool)
     action->setObjectName(QString::fromStdString(tool.name));
     action->setIcon(ToolIcon(tool.id));
     const int id = tool.id;
-    connect(action, &QAction::triggered, this, [this, id] { emit Click(id); });
+    connect(action, &QAction::triggered, this, [this, id] { EmitClick(id); });
     actions_[id] = action;
     return action;
 }
@@ -107,18 +107,30 @@ bool ToolbarControl::IsSubMenuBand(const std::string& name) const
     return false;
 }
 
-void ToolbarControl::FillMenu(QMenu* menu, const BandRecord& band, int depth)
+QMenu* ToolbarControl::KeptMenu(const std::string& key, QWidget* parent, const std::string& title)
 {
-    for (const BandTool& t : band.tools) {
+    QMenu*& menu = menus_[key];
+    if (!menu)
+        menu = new QMenu(parent);
+    menu->setTitle(QString::fromStdString(title));
+    return menu;
+}
+
+void ToolbarControl::FillMenu(QMenu* menu, const std::string& key, const BandRecord& band, int depth)
+{
+    for (std::size_t i = 0; i < band.tools.size(); ++i) {
+        const BandTool& t = band.tools[i];
         const ToolRecord* tool = layout_.Tool(t.id);
         if (!tool)
             continue;
         const BandRecord* sub = tool->kind == MenuHolderKind ? layout_.Band(tool->subBand) : nullptr;
         if (sub && depth < 4) {
-            QMenu* child = menu->addMenu(QString::fromStdString(t.caption));
+            const std::string childKey = key + "/" + std::to_string(i);
+            QMenu* child = KeptMenu(childKey, menu, t.caption);
             child->menuAction()->setVisible(tool->visible);
             child->menuAction()->setEnabled(tool->enabled);
-            FillMenu(child, *sub, depth + 1);
+            menu->addAction(child->menuAction());
+            FillMenu(child, childKey, *sub, depth + 1);
         } else if (QAction* action = Action(t.id)) {
             menu->addAction(action);
         }
@@ -134,18 +146,22 @@ void ToolbarControl::Relayout()
     for (const auto& [id, action] : actions_)
         UpdateAction(id);
 
+    // Menus left out of the new layout stay empty until used again.
+    for (const auto& [key, menu] : menus_)
+        menu->clear();
     QMenuBar* bar = window_->menuBar();
-    for (QMenu* old : bar->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
-        old->deleteLater();
     bar->clear();
     if (const BandRecord* main = layout_.Band(GetBandName(MainMenuBand))) {
-        for (const BandTool& t : main->tools) {
+        for (std::size_t i = 0; i < main->tools.size(); ++i) {
+            const BandTool& t = main->tools[i];
             const ToolRecord* tool = layout_.Tool(t.id);
             const BandRecord* sub = tool && tool->kind == MenuHolderKind ? layout_.Band(tool->subBand) : nullptr;
             if (sub) {
-                QMenu* menu = bar->addMenu(QString::fromStdString(t.caption));
+                const std::string key = std::to_string(i);
+                QMenu* menu = KeptMenu(key, bar, t.caption);
                 menu->menuAction()->setVisible(tool->visible);
-                FillMenu(menu, *sub, 1);
+                bar->addAction(menu->menuAction());
+                FillMenu(menu, key, *sub, 1);
             } else if (QAction* action = Action(t.id)) {
                 bar->addAction(action);
             }
@@ -164,6 +180,28 @@ QToolBar* ToolbarControl::NewBar(const QString& name)
     return toolbar;
 }
 
+void ToolbarControl::RetireBar(QToolBar* toolbar)
+{
+    window_->removeToolBar(toolbar);
+    if (clickDepth_ > 0)
+        parkedBars_.push_back(toolbar);
+    else
+        toolbar->deleteLater();
+}
+
+void ToolbarControl::EmitClick(int id)
+{
+    ++clickDepth_;
+    emit Click(id);
+    if (--clickDepth_ > 0)
+        return;
+    // The click has ended: the bars taken off meanwhile go once control is back in the
+    // event loop.
+    for (QToolBar* toolbar : parkedBars_)
+        toolbar->deleteLater();
+    parkedBars_.clear();
+}
+
 void ToolbarControl::AddTool(QToolBar* toolbar, const BandTool& t)
 {
     QAction* action = Action(t.id);
@@ -178,10 +216,8 @@ void ToolbarControl::AddTool(QToolBar* toolbar, const BandTool& t)
 
 void ToolbarControl::BuildBars()
 {
-    for (QToolBar* bar : wrapBars_) {
-        window_->removeToolBar(bar);
-        bar->deleteLater();
-    }
+    for (QToolBar* bar : wrapBars_)
+        RetireBar(bar);
     wrapBars_.clear();
     wrapWidth_ = window_->width();
     std::map<std::string, QToolBar*> bars;
@@ -189,7 +225,9 @@ void ToolbarControl::BuildBars()
         if (IsMenuBand(band.name) || IsSubMenuBand(band.name))
             continue;
         QToolBar* toolbar = nullptr;
-        if (auto found = bars_.find(band.name); found != bars_.end()) {
+        // Inside a click the old bars stay whole, as the button clicked may be on one of
+        // them: a bar losing a tool deletes its button.
+        if (auto found = bars_.find(band.name); found != bars_.end() && clickDepth_ == 0) {
             toolbar = found->second;
             bars_.erase(found);
             toolbar->clear();
@@ -202,7 +240,7 @@ void ToolbarControl::BuildBars()
         bars[band.name] = toolbar;
     }
     for (auto& [name, toolbar] : bars_)
-        toolbar->deleteLater();
+        RetireBar(toolbar);
     bars_ = std::move(bars);
 }
 
@@ -332,7 +370,7 @@ bool ToolbarControl::KeyDown(int key, Qt::KeyboardModifiers modifiers)
         if (tool.shortcut.empty() || !tool.enabled || !tool.visible)
             continue;
         if (QKeySequence(QString::fromStdString(tool.shortcut)) == pressed) {
-            emit Click(id);
+            EmitClick(id);
             return true;
         }
     }

@@ -69,9 +69,15 @@ protected:
 private:
     QAction* MakeAction(const ToolRecord& tool);
     void UpdateAction(int id);
-    void FillMenu(QMenu* menu, const BandRecord& band, int depth);
+    // The menu kept under key (its place in the menu tree), made on first use.
+    QMenu* KeptMenu(const std::string& key, QWidget* parent, const std::string& title);
+    void FillMenu(QMenu* menu, const std::string& key, const BandRecord& band, int depth);
     bool IsSubMenuBand(const std::string& name) const;
     QToolBar* NewBar(const QString& name);
+    // Takes a toolbar off the window; it is deleted once no click is being handled.
+    void RetireBar(QToolBar* toolbar);
+    // Click of a tool, whether from a menu entry, a toolbar button or a shortcut.
+    void EmitClick(int id);
     void AddTool(QToolBar* toolbar, const BandTool& t);
     // The toolbars of the non-menu bands, wrapped to the window's width.
     void BuildBars();
@@ -80,6 +86,11 @@ private:
     QMainWindow* window_;
     ToolbarLayout layout_;
     std::map<int, QAction*> actions_;
+    // The menus live as long as the window and are refilled in place: a command that
+    // lays them out again may come from one of them, still inside its own click.
+    std::map<std::string, QMenu*> menus_;
+    int clickDepth_ = 0;
+    std::vector<QToolBar*> parkedBars_; // taken off during a click
     std::map<std::string, QToolBar*> bars_;
     std::vector<QToolBar*> wrapBars_; // further rows of the bars in bars_
     int wrapWidth_ = -1;

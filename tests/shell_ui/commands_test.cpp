@@ -29,19 +29,25 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QComboBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 namespace vq {
 namespace {
@@ -135,6 +141,55 @@ protected:
         test::SetUpProgramTables();
     }
     QAction* Action(int id) { return main->ABR_Main->Action(id); }
+    // The menu of the menu bar with that title, null when there is none.
+    QMenu* BarMenu(const QString& title)
+    {
+        for (QAction* a : main->menuBar()->actions())
+            if (a->menu() && a->text() == title)
+                return a->menu();
+        return nullptr;
+    }
+    // Opens a menu of the menu bar and clicks one of its entries with the mouse.
+    void ClickMenuEntry(const QString& menuTitle, int toolId)
+    {
+        QMenuBar* bar = main->menuBar();
+        QMenu* menu = BarMenu(menuTitle);
+        ASSERT_NE(menu, nullptr) << menuTitle.toStdString();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        ASSERT_TRUE(menu->isVisible());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(Action(toolId)).center());
+    }
+    // The button of a tool on a shown toolbar, null when none shows it.
+    QWidget* ToolbarButton(int toolId)
+    {
+        QApplication::processEvents();
+        for (QToolBar* bar : main->findChildren<QToolBar*>())
+            if (QWidget* button = bar->widgetForAction(Action(toolId)); button && bar->isVisible())
+                return button;
+        return nullptr;
+    }
+    // Acts on the Customize dialog once it shows and closes it by its Close button once
+    // its own loop has run, as the user does; openerLived tells whether opener was
+    // still there then.
+    static void OnCustomizeDialog(std::function<void(QDialog*)> act, QPointer<QObject> opener, bool& openerLived)
+    {
+        QTimer::singleShot(0, [=, &openerLived] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            act(dialog);
+            QTimer::singleShot(0, dialog, [=, &openerLived] {
+                openerLived = !opener.isNull();
+                QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close),
+                                  Qt::LeftButton);
+            });
+        });
+    }
+    static void ClickButton(QDialog* dialog, const QString& text)
+    {
+        for (QPushButton* b : dialog->findChildren<QPushButton*>())
+            if (b->text() == text)
+                QTest::mouseClick(b, Qt::LeftButton);
+    }
 
     test::RecordingUserInterface ui;
     test::TempFolder folder;
@@ -674,6 +729,44 @@ TEST_F(CommandsTest, CustomizingMarksTheLayoutAndResetReloadsTheBand)
     EXPECT_EQ(tools.size(), 10u);
     EXPECT_EQ(tools.front().id, ToolSave);
     EXPECT_EQ(ui.LastMessage(), "Could not reset. Default toolbar file '' was not found.");
+}
+
+TEST_F(CommandsTest, CustomizingKeepsTheMenuAndTheButtonClickedAlive)
+{
+    SetProgramFolder(VQ_PROGRAM_FOLDER);
+    ReadControlFile();
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    // Options > Customize Toolbars... adds Customize Toolbars to the toolbar.
+    bool menuLived = false;
+    OnCustomizeDialog(
+        [](QDialog* dialog) {
+            QListWidget* available = dialog->findChildren<QListWidget*>().at(0);
+            available->setCurrentItem(available->findItems("Customize Toolbars", Qt::MatchExactly).at(0));
+            ClickButton(dialog, "&Add >>");
+        },
+        BarMenu("&Options"), menuLived);
+    ClickMenuEntry("&Options", ToolCustomize);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(menuLived) << "the menu clicked outlives its click";
+
+    // Its button opens the dialog again, and Reset takes the button off.
+    QWidget* button = ToolbarButton(ToolCustomize);
+    ASSERT_NE(button, nullptr);
+    bool buttonLived = false;
+    OnCustomizeDialog([](QDialog* dialog) { ClickButton(dialog, "R&eset"); }, button, buttonLived);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(buttonLived) << "the button clicked outlives its click";
+    EXPECT_EQ(ToolbarButton(ToolCustomize), nullptr);
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+
+    ui.answers = {Answer::No};
+    ClickMenuEntry("&File", ToolExit);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ends, 1);
+    SetProgramFolder("");
+    ReleasePathObjects();
 }
 
 TEST_F(CommandsTest, ResetInAFreshBuildRestoresTheShippedToolbar)
