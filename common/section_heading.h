@@ -6,7 +6,8 @@
 
 namespace vq {
 
-// True when line opens a section: its text without outer blanks begins with "[".
+// True when line opens a section: its text without outer blanks (spaces and tabs)
+// begins with "[".
 // Such a line also ends the section before it.
 bool IsSectionHeadingLine(std::string_view line);
 
