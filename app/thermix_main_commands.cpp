@@ -47,6 +47,16 @@ std::string SupportText()
     return ReadSupportFile(BuildPath("support.fil", PathKindSupport));
 }
 
+// Opens a web or mail address; when the desktop cannot, says so with the address.
+void OpenLink(const std::string& target)
+{
+    if (OpenDocument(target, true, false, ""))
+        return;
+    CurrentUserInterface().Message(
+        "The address could not be opened. Copy it into a web browser or mail program:\r\n\r\n" + target,
+        MessageStyle::Information, ProgramTitle);
+}
+
 // Save Output (2), Save Output As (3) and Export Output (1).
 void ShowOutputFileDialog(ThermixMain& main, int formatType)
 {
@@ -209,9 +219,9 @@ void ThermixMain::ABR_Main_Click(int toolId)
     case ToolPropertyNBS: SelectDatabaseTool(false); break;
     case ToolHelpContents: ShowHelpContents(); break;
     case ToolTechnicalSupport: ShowSupportForm(this); break;
-    case ToolHomePage: OpenDocument(HomePageTarget(SupportText()), true, false, ""); break;
-    case ToolSupportEmail: OpenDocument(SupportEmailTarget(SupportText()), true, false, ""); break;
-    case ToolLatestRelease: OpenDocument(LatestReleaseTarget(AppName), true, false, ""); break;
+    case ToolHomePage: OpenLink(HomePageTarget(SupportText())); break;
+    case ToolSupportEmail: OpenLink(SupportEmailTarget(SupportText())); break;
+    case ToolLatestRelease: OpenLink(LatestReleaseTarget(AppName)); break;
     case ToolAbout: ShowAboutForm(this); break;
     case ToolTrapErrors:
         TrapErrors = !TrapErrors;

@@ -24,6 +24,7 @@ void QtUserInterface::Message(const std::string& text, MessageStyle style, const
 {
     QMessageBox box(IconFor(style), QString::fromStdString(title), QString::fromStdString(text),
                     QMessageBox::Ok, owner_);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse); // an address or path can be copied
     box.exec();
 }
 

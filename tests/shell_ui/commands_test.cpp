@@ -604,6 +604,24 @@ TEST_F(CommandsTest, SetAsDefaultTellsWhyTheToolbarSettingsWereNotStored)
               "Error updating initialization file. User updates not made.\r\n" + SettingsFilePath + ": Not a file");
 }
 
+TEST_F(CommandsTest, AHeadingIndentedWithATabIsReadAndKeptBySetAsDefault)
+{
+    test::WriteFileBytes(SettingsFilePath,
+                         "[Toolbar]\r\nShowToolbarTooltips= True\r\n\t[Property Database]\r\nProperty Database= 1\r\n");
+    LoadSettingsAtStartup(SettingsFilePath, CustomToolbarFile);
+    EXPECT_TRUE(Action(ToolPropertyNBS)->isChecked());
+    ui.answers = {Answer::Yes};
+    QTimer::singleShot(0, [] {
+        auto* form = qobject_cast<ToolbarForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(form, nullptr);
+        QTest::mouseClick(form->BTN_SetDefault, Qt::LeftButton);
+        form->reject();
+    });
+    Action(ToolToolbarOptions)->trigger();
+    const std::string settings = test::ReadFileBytes(SettingsFilePath);
+    EXPECT_NE(settings.find("\r\n\t[Property Database]\r\nProperty Database= 1\r\n"), std::string::npos) << settings;
+}
+
 TEST_F(CommandsTest, ToolbarOptionsApplyOnOkAndSetAsDefaultLeavesTheWindow)
 {
     main->SetToolbarsTextStyle(0);
@@ -803,6 +821,23 @@ TEST_F(CommandsTest, HelpWithoutPagesSaysSo)
     main->ABR_Main_Click(ToolHelpContents);
     EXPECT_EQ(ui.LastMessage(), "Help is not available: no help pages are installed in " + folder.File("help") + ".");
     HelpFilePath.clear();
+}
+
+TEST_F(CommandsTest, AnAddressTheDesktopCannotOpenIsShown)
+{
+    // No program on the search path opens it.
+    const QByteArray path = qgetenv("PATH"), browser = qgetenv("BROWSER");
+    qputenv("PATH", QByteArray::fromStdString(folder.File("")));
+    qunsetenv("BROWSER");
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    ClickMenuEntry("&Help", ToolHomePage);
+    qputenv("PATH", path);
+    if (!browser.isEmpty())
+        qputenv("BROWSER", browser);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              "The address could not be opened. Copy it into a web browser or mail program:\r\n\r\n" + MakerHomePage);
 }
 
 TEST_F(CommandsTest, ShortcutsReachToolsOutsideTextBoxes)
