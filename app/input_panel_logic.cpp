@@ -207,12 +207,118 @@ int RangePointCount(int mode, double start, double end, double increment)
     return held >= MaxRangePoints ? MaxRangePoints : static_cast<int>(held);
 }
 
+namespace {
+
+__extension__ typedef __int128 Int128;
+
+// A decimal number: digits x 10^exponent.
+struct Decimal {
+    Int128 digits = 0;
+    int exponent = 0;
+};
+
+constexpr int ShownDigits = 15;
+
+// The shortest decimal that reads back as value: the number as typed.
+bool ShortestDecimal(double value, Decimal& out)
+{
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    if (written.ec != std::errc() || !std::isfinite(value))
+        return false;
+    const char* p = buffer;
+    const bool negative = *p == '-';
+    if (negative)
+        ++p;
+    Decimal d;
+    bool fraction = false;
+    for (; p < written.ptr && *p != 'e'; ++p) {
+        if (*p == '.') {
+            fraction = true;
+            continue;
+        }
+        d.digits = d.digits * 10 + (*p - '0');
+        d.exponent -= fraction ? 1 : 0;
+    }
+    if (p < written.ptr) {
+        p += p[1] == '+' ? 2 : 1;
+        int e = 0;
+        std::from_chars(p, written.ptr, e);
+        d.exponent += e;
+    }
+    while (d.digits != 0 && d.digits % 10 == 0) {
+        d.digits /= 10;
+        ++d.exponent;
+    }
+    if (negative)
+        d.digits = -d.digits;
+    out = d;
+    return true;
+}
+
+// digits x 10^shift; false when that would pass 36 digits.
+bool ScaleUp(Int128& digits, int shift)
+{
+    constexpr Int128 limit = static_cast<Int128>(1000000000000000000LL) * 100000000000000000LL; // 1e35
+    for (; shift > 0; --shift) {
+        if (digits > limit || digits < -limit)
+            return false;
+        digits *= 10;
+    }
+    return true;
+}
+
+// The decimal rounded half away from zero to 15 significant digits, as the nearest double.
+double ShownValue(Decimal d)
+{
+    const bool negative = d.digits < 0;
+    Int128 a = negative ? -d.digits : d.digits;
+    Int128 power = 1;
+    int count = 0;
+    for (Int128 x = a; x != 0; x /= 10)
+        ++count;
+    for (int i = ShownDigits; i < count; ++i) {
+        power *= 10;
+        ++d.exponent;
+    }
+    if (power > 1)
+        a = (a + power / 2) / power;
+    std::string text;
+    do {
+        text.insert(text.begin(), static_cast<char>('0' + static_cast<int>(a % 10)));
+        a /= 10;
+    } while (a != 0);
+    text += 'e' + std::to_string(d.exponent);
+    double value = 0.0;
+    const auto read = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (read.ec != std::errc())
+        return std::numeric_limits<double>::quiet_NaN();
+    return negative ? -value : value;
+}
+
+// start + k x increment, computed once from the numbers as typed and shown to 15
+// significant digits; never the sum of k additions.
+double RangeStep(double start, double increment, int k)
+{
+    Decimal s, d;
+    if (k >= 0 && ShortestDecimal(start, s) && ShortestDecimal(increment, d)) {
+        Int128 steps = d.digits * k;
+        const int exponent = std::min(s.exponent, d.exponent);
+        if (ScaleUp(s.digits, s.exponent - exponent) && ScaleUp(steps, d.exponent - exponent)) {
+            const double value = ShownValue({s.digits + steps, exponent});
+            if (std::isfinite(value))
+                return value;
+        }
+    }
+    // Digits too far apart to add exactly: they differ beyond what is shown.
+    return RoundTo15Digits(start + k * increment);
+}
+
+} // namespace
+
 double RangePointValue(double start, double end, double increment, int i)
 {
-    double x = start;
-    for (int k = 2; k <= i; ++k)
-        x += increment;
-    return std::min(x, end);
+    return std::min(RangeStep(start, increment, i - 1), end);
 }
 
 RangeVerdict CheckRange(double start, double end, double increment)
@@ -221,14 +327,14 @@ RangeVerdict CheckRange(double start, double end, double increment)
         return RangeVerdict::EndNotAboveStart;
     if (!(increment > 0.0))
         return RangeVerdict::IncrementNotPositive;
-    // Every step of the points calculated must move the value.
+    // Neighbouring points must differ as shown.
     const int points = RangePointCount(RangeMode, start, end, increment);
-    double x = start;
+    double shown = RoundTo15Digits(RangePointValue(start, end, increment, 1));
     for (int i = 2; i <= points; ++i) {
-        const double next = x + increment;
-        if (!(next > x))
+        const double next = RoundTo15Digits(RangePointValue(start, end, increment, i));
+        if (!(next > shown))
             return RangeVerdict::IncrementTooSmall;
-        x = next;
+        shown = next;
     }
     return RangeVerdict::Ok;
 }

@@ -63,11 +63,12 @@ bool CalcInputsComplete(int mode, int code1, int code2, const FilledBoxes& fille
 double RangeHeldPoints(double start, double end, double increment);
 // Points of a calculation: 1, 3, or the range's points limited to 1..1000.
 int RangePointCount(int mode, double start, double end, double increment);
-// Value of range point i (from 1): the start plus the increment added i - 1 times,
-// never beyond the end.
+// Value of range point i (from 1): start + (i - 1) x increment, computed in one step
+// from the decimals typed and rounded to the 15 significant digits shown (300 to 400
+// by 0.2 gives 300.2, not 300.200000000000017); never beyond the end.
 double RangePointValue(double start, double end, double increment, int i);
 
-// IncrementTooSmall: a step of the points calculated leaves the value unchanged.
+// IncrementTooSmall: two neighbouring points calculated are equal as shown.
 enum class RangeVerdict { Ok, EndNotAboveStart, IncrementNotPositive, IncrementTooSmall };
 RangeVerdict CheckRange(double start, double end, double increment);
 

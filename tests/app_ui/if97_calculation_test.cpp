@@ -152,6 +152,42 @@ TEST_F(If97Calculation, RangeOfTemperatures)
     EXPECT_FALSE(main->IsToolEnabled(ToolCreateGraph));
 }
 
+TEST_F(If97Calculation, RangePointsAreTheDecimalsOfTheTypedValues)
+{
+    main->TAB_InputMode->setCurrentIndex(RangeMode);
+    Units(main->CMB_State1Units, "psia");
+    Units(main->CMB_State2Units, "deg. F");
+    Type(main->TXT_State1, "14.7");
+    Type(main->TXT_State2, "300");
+    Type(main->TXT_State2End, "400");
+    Type(main->TXT_State2Inc, "0.2");
+    SYNC_MODE();
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    ASSERT_EQ(Grid().Rows(), 502);
+    for (int r = 1; r <= 501; ++r) {
+        const int tenths = 3000 + 2 * (r - 1);
+        const std::string value = std::to_string(tenths / 10) + (tenths % 10 ? "." + std::to_string(tenths % 10) : "");
+        ASSERT_EQ(Grid().TextMatrix(r, 0), "= " + value) << r;
+    }
+
+    Units(main->CMB_State2Units, "deg. C");
+    Type(main->TXT_State2, "20");
+    Type(main->TXT_State2End, "120");
+    Type(main->TXT_State2Inc, "0.1");
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    EXPECT_EQ(ui.LastMessage(), "The range holds 1001 points. Only the first 1000 are calculated, up to 119.9 deg. C.");
+
+    // Points that differ beyond the 15 digits shown are refused.
+    ui.Clear();
+    Type(main->TXT_State2, "1000");
+    Type(main->TXT_State2End, "1000.00000000005");
+    Type(main->TXT_State2Inc, "1E-13");
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    EXPECT_EQ(ui.LastMessage(), "The Temperature Increment box holds \"1E-13\", which is too small to change the "
+                                "Temperature.");
+}
+
 TEST_F(If97Calculation, PressureAboveTheEquationsIsRefused)
 {
     Units(main->CMB_State1Units, "MPa");

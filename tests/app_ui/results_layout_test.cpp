@@ -185,7 +185,7 @@ TEST(RangeArithmetic, PointCountsAndValues)
 
     EXPECT_EQ(RangePointValue(100, 200, 50, 1), 100);
     EXPECT_EQ(RangePointValue(100, 200, 50, 3), 200);
-    EXPECT_EQ(RangePointValue(0.1, 1, 0.2, 2), 0.1 + 0.2);
+    EXPECT_EQ(RangePointValue(0.1, 1, 0.2, 2), 0.3);
     EXPECT_EQ(RangePointValue(0.1, 0.3, 0.1, 3), 0.3) << "0.30000000000000004 is beyond the end";
 
     EXPECT_EQ(CheckRange(0, 10, 4), RangeVerdict::Ok);
