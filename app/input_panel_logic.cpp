@@ -177,6 +177,16 @@ double UnitInLastPlace(double x)
     return std::nextafter(x, std::numeric_limits<double>::infinity()) - x;
 }
 
+// Increments a point may fall short of the end and still count as reaching it: a few
+// units in the last place of the values and of the quotient steps, at most half an
+// increment (100 to 105 by 0.1 ends at 105).
+double EndSlack(double start, double end, double increment, double steps)
+{
+    const double slack =
+        4.0 * (UnitInLastPlace(std::max(std::abs(start), std::abs(end))) / increment + UnitInLastPlace(steps));
+    return std::min(slack, 0.5);
+}
+
 } // namespace
 
 double RangeHeldPoints(double start, double end, double increment)
@@ -188,11 +198,8 @@ double RangeHeldPoints(double start, double end, double increment)
         return steps > 0.0 ? steps : 1.0;
     if (steps < 0.0)
         return 1.0;
-    // Whole increments only; a few units in the last place of the values and of the
-    // quotient may be lost to rounding (100 to 105 by 0.1 ends at 105).
-    const double slack =
-        4.0 * (UnitInLastPlace(std::max(std::abs(start), std::abs(end))) / increment + UnitInLastPlace(steps));
-    return std::floor(steps + std::min(slack, 0.5)) + 1.0;
+    // Whole increments only.
+    return std::floor(steps + EndSlack(start, end, increment, steps)) + 1.0;
 }
 
 int RangePointCount(int mode, double start, double end, double increment)
@@ -318,7 +325,13 @@ double RangeStep(double start, double increment, int k)
 
 double RangePointValue(double start, double end, double increment, int i)
 {
-    return std::min(RangeStep(start, increment, i - 1), end);
+    const double x = RangeStep(start, increment, i - 1);
+    if (x >= end)
+        return end;
+    const double steps = (end - start) / increment;
+    const bool reachesEnd = std::isfinite(steps) && steps >= 0.0 && std::isfinite(increment) && increment > 0.0 &&
+                            end - x <= EndSlack(start, end, increment, steps) * increment;
+    return reachesEnd ? end : x;
 }
 
 RangeVerdict CheckRange(double start, double end, double increment)

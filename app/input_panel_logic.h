@@ -65,7 +65,8 @@ double RangeHeldPoints(double start, double end, double increment);
 int RangePointCount(int mode, double start, double end, double increment);
 // Value of range point i (from 1): start + (i - 1) x increment, computed in one step
 // from the decimals typed and rounded to the 15 significant digits shown (300 to 400
-// by 0.2 gives 300.2, not 300.200000000000017); never beyond the end.
+// by 0.2 gives 300.2, not 300.200000000000017); never beyond the end, and the end
+// itself when within rounding of it.
 double RangePointValue(double start, double end, double increment, int i);
 
 // IncrementTooSmall: two neighbouring points calculated are equal as shown.
