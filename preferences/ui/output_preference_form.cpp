@@ -298,9 +298,11 @@ QWidget* OutputPreferenceForm::BuildFormattingPage()
     CHK_WrapHeaders[1] = new QCheckBox("&Wrap Table Column Headers", range);
     OPT_RangeRowColOrder[0] = new QRadioButton("Ran&ge Values in Rows", range);
     OPT_RangeRowColOrder[1] = new QRadioButton("Rang&e Values in Columns", range);
-    IMG_Range1 = SampleTable("T (deg. F)  P (psia)  h (Btu/lbm)\n= 100       14.70     68.05\n= 200       14.70    168.09",
+    // As the grid lays them out: RowColOrder 0 gives one row per parameter with the
+    // range values across the top, 1 one row per range value.
+    IMG_Range1 = SampleTable("T (deg. F)    = 100   = 200\nP (psia)      14.70   14.70\nh (Btu/lbm)   68.05  168.09",
                              range);
-    IMG_Range2 = SampleTable("T (deg. F)    = 100   = 200\nP (psia)      14.70   14.70\nh (Btu/lbm)   68.05  168.09",
+    IMG_Range2 = SampleTable("T (deg. F)  P (psia)  h (Btu/lbm)\n= 100       14.70     68.05\n= 200       14.70    168.09",
                              range);
     for (QWidget* w : std::initializer_list<QWidget*>{CHK_ShortNames[1], CHK_WrapHeaders[1], OPT_RangeRowColOrder[0],
                                                      OPT_RangeRowColOrder[1], new QLabel("Example:", range), IMG_Range1,
