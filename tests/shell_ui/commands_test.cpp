@@ -46,6 +46,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -867,6 +868,36 @@ TEST_F(CommandsTest, RangeExampleOfOutputControlHasTheLayoutOfTheGrid)
         EXPECT_TRUE(gridAcross || grid.TextMatrix(1, 0).rfind("= 100", 0) == 0) << grid.TextMatrix(1, 0);
         EXPECT_EQ(exampleAcross, gridAcross) << "option " << option << ":\n" << example.toStdString();
     }
+    SetProgramFolder("");
+    ReleasePathObjects();
+}
+
+TEST_F(CommandsTest, OutputControlMovesParametersTheWayItsArrowsPoint)
+{
+    SetProgramFolder(VQ_PROGRAM_FOLDER);
+    ReadControlFile();
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    OnOutputControl([](OutputPreferenceForm* form) {
+        auto placed = [form](QWidget* w) { return QRect(w->mapTo(form, QPoint(0, 0)), w->size()); };
+        const QRect add = placed(form->BTN_AddParam);
+        const QRect unused = placed(form->LST_UnusedParameters);
+        const QRect shown = placed(form->LST_ShowParameters);
+        // "Add >>" lies between the lists and points to the shown list, on its right.
+        EXPECT_LT(unused.right(), add.left());
+        EXPECT_GT(shown.left(), add.right());
+
+        QListWidget* from = form->LST_UnusedParameters;
+        QListWidgetItem* sonic = from->findItems("Sonic Velocity", Qt::MatchExactly).value(0);
+        ASSERT_NE(sonic, nullptr);
+        QTest::mouseClick(from->viewport(), Qt::LeftButton, {}, from->visualItemRect(sonic).center());
+        QTest::mouseClick(form->BTN_AddParam, Qt::LeftButton);
+        QTreeWidget* to = form->LST_ShowParameters;
+        ASSERT_GT(to->topLevelItemCount(), 0);
+        EXPECT_EQ(to->topLevelItem(to->topLevelItemCount() - 1)->text(0), "Sonic Velocity");
+        EXPECT_TRUE(from->findItems("Sonic Velocity", Qt::MatchExactly).isEmpty());
+    });
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
     SetProgramFolder("");
     ReleasePathObjects();
 }
