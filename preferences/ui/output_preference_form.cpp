@@ -167,6 +167,24 @@ QWidget* OutputPreferenceForm::BuildOutputPage()
     auto* page = new QWidget(this);
     auto* grid = new QGridLayout(page);
 
+    // Left to right, as the arrows of the buttons point: the parameters not shown, the
+    // buttons that move them, the shown parameters with their reorder bar and units.
+    // The controls are made in that order, which is their tab order.
+    auto* unusedLabel = new QLabel("Do &Not Show in Output", page);
+    auto* unusedTabs = new QTabWidget(page);
+    LST_UnusedParameters = new QListWidget(unusedTabs);
+    LST_UnusedParameters->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    unusedTabs->addTab(LST_UnusedParameters, "   Alphabetical  ");
+    unusedLabel->setBuddy(LST_UnusedParameters);
+    BTN_UsePreferred = new QPushButton("Us&e Preferred Units...", page);
+    BTN_UsePreferred->setAutoDefault(false);
+
+    BTN_AddParam = new QPushButton("&Add >>", page);
+    BTN_RemoveParam = new QPushButton("<< Re&move", page);
+    BTN_RemoveAllParams = new QPushButton("<< Remove A&ll", page);
+    for (QPushButton* b : {BTN_AddParam, BTN_RemoveParam, BTN_RemoveAllParams})
+        b->setAutoDefault(false);
+
     auto* shownLabel = new QLabel("Show Output in &This Order", page);
     LST_ShowParameters = new QTreeWidget(page);
     LST_ShowParameters->setColumnCount(2);
@@ -175,36 +193,22 @@ QWidget* OutputPreferenceForm::BuildOutputPage()
     LST_ShowParameters->setSelectionMode(QAbstractItemView::SingleSelection);
     LST_ShowParameters->header()->setStretchLastSection(true);
     shownLabel->setBuddy(LST_ShowParameters);
+    auto* reorderLabel = new QLabel("Reorder", page);
     VSC_ParamList = new QScrollBar(Qt::Vertical, page);
     VSC_ParamList->setMinimum(0);
-    auto* reorderLabel = new QLabel("Reorder", page);
 
     auto* unitsLabel = new QLabel("Un&its:", page);
     CMB_ParamUnits = new QComboBox(page);
     unitsLabel->setBuddy(CMB_ParamUnits);
 
-    BTN_AddParam = new QPushButton("&Add >>", page);
-    BTN_RemoveParam = new QPushButton("<< Re&move", page);
-    BTN_RemoveAllParams = new QPushButton("<< Remove A&ll", page);
-    for (QPushButton* b : {BTN_AddParam, BTN_RemoveParam, BTN_RemoveAllParams})
-        b->setAutoDefault(false);
-
-    auto* unusedLabel = new QLabel("Do &Not Show in Output", page);
-    auto* unusedTabs = new QTabWidget(page);
-    LST_UnusedParameters = new QListWidget(unusedTabs);
-    LST_UnusedParameters->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    unusedTabs->addTab(LST_UnusedParameters, "   Alphabetical  ");
     // Parameters move between the two lists: both fit the longest name.
     int nameWidth = 0;
     for (int id = 1; id <= NumOutputParams; ++id)
         nameWidth = std::max(nameWidth, EntryTextWidth(LST_UnusedParameters, Q(OutputParams(id).Name)));
     LST_ShowParameters->setColumnWidth(0, nameWidth);
     FitViewWidth(LST_UnusedParameters, nameWidth);
-    unusedLabel->setBuddy(LST_UnusedParameters);
 
     PIC_ParamDescription = new ParamDescriptionPanel(page);
-    BTN_UsePreferred = new QPushButton("Us&e Preferred Units...", page);
-    BTN_UsePreferred->setAutoDefault(false);
 
     auto* moveButtons = new QVBoxLayout;
     moveButtons->addStretch();
@@ -217,20 +221,20 @@ QWidget* OutputPreferenceForm::BuildOutputPage()
     reorder->addWidget(reorderLabel);
     reorder->addWidget(VSC_ParamList, 1);
 
-    grid->addWidget(shownLabel, 0, 0);
-    grid->addWidget(unusedLabel, 0, 3);
-    grid->addWidget(LST_ShowParameters, 1, 0);
-    grid->addLayout(reorder, 1, 1);
-    grid->addLayout(moveButtons, 1, 2);
-    grid->addWidget(unusedTabs, 1, 3);
+    grid->addWidget(unusedLabel, 0, 0);
+    grid->addWidget(shownLabel, 0, 2);
+    grid->addWidget(unusedTabs, 1, 0);
+    grid->addLayout(moveButtons, 1, 1);
+    grid->addWidget(LST_ShowParameters, 1, 2);
+    grid->addLayout(reorder, 1, 3);
+    grid->addWidget(BTN_UsePreferred, 2, 0);
     auto* unitsRow = new QHBoxLayout;
     unitsRow->addWidget(unitsLabel);
     unitsRow->addWidget(CMB_ParamUnits, 1);
-    grid->addLayout(unitsRow, 2, 0);
-    grid->addWidget(BTN_UsePreferred, 2, 3);
+    grid->addLayout(unitsRow, 2, 2);
     grid->addWidget(PIC_ParamDescription, 3, 0, 1, 4);
-    grid->setColumnStretch(0, 3);
-    grid->setColumnStretch(3, 2);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(2, 3);
 
     connect(LST_ShowParameters, &QTreeWidget::itemSelectionChanged, this,
             &OutputPreferenceForm::LST_ShowParameters_Click);
@@ -298,9 +302,11 @@ QWidget* OutputPreferenceForm::BuildFormattingPage()
     CHK_WrapHeaders[1] = new QCheckBox("&Wrap Table Column Headers", range);
     OPT_RangeRowColOrder[0] = new QRadioButton("Ran&ge Values in Rows", range);
     OPT_RangeRowColOrder[1] = new QRadioButton("Rang&e Values in Columns", range);
-    IMG_Range1 = SampleTable("T (deg. F)  P (psia)  h (Btu/lbm)\n= 100       14.70     68.05\n= 200       14.70    168.09",
+    // As the grid lays them out: RowColOrder 0 gives one row per parameter with the
+    // range values across the top, 1 one row per range value.
+    IMG_Range1 = SampleTable("T (deg. F)    = 100   = 200\nP (psia)      14.70   14.70\nh (Btu/lbm)   68.05  168.09",
                              range);
-    IMG_Range2 = SampleTable("T (deg. F)    = 100   = 200\nP (psia)      14.70   14.70\nh (Btu/lbm)   68.05  168.09",
+    IMG_Range2 = SampleTable("T (deg. F)  P (psia)  h (Btu/lbm)\n= 100       14.70     68.05\n= 200       14.70    168.09",
                              range);
     for (QWidget* w : std::initializer_list<QWidget*>{CHK_ShortNames[1], CHK_WrapHeaders[1], OPT_RangeRowColOrder[0],
                                                      OPT_RangeRowColOrder[1], new QLabel("Example:", range), IMG_Range1,

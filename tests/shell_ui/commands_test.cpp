@@ -19,6 +19,7 @@
 #include "platform/grid_control.h"
 #include "platform/grid_model.h"
 #include "platform/toolbar_control.h"
+#include "preferences/ui/output_preference_form.h"
 #include "input_panel_setups.h"
 #include "program_tables.h"
 #include "recording_user_interface.h"
@@ -40,9 +41,12 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -189,6 +193,19 @@ protected:
         for (QPushButton* b : dialog->findChildren<QPushButton*>())
             if (b->text() == text)
                 QTest::mouseClick(b, Qt::LeftButton);
+    }
+    // Options > Output Control... with the mouse; act runs on the shown dialog, which
+    // is then closed by Cancel unless act closed it.
+    void OnOutputControl(std::function<void(OutputPreferenceForm*)> act)
+    {
+        QTimer::singleShot(0, [act] {
+            auto* form = qobject_cast<OutputPreferenceForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(form, nullptr);
+            act(form);
+            if (form->isVisible())
+                QTest::mouseClick(form->BTN_Cancel, Qt::LeftButton);
+        });
+        ClickMenuEntry("&Options", ToolOutputControl);
     }
 
     test::RecordingUserInterface ui;
@@ -852,6 +869,72 @@ TEST_F(CommandsTest, ShortcutsReachToolsOutsideTextBoxes)
     main->SetToolEnabled(ToolOpen, false);
     QTest::keyClick(main.get(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_TRUE(requests.empty());
+}
+
+TEST_F(CommandsTest, RangeExampleOfOutputControlHasTheLayoutOfTheGrid)
+{
+    SetProgramFolder(VQ_PROGRAM_FOLDER);
+    ReadControlFile();
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    test::FillPanel(*main, test::PanelSetups[4]); // temperatures from 100 deg. C
+    ui.mode = RangeMode;
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    const GridModel& grid = main->GRD_Output->Model();
+    for (int option : {0, 1}) {
+        QString example;
+        OnOutputControl([&](OutputPreferenceForm* form) {
+            QTabBar* tabs = form->TAB_Output->tabBar();
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+            QRadioButton* choice = form->OPT_RangeRowColOrder[static_cast<std::size_t>(option)];
+            QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(8, choice->height() / 2));
+            ASSERT_TRUE(choice->isChecked());
+            for (QLabel* picture : {form->IMG_Range1, form->IMG_Range2})
+                if (picture->isVisible())
+                    example = picture->text();
+            QTest::mouseClick(form->BTN_OK, Qt::LeftButton);
+        });
+        ASSERT_EQ(OutputPrefs.RowColOrder[1], option);
+        // The range values run along the top row of the example exactly when they head
+        // the columns of the grid.
+        const bool exampleAcross = example.section('\n', 0, 0).contains("= 100");
+        const bool gridAcross = grid.TextMatrix(0, 1).rfind("= 100", 0) == 0;
+        EXPECT_TRUE(gridAcross || grid.TextMatrix(1, 0).rfind("= 100", 0) == 0) << grid.TextMatrix(1, 0);
+        EXPECT_EQ(exampleAcross, gridAcross) << "option " << option << ":\n" << example.toStdString();
+    }
+    SetProgramFolder("");
+    ReleasePathObjects();
+}
+
+TEST_F(CommandsTest, OutputControlMovesParametersTheWayItsArrowsPoint)
+{
+    SetProgramFolder(VQ_PROGRAM_FOLDER);
+    ReadControlFile();
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    OnOutputControl([](OutputPreferenceForm* form) {
+        auto placed = [form](QWidget* w) { return QRect(w->mapTo(form, QPoint(0, 0)), w->size()); };
+        const QRect add = placed(form->BTN_AddParam);
+        const QRect unused = placed(form->LST_UnusedParameters);
+        const QRect shown = placed(form->LST_ShowParameters);
+        // "Add >>" lies between the lists and points to the shown list, on its right.
+        EXPECT_LT(unused.right(), add.left());
+        EXPECT_GT(shown.left(), add.right());
+
+        QListWidget* from = form->LST_UnusedParameters;
+        QListWidgetItem* sonic = from->findItems("Sonic Velocity", Qt::MatchExactly).value(0);
+        ASSERT_NE(sonic, nullptr);
+        QTest::mouseClick(from->viewport(), Qt::LeftButton, {}, from->visualItemRect(sonic).center());
+        QTest::mouseClick(form->BTN_AddParam, Qt::LeftButton);
+        QTreeWidget* to = form->LST_ShowParameters;
+        ASSERT_GT(to->topLevelItemCount(), 0);
+        EXPECT_EQ(to->topLevelItem(to->topLevelItemCount() - 1)->text(0), "Sonic Velocity");
+        EXPECT_TRUE(from->findItems("Sonic Velocity", Qt::MatchExactly).isEmpty());
+    });
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    SetProgramFolder("");
+    ReleasePathObjects();
 }
 
 } // namespace
