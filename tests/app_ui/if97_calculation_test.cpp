@@ -42,6 +42,13 @@ protected:
         box->clear();
         QTest::keyClicks(box, text);
     }
+    // Types the start, end and increment of a range.
+    void TypeRange(const char* start, const char* end, const char* increment)
+    {
+        Type(main->TXT_State2, start);
+        Type(main->TXT_State2End, end);
+        Type(main->TXT_State2Inc, increment);
+    }
     void Choose(QComboBox* list, int code) { list->setCurrentIndex(list->findData(code)); }
     void Units(QComboBox* list, const char* name)
     {
@@ -118,9 +125,7 @@ TEST_F(If97Calculation, RangeOfTemperatures)
     Units(main->CMB_State1Units, "MPa");
     Units(main->CMB_State2Units, "deg. C");
     Type(main->TXT_State1, "1");
-    Type(main->TXT_State2, "0");
-    Type(main->TXT_State2End, "10");
-    Type(main->TXT_State2Inc, "4");
+    TypeRange("0", "10", "4");
     SYNC_MODE();
     QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
     ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
@@ -135,9 +140,7 @@ TEST_F(If97Calculation, RangeOfTemperatures)
     EXPECT_TRUE(main->IsToolEnabled(ToolCreateGraph));
 
     // More points than are calculated: said before calculating.
-    Type(main->TXT_State2, "100");
-    Type(main->TXT_State2End, "5000");
-    Type(main->TXT_State2Inc, "1");
+    TypeRange("100", "5000", "1");
     QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
     EXPECT_EQ(ui.LastMessage(), "The range holds 4901 points. Only the first 1000 are calculated, up to 1099 deg. C.");
     EXPECT_EQ(Grid().Rows(), 1001);
@@ -158,9 +161,7 @@ TEST_F(If97Calculation, RangePointsAreTheDecimalsOfTheTypedValues)
     Units(main->CMB_State1Units, "psia");
     Units(main->CMB_State2Units, "deg. F");
     Type(main->TXT_State1, "14.7");
-    Type(main->TXT_State2, "300");
-    Type(main->TXT_State2End, "400");
-    Type(main->TXT_State2Inc, "0.2");
+    TypeRange("300", "400", "0.2");
     SYNC_MODE();
     QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
     ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
@@ -172,17 +173,13 @@ TEST_F(If97Calculation, RangePointsAreTheDecimalsOfTheTypedValues)
     }
 
     Units(main->CMB_State2Units, "deg. C");
-    Type(main->TXT_State2, "20");
-    Type(main->TXT_State2End, "120");
-    Type(main->TXT_State2Inc, "0.1");
+    TypeRange("20", "120", "0.1");
     QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
     EXPECT_EQ(ui.LastMessage(), "The range holds 1001 points. Only the first 1000 are calculated, up to 119.9 deg. C.");
 
     // Points that differ beyond the 15 digits shown are refused.
     ui.Clear();
-    Type(main->TXT_State2, "1000");
-    Type(main->TXT_State2End, "1000.00000000005");
-    Type(main->TXT_State2Inc, "1E-13");
+    TypeRange("1000", "1000.00000000005", "1E-13");
     QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
     EXPECT_EQ(ui.LastMessage(), "The Temperature Increment box holds \"1E-13\", which is too small to change the "
                                 "Temperature.");

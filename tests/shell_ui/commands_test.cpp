@@ -188,6 +188,17 @@ protected:
             });
         });
     }
+    // Options > Toolbar Options..., Set as Default, then the window is closed.
+    void SetToolbarDefaultsFromTheWindow()
+    {
+        QTimer::singleShot(0, [] {
+            auto* form = qobject_cast<ToolbarForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(form, nullptr);
+            QTest::mouseClick(form->BTN_SetDefault, Qt::LeftButton);
+            form->reject();
+        });
+        Action(ToolToolbarOptions)->trigger();
+    }
     static void ClickButton(QDialog* dialog, const QString& text)
     {
         for (QPushButton* b : dialog->findChildren<QPushButton*>())
@@ -608,13 +619,7 @@ TEST_F(CommandsTest, SetAsDefaultTellsWhyTheToolbarSettingsWereNotStored)
     std::filesystem::remove(SettingsFilePath);
     std::filesystem::create_directory(SettingsFilePath);
     ui.answers = {Answer::Yes};
-    QTimer::singleShot(0, [] {
-        auto* form = qobject_cast<ToolbarForm*>(QApplication::activeModalWidget());
-        ASSERT_NE(form, nullptr);
-        QTest::mouseClick(form->BTN_SetDefault, Qt::LeftButton);
-        form->reject();
-    });
-    Action(ToolToolbarOptions)->trigger();
+    SetToolbarDefaultsFromTheWindow();
     ASSERT_EQ(ui.questions.size(), 1u);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text,
@@ -628,13 +633,7 @@ TEST_F(CommandsTest, AHeadingIndentedWithATabIsReadAndKeptBySetAsDefault)
     LoadSettingsAtStartup(SettingsFilePath, CustomToolbarFile);
     EXPECT_TRUE(Action(ToolPropertyNBS)->isChecked());
     ui.answers = {Answer::Yes};
-    QTimer::singleShot(0, [] {
-        auto* form = qobject_cast<ToolbarForm*>(QApplication::activeModalWidget());
-        ASSERT_NE(form, nullptr);
-        QTest::mouseClick(form->BTN_SetDefault, Qt::LeftButton);
-        form->reject();
-    });
-    Action(ToolToolbarOptions)->trigger();
+    SetToolbarDefaultsFromTheWindow();
     const std::string settings = test::ReadFileBytes(SettingsFilePath);
     EXPECT_NE(settings.find("\r\n\t[Property Database]\r\nProperty Database= 1\r\n"), std::string::npos) << settings;
 }
