@@ -74,7 +74,7 @@ std::size_t CharacterCount(std::string_view text)
 
 } // namespace
 
-double ConvertGraphRangeStart(int code, double value, std::string_view fromUnits, std::string_view toUnits)
+double ConvertGraphRangePoint(int code, double value, std::string_view fromUnits, std::string_view toUnits)
 {
     switch (code) {
     case 1: return ConvertPressure(value, fromUnits, toUnits);
@@ -83,15 +83,6 @@ double ConvertGraphRangeStart(int code, double value, std::string_view fromUnits
         const FactorPair f = RangeFactors(code);
         return f.toBase ? ByFactors(f, value, fromUnits, toUnits) : value;
     }
-    }
-}
-
-double ConvertGraphRangeIncrement(int code, double value, std::string_view fromUnits, std::string_view toUnits)
-{
-    switch (code) {
-    case 1: return ConvertPressureDifference(value, fromUnits, toUnits);
-    case 2: return ByFactors({TemperatureDifferenceToBase, TemperatureDifferenceFromBase}, value, fromUnits, toUnits);
-    default: return ConvertGraphRangeStart(code, value, fromUnits, toUnits);
     }
 }
 
@@ -128,10 +119,8 @@ GraphSeries CollectGraphPoints(const GraphRequest& request, const GridCellText& 
     GraphSeries series;
     if (request.position < 1)
         return series;
-    double x = request.start;
-    for (int i = 1; i <= request.points; ++i) {
-        if (i > 1)
-            x += request.increment;
+    for (int i = 1; i <= static_cast<int>(request.x.size()); ++i) {
+        const double x = request.x[static_cast<std::size_t>(i - 1)];
         const std::string text = request.pointsInRows ? cellText(i, request.position) : cellText(request.position, i);
         double y = GraphCellValue(text);
         if (!(y > FlagValueThreshold))

@@ -12,11 +12,9 @@
 
 namespace vq {
 
-// Range start and increment from the unit they were typed in to the horizontal unit,
-// by the code of the stepped property. An increment is a difference: it is scaled
-// without the offsets of gauge pressures and of temperatures.
-double ConvertGraphRangeStart(int code, double value, std::string_view fromUnits, std::string_view toUnits);
-double ConvertGraphRangeIncrement(int code, double value, std::string_view fromUnits, std::string_view toUnits);
+// A range point's value from the unit it was typed in to the horizontal unit, by the
+// code of the stepped property.
+double ConvertGraphRangePoint(int code, double value, std::string_view fromUnits, std::string_view toUnits);
 
 // A plotted value from the parameter's display unit to the vertical unit. Codes
 // without a convertible family are returned unchanged.
@@ -28,9 +26,8 @@ int GraphParameterPosition(const OutputPreferences& prefs, int code);
 
 // The grid cells of one parameter and where its points lie.
 struct GraphRequest {
-    int points = 0;           // range points, one grid line each
-    double start = 0.0;       // first horizontal position, in the horizontal unit
-    double increment = 0.0;   // in the horizontal unit
+    std::vector<double> x;    // horizontal position of each range point (one grid line
+                              // each), in the horizontal unit
     int code = 0;             // code of the plotted parameter
     int position = 0;         // its place in the shown order (grid row or column)
     bool pointsInRows = false;
@@ -54,8 +51,8 @@ double GraphCellValue(const std::string& text);
 
 // Reads the parameter's cell of every point (row 0 and column 0 are the headers),
 // skips "N/A", flag values and values a single-precision chart cannot hold, and
-// converts the rest to the vertical unit. The horizontal position of point i is the
-// start plus the increment added i - 1 times, whether or not earlier points were kept.
+// converts the rest to the vertical unit. Point i lies at x[i - 1], whether or not
+// earlier points were kept.
 GraphSeries CollectGraphPoints(const GraphRequest& request, const GridCellText& cellText);
 
 // Label format of an axis for its span.

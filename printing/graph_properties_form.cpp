@@ -1,5 +1,6 @@
 #include "printing/graph_properties_form.h"
 
+#include "app/input_panel_logic.h"
 #include "common/ui/main_window_view.h"
 #include "platform/grid_control.h"
 #include "common/common_dialog_errors.h"
@@ -235,9 +236,9 @@ void GraphPropertiesForm::ShowGraph()
     const std::string targetUnits = Text(CMB_StateIndependentUnits);
 
     GraphRequest request;
-    request.points = n;
-    request.start = ConvertGraphRangeStart(xc, start, sourceUnits, targetUnits);
-    request.increment = ConvertGraphRangeIncrement(xc, increment, sourceUnits, targetUnits);
+    for (int i = 1; i <= n; ++i)
+        request.x.push_back(
+            ConvertGraphRangePoint(xc, RangePointValue(start, end, increment, i), sourceUnits, targetUnits));
     request.code = yc;
     request.position = GraphParameterPosition(OutputPrefs, yc);
     request.pointsInRows = OutputPrefs.RowColOrder[1] != 0;

@@ -35,16 +35,14 @@ struct FakeGrid {
     }
 };
 
-TEST_F(GraphLogicTest, GaugePressureRangeShiftsTheStartButNotTheIncrement)
+TEST_F(GraphLogicTest, GaugePressureRangeShiftsEveryPoint)
 {
     const double atm = UnitPrefs.AtmosphericPressurePsia;
     ASSERT_GT(atm, 14.0);
-    const double start = ConvertGraphRangeStart(1, 0.0, "psig", "psia");
-    const double inc = ConvertGraphRangeIncrement(1, 3.0, "psig", "psia");
-    EXPECT_NEAR(start, atm, 1e-12);
-    EXPECT_NEAR(inc, 3.0, 1e-12);
-
-    GraphRequest r{4, start, inc, 2, 1, false, "deg. F", "deg. F"};
+    GraphRequest r{{}, 2, 1, false, "deg. F", "deg. F"};
+    for (double psig : {0.0, 3.0, 6.0, 9.0})
+        r.x.push_back(ConvertGraphRangePoint(1, psig, "psig", "psia"));
+    EXPECT_NEAR(r.x[0], atm, 1e-12);
     FakeGrid g;
     for (int i = 1; i <= 4; ++i)
         g.cells[{1, i}] = "100";
@@ -55,34 +53,29 @@ TEST_F(GraphLogicTest, GaugePressureRangeShiftsTheStartButNotTheIncrement)
     EXPECT_NEAR(s.xMin, atm, 1e-12);
     EXPECT_NEAR(s.xMax, atm + 9.0, 1e-12);
 
-    // Between two absolute units the increment scales like the start.
-    EXPECT_NEAR(ConvertGraphRangeIncrement(1, 1.0, "MPa", "psia"), ConvertPressure(1.0, "MPa", "psia"), 1e-9);
+    EXPECT_NEAR(ConvertGraphRangePoint(1, 1.0, "MPa", "psia"), ConvertPressure(1.0, "MPa", "psia"), 1e-9);
 }
 
-TEST_F(GraphLogicTest, TemperatureRangeConvertsStartAbsolutelyAndIncrementAsADifference)
+TEST_F(GraphLogicTest, TemperatureRangePointsConvertAbsolutely)
 {
-    EXPECT_NEAR(ConvertGraphRangeStart(2, 212.0, "deg. F", "deg. C"), 100.0, 1e-9);
-    EXPECT_NEAR(ConvertGraphRangeIncrement(2, 9.0, "deg. F", "deg. C"), 5.0, 1e-9);
-    EXPECT_NEAR(ConvertGraphRangeStart(2, 0.0, "deg. C", "deg. K"), 273.15, 1e-9);
-    EXPECT_NEAR(ConvertGraphRangeIncrement(2, 1.0, "deg. C", "deg. K"), 1.0, 1e-12);
+    EXPECT_NEAR(ConvertGraphRangePoint(2, 212.0, "deg. F", "deg. C"), 100.0, 1e-9);
+    EXPECT_NEAR(ConvertGraphRangePoint(2, 0.0, "deg. C", "deg. K"), 273.15, 1e-9);
 }
 
 TEST_F(GraphLogicTest, FactorFamiliesOfTheRangeAndOtherCodesUnchanged)
 {
     // 1 Btu/lbm = 2.326 kJ/kg exactly.
-    EXPECT_NEAR(ConvertGraphRangeStart(3, 1.0, "Btu/lbm", "kJ/kg"), 2.326, 1e-6);
-    EXPECT_NEAR(ConvertGraphRangeIncrement(7, 1.0, "Btu/lbm", "kJ/kg"), 2.326, 1e-6);
-    EXPECT_NEAR(ConvertGraphRangeStart(6, 1.0, "Btu/lbm-R", "kJ/kg-K"), 4.1868, 1e-5);
+    EXPECT_NEAR(ConvertGraphRangePoint(3, 1.0, "Btu/lbm", "kJ/kg"), 2.326, 1e-6);
+    EXPECT_NEAR(ConvertGraphRangePoint(6, 1.0, "Btu/lbm-R", "kJ/kg-K"), 4.1868, 1e-5);
     // Round trips through each family's factors.
     for (int code : {3, 4, 5, 6}) {
         const char* a = code == 3 ? "kJ/kg" : code == 4 ? "kg/m3" : code == 5 ? "m3/kg" : "kJ/kg-K";
         const char* b = code == 3 ? "Btu/lbm" : code == 4 ? "lbm/ft3" : code == 5 ? "ft3/lbm" : "Btu/lbm-R";
-        const double there = ConvertGraphRangeStart(code, 123.25, a, b);
+        const double there = ConvertGraphRangePoint(code, 123.25, a, b);
         EXPECT_NE(there, 123.25) << code;
-        EXPECT_NEAR(ConvertGraphRangeStart(code, there, b, a), 123.25, 1e-9) << code;
+        EXPECT_NEAR(ConvertGraphRangePoint(code, there, b, a), 123.25, 1e-9) << code;
     }
-    EXPECT_EQ(ConvertGraphRangeStart(9, 0.5, "Percent", "Decimal"), 0.5);
-    EXPECT_EQ(ConvertGraphRangeIncrement(9, 2.0, "x", "y"), 2.0);
+    EXPECT_EQ(ConvertGraphRangePoint(9, 0.5, "Percent", "Decimal"), 0.5);
     EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
 }
 
@@ -99,8 +92,8 @@ TEST_F(GraphLogicTest, PlottedValuesConvertByTheirFamilyOrStayAsShown)
     // Quality converts between Percent and a fraction ("Decimal") both ways.
     EXPECT_NEAR(ConvertGraphValue(8, 96.17, "Percent", "Decimal"), 0.9617, 1e-12);
     EXPECT_NEAR(ConvertGraphValue(8, 0.0185, "Decimal", "Percent"), 1.85, 1e-12);
-    EXPECT_NEAR(ConvertGraphRangeStart(8, 50.0, "Percent", "Decimal"), 0.5, 1e-12);
-    EXPECT_NEAR(ConvertGraphRangeIncrement(8, 0.1, "Decimal", "Percent"), 10.0, 1e-12);
+    EXPECT_NEAR(ConvertGraphRangePoint(8, 50.0, "Percent", "Decimal"), 0.5, 1e-12);
+    EXPECT_NEAR(ConvertGraphRangePoint(8, 0.1, "Decimal", "Percent"), 10.0, 1e-12);
     for (int code : {9, 10, 11, 17, 18, 19})
         EXPECT_EQ(ConvertGraphValue(code, 0.75, "Percent", "Decimal"), 0.75) << code;
     EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
@@ -118,7 +111,7 @@ TEST_F(GraphLogicTest, CellsOfTheChosenParameterBecomePointsAtTheirOwnPositions)
     g.cells[{2, 5}] = "-9.0E+29";
     g.cells[{2, 6}] = "2.5E+02";
     g.cells[{1, 3}] = "99"; // another parameter
-    GraphRequest r{6, 10.0, 0.5, 3, 2, false, "kJ/kg", "kJ/kg"};
+    GraphRequest r{{10.0, 10.5, 11.0, 11.5, 12.0, 12.5}, 3, 2, false, "kJ/kg", "kJ/kg"};
     const GraphSeries s = CollectGraphPoints(r, g.Reader());
     ASSERT_EQ(s.y.size(), 2u);
     EXPECT_FLOAT_EQ(s.y[0], 1234.5f);
@@ -170,7 +163,7 @@ TEST_F(GraphLogicTest, CellsThatAreNotWhollyANumberAreSkipped)
     g.cells[{1, 1}] = "12abc";
     g.cells[{1, 2}] = "1.2.3";
     g.cells[{1, 3}] = " 7 ";
-    GraphRequest r{3, 0.0, 1.0, 17, 1, false, "", ""};
+    GraphRequest r{{0.0, 1.0, 2.0}, 17, 1, false, "", ""};
     const GraphSeries s = CollectGraphPoints(r, g.Reader());
     ASSERT_EQ(s.y.size(), 1u);
     EXPECT_EQ(s.y[0], 7.0f);
@@ -182,7 +175,7 @@ TEST_F(GraphLogicTest, ValuesBeyondSinglePrecisionAreSkipped)
     FakeGrid g;
     g.cells[{1, 1}] = "1E+39";
     g.cells[{1, 2}] = "7";
-    GraphRequest r{2, 0.0, 1.0, 17, 1, false, "", ""};
+    GraphRequest r{{0.0, 1.0}, 17, 1, false, "", ""};
     const GraphSeries s = CollectGraphPoints(r, g.Reader());
     ASSERT_EQ(s.y.size(), 1u);
     EXPECT_EQ(s.y[0], 7.0f);
