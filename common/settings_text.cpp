@@ -43,8 +43,9 @@ bool ParseFileNumber(const std::string& text, T& value)
     std::replace(t.begin(), t.end(), ',', '.');
     const char* first = t.data();
     const char* last = t.data() + t.size();
-    if (first != last && *first == '+')
-        ++first;
+    // At most one sign: from_chars takes a "-" but no "+".
+    if (first != last && *first == '+' && ++first != last && *first == '-')
+        return false;
     T v = 0;
     auto result = std::from_chars(first, last, v);
     if (result.ec != std::errc() || result.ptr != last || !std::isfinite(v))

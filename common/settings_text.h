@@ -18,7 +18,7 @@ std::string ShortestFloatText(float value);
 // The shortest text with "." that reads back as the same double.
 std::string ShortestDoubleText(double value);
 
-// A whole trimmed text as a finite float; "." or "," as decimal symbol.
+// A whole trimmed text as a finite float: at most one sign, "." or "," as decimal symbol.
 bool ParseFileFloat(const std::string& text, float& value);
 // The same as a finite double.
 bool ParseFileDouble(const std::string& text, double& value);

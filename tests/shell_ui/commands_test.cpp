@@ -504,17 +504,21 @@ TEST_F(CommandsTest, ValuesThatAreNotNumbersOpenAsEmptyBoxesAndAreNamed)
     ASSERT_NE(at, std::string::npos);
     // An older document may hold the locale's decimal symbol.
     bytes.replace(at, 13, ",2,abc,2x00,5\u066B5");
+    // One sign at most, as in the box.
+    const std::size_t first = bytes.find(",MPa,2,1,,\r\n");
+    ASSERT_NE(first, std::string::npos);
+    bytes.replace(first, 10, ",MPa,2,+-1,,");
     test::WriteFileBytes(path, bytes);
 
     main->ABR_Main_Click(ToolOpen);
-    EXPECT_EQ(main->TXT_State1->text().toStdString(), "1");
+    EXPECT_EQ(main->TXT_State1->text().toStdString(), "");
     EXPECT_EQ(main->TXT_State2->text().toStdString(), "");
     EXPECT_EQ(main->TXT_State2End->text().toStdString(), "");
     EXPECT_EQ(main->TXT_State2Inc->text().toStdString(), "5\u066B5");
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "The following items of " + path +
-                                       " are not valid values and were skipped:\r\n\r\n      Property #2 Value, "
-                                       "Property #2 End");
+                                       " are not valid values and were skipped:\r\n\r\n      Property #1 Value, "
+                                       "Property #2 Value, Property #2 End");
 }
 
 TEST_F(CommandsTest, PreferenceItemsThatAreNotValuesAreNamedOncePerFile)
