@@ -41,7 +41,8 @@ void ParseUnitPreferences(bool requireAllKeys, std::string& errorText, BadFileIt
 // Fills OutputPrefs and the parameters' places and units from the section just
 // loaded. Never fails: a number item that is not a whole number in its range (an
 // order item that is no listable parameter id, say) is skipped and its key noted in
-// badItems; an empty item ends the units list. errorText is always "".
+// badItems; an empty item ends the units list, and a unit that the parameter's family
+// does not know keeps the parameter's unit and is noted. errorText is always "".
 void ParseOutputPreferences(bool requireAllKeys, std::string& errorText, BadFileItems* badItems = nullptr);
 
 // The value as the unit section writes it: number, ",", units. False when the text
