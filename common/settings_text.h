@@ -24,7 +24,7 @@ bool ParseFileFloat(const std::string& text, float& value);
 bool ParseFileDouble(const std::string& text, double& value);
 // A whole trimmed text as an int: an optional sign and decimal digits, nothing else.
 bool ParseFileInteger(const std::string& text, int& value);
-// "True"/"False" in any letter case, or an integer (non-zero is true).
+// "True"/"False" in any letter case, or an integer that fits 16 bits (non-zero is true).
 bool ParseFileBoolean(const std::string& text, bool& value);
 
 } // namespace vq

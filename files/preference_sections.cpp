@@ -195,6 +195,15 @@ void ReportBadFileItems(const std::string& path, const BadFileItems& items)
                 MessageExclamation);
 }
 
+void PassBadFileItems(const std::string& path, const BadFileItems& items, BadFileItems* badItems)
+{
+    if (badItems == nullptr)
+        ReportBadFileItems(path, items);
+    else
+        for (const std::string& name : items)
+            NoteBadFileItem(badItems, name);
+}
+
 void WriteUnitPreferenceKeys(std::vector<std::string>& lines)
 {
     lines.push_back(KeyLine(UnitSystemKey, PrintStyleInteger(UnitPrefs.UnitSystem)));

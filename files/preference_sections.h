@@ -23,6 +23,9 @@ std::string BadFileItemsText(const BadFileItems& items);
 // Beeps and names the skipped items of the file at path in one message; nothing when
 // there are none.
 void ReportBadFileItems(const std::string& path, const BadFileItems& items);
+// Hands the skipped items of the file at path to the caller's list, or names them
+// (ReportBadFileItems) when the caller keeps none.
+void PassBadFileItems(const std::string& path, const BadFileItems& items, BadFileItems* badItems);
 
 // Appends the 39 key lines (without line ends) of the unit section: unit system,
 // preferred units, one line per unit family, atmospheric pressure.
