@@ -8,6 +8,7 @@
 #include "common/search_paths.h"
 #include "common/session_state.h"
 #include "files/calculation_defaults.h"
+#include "files/preference_sections.h"
 #include "files/settings_file.h"
 #include "common/ui/help_topic.h"
 #include "common/ui/widget_routines.h"
@@ -199,8 +200,11 @@ ThermixMain* StartProgram(const StartupOptions& options)
                               BuildPath("DEVELOPER.TB", PathKindProgram));
     splash->raise();
 
-    LoadSettingsAtStartup(SettingsFilePath, CustomToolbarFile);
-    ResetCalculationDefaults();
+    // The settings file's items that are not valid values, named in one message.
+    BadFileItems badItems;
+    LoadSettingsAtStartup(SettingsFilePath, CustomToolbarFile, &badItems);
+    ResetCalculationDefaults(&badItems);
+    ReportBadFileItems(SettingsFilePath, badItems);
 
     mainHost->SetToolCaption("", 1304, "&About " + ProgramTitle + "...");
     // The command-line document name shows until the new document replaces it.

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 namespace vq {
 
@@ -43,8 +45,9 @@ bool ParseFileNumber(const std::string& text, T& value)
     std::replace(t.begin(), t.end(), ',', '.');
     const char* first = t.data();
     const char* last = t.data() + t.size();
-    if (first != last && *first == '+')
-        ++first;
+    // At most one sign: from_chars takes a "-" but no "+".
+    if (first != last && *first == '+' && ++first != last && *first == '-')
+        return false;
     T v = 0;
     auto result = std::from_chars(first, last, v);
     if (result.ec != std::errc() || result.ptr != last || !std::isfinite(v))
@@ -97,9 +100,10 @@ bool ParseFileBoolean(const std::string& text, bool& value)
         value = t == "TRUE";
         return true;
     }
-    long long n = 0;
-    auto result = std::from_chars(t.data(), t.data() + t.size(), n);
-    if (t.empty() || result.ec != std::errc() || result.ptr != t.data() + t.size())
+    // Older files hold 16-bit integers.
+    int n = 0;
+    if (!ParseFileInteger(t, n) || n < std::numeric_limits<std::int16_t>::min() ||
+        n > std::numeric_limits<std::int16_t>::max())
         return false;
     value = n != 0;
     return true;

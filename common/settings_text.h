@@ -18,13 +18,13 @@ std::string ShortestFloatText(float value);
 // The shortest text with "." that reads back as the same double.
 std::string ShortestDoubleText(double value);
 
-// A whole trimmed text as a finite float; "." or "," as decimal symbol.
+// A whole trimmed text as a finite float: at most one sign, "." or "," as decimal symbol.
 bool ParseFileFloat(const std::string& text, float& value);
 // The same as a finite double.
 bool ParseFileDouble(const std::string& text, double& value);
 // A whole trimmed text as an int: an optional sign and decimal digits, nothing else.
 bool ParseFileInteger(const std::string& text, int& value);
-// "True"/"False" in any letter case, or an integer (non-zero is true).
+// "True"/"False" in any letter case, or an integer that fits 16 bits (non-zero is true).
 bool ParseFileBoolean(const std::string& text, bool& value);
 
 } // namespace vq

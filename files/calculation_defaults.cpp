@@ -11,7 +11,7 @@
 
 namespace vq {
 
-void ResetCalculationDefaults()
+void ResetCalculationDefaults(BadFileItems* badItems)
 {
     MainWindowHost& host = CurrentMainWindowHost();
     if (!host.GetToolChecked(ToolPropertyIF97) && !host.GetToolChecked(ToolPropertyNBS))
@@ -29,24 +29,24 @@ void ResetCalculationDefaults()
     }
     if (PrintFontSize == 0)
         PrintFontSize = WholeFontSize(font.size);
-    LoadSavedPreferences(0);
+    LoadSavedPreferences(0, badItems);
 }
 
-void LoadSavedPreferences(int source)
+void LoadSavedPreferences(int source, BadFileItems* badItems)
 {
     if (source != 0)
         return;
     std::string content;
     std::string errorText;
     const bool saved = ReadWholeFile(SettingsFilePath, content, errorText) == FileReadStatus::Ok;
-    BadFileItems badItems;
+    BadFileItems skipped;
     if (saved)
-        ReadUnitPreferencesSection(SettingsFilePath, &badItems);
+        ReadUnitPreferencesSection(SettingsFilePath, &skipped);
     // The results are shown in the preferred units just read, unless saved otherwise.
     SetDefaultOutputPrefs();
     if (saved) {
-        ReadOutputPreferencesSection(SettingsFilePath, &badItems);
-        ReportBadFileItems(SettingsFilePath, badItems);
+        ReadOutputPreferencesSection(SettingsFilePath, &skipped);
+        PassBadFileItems(SettingsFilePath, skipped, badItems);
     }
 }
 

@@ -106,6 +106,8 @@ bool DecodeStateProperty(int n, const std::string& text, BadFileItems* badItems)
     std::string kText;
     int code = 0;
     int k = 0;
+    std::string items[3];
+    bool present[3] = {false, false, false};
     std::string values[3] = {"0", "", ""};
     bool good = true;
     auto next = [&](std::string& item) {
@@ -126,14 +128,10 @@ bool DecodeStateProperty(int n, const std::string& text, BadFileItems* badItems)
             NoteBadFileItem(badItems, key);
             k = -1;
         }
-        // A box saved empty (an empty item, or none at the end of the line) comes
-        // back empty, and so does one that does not hold a number.
         for (int i = 0; good && i <= k; ++i) {
-            std::string item;
-            NextListItem(text, pos, 0, item, status);
+            NextListItem(text, pos, 0, items[i], status);
+            present[i] = status == 0;
             values[i].clear();
-            if (status == 0 && !DocumentNumberToBoxText(item, values[i]))
-                NoteBadFileItem(badItems, key + boxNames[i]);
             good = status == 0 || status == -1 || status == 1;
         }
     }
@@ -143,7 +141,15 @@ bool DecodeStateProperty(int n, const std::string& text, BadFileItems* badItems)
     }
     if (!host.SelectProperty(n, code))
         return false;
-    host.SelectUnits(n, units);
+    // The values of a unit that the units list does not offer mean nothing: the boxes
+    // stay empty. A box saved empty (an empty item, or none at the end of the line)
+    // comes back empty, and so does one that does not hold a number.
+    if (!IsSaturationCode(code) && !host.SelectUnits(n, units))
+        NoteBadFileItem(badItems, key + " Units");
+    else
+        for (int i = 0; i <= k; ++i)
+            if (present[i] && !DocumentNumberToBoxText(items[i], values[i]))
+                NoteBadFileItem(badItems, key + boxNames[i]);
     const InputBox boxes[3] = {InputBox::Value, InputBox::End, InputBox::Increment};
     for (int i = 0; i <= k; ++i)
         host.SetInputText(n, boxes[i], values[i]);

@@ -36,8 +36,9 @@ bool DocumentNumberToBoxText(const std::string& item, std::string& boxText);
 std::string EncodeStateProperty(int n);
 // Applies a property line to input n. False when the line names a property that the
 // input does not offer (a read failure); an incomplete line only empties the value box.
-// A value that is not a number leaves its box empty, and a value count that is not
-// 0 to 2 fills no box; both are noted in badItems ("Property #1 Value", say).
+// A value that is not a number leaves its box empty, a unit that the units list does
+// not offer leaves all of them empty, and a value count that is not 0 to 2 fills no
+// box; each is noted in badItems ("Property #1 Value", "Property #1 Units").
 bool DecodeStateProperty(int n, const std::string& text, BadFileItems* badItems = nullptr);
 
 // Applies the loaded "[INPUT PREFERENCES]" section to the main window. False when a

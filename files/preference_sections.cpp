@@ -152,13 +152,19 @@ std::vector<std::string> ReadTextItems(const std::string& text)
     return items;
 }
 
-// A display unit read from a file that the parameter's family does not know falls
-// back to the family's preferred unit, so no conversion meets an unknown unit.
-std::string CheckedParamUnits(const COutputParam& p, const std::string& units)
+// True when the parameter's family knows the unit, or the parameter has no family.
+bool IsKnownParamUnit(const COutputParam& p, const std::string& units)
 {
     if (!p.HasUnits || p.UnitFamily < 0 || p.UnitFamily >= NumUnitFamilies)
-        return units;
-    if (!units.empty() && FindUnitIndex(p.UnitFamily, units) >= 0)
+        return true;
+    return !units.empty() && FindUnitIndex(p.UnitFamily, units) >= 0;
+}
+
+// A display unit that the parameter's family does not know falls back to the family's
+// preferred unit, so no conversion meets an unknown unit.
+std::string CheckedParamUnits(const COutputParam& p, const std::string& units)
+{
+    if (IsKnownParamUnit(p, units))
         return units;
     return UnitPrefs.PreferredUnits[static_cast<std::size_t>(p.UnitFamily)];
 }
@@ -187,6 +193,15 @@ void ReportBadFileItems(const std::string& path, const BadFileItems& items)
     ShowMessage("The following items of " + path + " are not valid values and were skipped:\r\n\r\n      " +
                     BadFileItemsText(items),
                 MessageExclamation);
+}
+
+void PassBadFileItems(const std::string& path, const BadFileItems& items, BadFileItems* badItems)
+{
+    if (badItems == nullptr)
+        ReportBadFileItems(path, items);
+    else
+        for (const std::string& name : items)
+            NoteBadFileItem(badItems, name);
 }
 
 void WriteUnitPreferenceKeys(std::vector<std::string>& lines)
@@ -336,8 +351,11 @@ void ParseOutputPreferences(bool /*requireAllKeys*/, std::string& errorText, Bad
             continue;
         COutputParam& p = OutputParams(order[i]);
         p.ListPosition = static_cast<int>(i) + 1;
-        if (i < units.size())
+        // An unknown unit keeps the column's unit.
+        if (i < units.size() && IsKnownParamUnit(p, units[i]))
             p.Units = units[i];
+        else if (i < units.size())
+            NoteBadFileItem(badItems, PropertyUnitsKey);
         p.Units = CheckedParamUnits(p, p.Units);
     }
     SortParamsByPosition(OutputParams, NumOutputParams, OutputPrefs.ParamIds, OutputPrefs.NumParams);

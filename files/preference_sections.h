@@ -23,6 +23,9 @@ std::string BadFileItemsText(const BadFileItems& items);
 // Beeps and names the skipped items of the file at path in one message; nothing when
 // there are none.
 void ReportBadFileItems(const std::string& path, const BadFileItems& items);
+// Hands the skipped items of the file at path to the caller's list, or names them
+// (ReportBadFileItems) when the caller keeps none.
+void PassBadFileItems(const std::string& path, const BadFileItems& items, BadFileItems* badItems);
 
 // Appends the 39 key lines (without line ends) of the unit section: unit system,
 // preferred units, one line per unit family, atmospheric pressure.
@@ -41,7 +44,8 @@ void ParseUnitPreferences(bool requireAllKeys, std::string& errorText, BadFileIt
 // Fills OutputPrefs and the parameters' places and units from the section just
 // loaded. Never fails: a number item that is not a whole number in its range (an
 // order item that is no listable parameter id, say) is skipped and its key noted in
-// badItems; an empty item ends the units list. errorText is always "".
+// badItems; an empty item ends the units list, and a unit that the parameter's family
+// does not know keeps the parameter's unit and is noted. errorText is always "".
 void ParseOutputPreferences(bool requireAllKeys, std::string& errorText, BadFileItems* badItems = nullptr);
 
 // The value as the unit section writes it: number, ",", units. False when the text

@@ -60,7 +60,7 @@ bool KeyLineValue(const std::string& line, const std::string& key, std::string& 
 
 } // namespace
 
-void ReadPrinterFontSection(const std::string& path)
+void ReadPrinterFontSection(const std::string& path, BadFileItems* badItems)
 {
     std::string content;
     std::string errorText;
@@ -81,20 +81,32 @@ void ReadPrinterFontSection(const std::string& path)
         return host.PrinterFont();
     };
     auto lineAfter = [&](size_t k) { return heading + 1 + k < lines.end() ? TrimText(heading[1 + k]) : std::string(); };
+    BadFileItems skipped;
+    // A key in its place whose value does not read is named.
+    auto valueOf = [&](size_t k, const std::string& key, std::string& value, auto read) {
+        if (!KeyLineValue(lineAfter(k), key, value))
+            return false;
+        if (read(value))
+            return true;
+        NoteBadFileItem(&skipped, key);
+        return false;
+    };
     std::string value;
     bool good = KeyLineValue(lineAfter(0), "Name", value) && !value.empty();
     if (good)
         PrintFontName = change([&](PrinterFontInfo& f) { f.name = value; }).name;
     float size = 0;
-    good = good && KeyLineValue(lineAfter(1), "Size", value) && ParseFileFloat(value, size) &&
-           size >= SmallestReportFontSize && size <= LargestReportFontSize;
+    good = good && valueOf(1, "Size", value, [&](const std::string& text) {
+               return ParseFileFloat(text, size) && size >= SmallestReportFontSize && size <= LargestReportFontSize;
+           });
     if (good)
         PrintFontSize = WholeFontSize(change([&](PrinterFontInfo& f) { f.size = size; }).size);
     bool flag = false;
-    good = good && KeyLineValue(lineAfter(2), "Italic", value) && ParseFileBoolean(value, flag);
+    auto readFlag = [&](const std::string& text) { return ParseFileBoolean(text, flag); };
+    good = good && valueOf(2, "Italic", value, readFlag);
     if (good)
         PrintFontItalic = change([&](PrinterFontInfo& f) { f.italic = flag; }).italic;
-    good = good && KeyLineValue(lineAfter(3), "Bold", value) && ParseFileBoolean(value, flag);
+    good = good && valueOf(3, "Bold", value, readFlag);
     if (good) {
         PrintFontBold = change([&](PrinterFontInfo& f) { f.bold = flag; }).bold;
         return;
@@ -102,6 +114,7 @@ void ReadPrinterFontSection(const std::string& path)
     change([](PrinterFontInfo& f) { f.size = 10.0f; });
     PrintFontSize = 10;
     PrintFontName = host.PrinterFont().name;
+    PassBadFileItems(path, skipped, badItems);
 }
 
 } // namespace vq

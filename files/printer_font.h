@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/main_window_host.h"
+#include "files/preference_sections.h"
 
 #include <string>
 #include <vector>
@@ -35,6 +36,8 @@ bool WritePrinterFontSection(const std::string& path);
 // Reads "[Printer Font]" of the settings file at path into the system printer's font and
 // the report-font variables. Without the section nothing changes; keys out of order or
 // unreadable, or a size the font dialog does not offer, give size 10 and the printer's font name.
-void ReadPrinterFontSection(const std::string& path);
+// A key in its place whose value does not read is added to badItems when given, else
+// named in a message.
+void ReadPrinterFontSection(const std::string& path, BadFileItems* badItems = nullptr);
 
 } // namespace vq

@@ -21,6 +21,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 
 namespace vq {
 
@@ -239,16 +240,18 @@ bool SectionValue(const std::string& key, int& index, std::string& value)
 
 } // namespace
 
-void LoadSettingsAtStartup(const std::string& path, const std::string& customToolbarFile)
+void LoadSettingsAtStartup(const std::string& path, const std::string& customToolbarFile, BadFileItems* badItems)
 {
     TextFileReader file;
     if (!file.Open(path))
         return;
     file.Close();
+    BadFileItems skipped;
     ReadLastFilesSection(path);
-    ReadPrinterFontSection(path);
-    ReadToolbarSection(path, customToolbarFile);
-    ReadPropertyDatabaseSection(path);
+    ReadPrinterFontSection(path, &skipped);
+    ReadToolbarSection(path, customToolbarFile, &skipped);
+    ReadPropertyDatabaseSection(path, &skipped);
+    PassBadFileItems(path, skipped, badItems);
 }
 
 void ReadIniControlsSection(const std::string& path)
@@ -272,74 +275,102 @@ void ReadIniControlsSection(const std::string& path)
     }
 }
 
-void ReadToolbarSection(const std::string& path, const std::string& customToolbarFile)
+namespace {
+
+// An integer item as the settings writers write it: a whole number that fits 16 bits
+// (shortField) or 32 bits.
+bool ReadWholeItem(const std::string& item, bool shortField, std::int32_t& value)
+{
+    using Short = std::numeric_limits<std::int16_t>;
+    int v = 0;
+    if (!ParseFileInteger(item, v) || (shortField && (v < Short::min() || v > Short::max())))
+        return false;
+    value = v;
+    return true;
+}
+
+// The next comma item of text as ReadWholeItem reads it; false for an empty or
+// missing item too.
+bool NextWholeItem(const std::string& text, int& pos, bool shortField, std::int32_t& value)
+{
+    std::string item;
+    int status = 0;
+    NextListItem(text, pos, 0, item, status);
+    return status == 0 && ReadWholeItem(item, shortField, value);
+}
+
+} // namespace
+
+void ReadToolbarSection(const std::string& path, const std::string& customToolbarFile, BadFileItems* badItems)
 {
     TextFileReader file;
     int count = 0;
     if (!LoadSection(file, path, ToolbarHeading, count) || count == 0)
         return;
     MainWindowHost& host = CurrentMainWindowHost();
+    BadFileItems skipped;
     int index = 0;
     std::string value;
-    int status = 0;
 
-    if (SectionValue("Toolbar", index, value)) {
+    const std::string toolbarKey = "Toolbar";
+    if (SectionValue(toolbarKey, index, value)) {
         int pos = 1;
         std::string name;
+        int status = 0;
         NextListItem(value, pos, 0, name, status);
-        std::int16_t shortValue = 0;
-        std::int32_t longValue = 0;
-        NextIntegerItem(value, pos, 0, shortValue, status);
-        if (status == 0)
-            host.SetMainBandValue(0, shortValue);
-        std::error_code ec;
-        if (host.MainBandValue(0) == 1 && std::filesystem::is_regular_file(customToolbarFile, ec))
-            host.LoadToolbarLayout(customToolbarFile, host.MainBandName());
-        for (int field = 1; field < 6; ++field) {
-            if (field == 2) {
-                NextIntegerItem(value, pos, 0, shortValue, status);
-                longValue = shortValue;
-            } else {
-                NextLongItem(value, pos, 0, longValue, status);
-            }
-            if (status == 0)
-                host.SetMainBandValue(field, longValue);
+        // The band's values: 16, 32, 16, 32, 32 and 32 bits wide.
+        for (int field = 0; field < 6; ++field) {
+            std::int32_t v = 0;
+            if (NextWholeItem(value, pos, field == 0 || field == 2, v))
+                host.SetMainBandValue(field, v);
+            else
+                NoteBadFileItem(&skipped, toolbarKey);
+            std::error_code ec;
+            if (field == 0 && host.MainBandValue(0) == 1 && std::filesystem::is_regular_file(customToolbarFile, ec))
+                host.LoadToolbarLayout(customToolbarFile, host.MainBandName());
         }
     }
     bool flag = false;
     if (SectionValue("ShowToolbarTooltips", index, value)) {
-        if (!ParseFileBoolean(value, flag))
-            return;
-        host.SetShowTooltipsOnToolbars(flag);
+        if (ParseFileBoolean(value, flag))
+            host.SetShowTooltipsOnToolbars(flag);
+        else
+            NoteBadFileItem(&skipped, "ShowToolbarTooltips");
     }
-    if (SectionValue("ToolbarsTextStyle", index, value))
-        host.SetToolbarsTextStyle(ParseInteger(value));
+    if (SectionValue("ToolbarsTextStyle", index, value)) {
+        std::int32_t style = 0;
+        if (ReadWholeItem(value, true, style))
+            host.SetToolbarsTextStyle(style);
+        else
+            NoteBadFileItem(&skipped, "ToolbarsTextStyle");
+    }
     if (SectionValue("DockableMainMenu", index, value)) {
-        if (!ParseFileBoolean(value, flag))
-            return;
-        host.SetDockableMainMenu(flag);
+        if (ParseFileBoolean(value, flag))
+            host.SetDockableMainMenu(flag);
+        else
+            NoteBadFileItem(&skipped, "DockableMainMenu");
     }
-    if (SectionValue("THERMIX PRINT", index, value)) {
+    const std::string printKey = "THERMIX PRINT";
+    if (SectionValue(printKey, index, value)) {
         PageSettings page = host.GetPageSettings();
         int pos = 1;
-        for (std::int32_t* margin : {&page.MarginLeft, &page.MarginRight, &page.MarginTop, &page.MarginBottom}) {
-            std::int32_t v = 0;
-            NextLongItem(value, pos, 0, v, status);
-            if (status == 0)
-                *margin = v;
-        }
+        for (std::int32_t* margin : {&page.MarginLeft, &page.MarginRight, &page.MarginTop, &page.MarginBottom})
+            if (!NextWholeItem(value, pos, false, *margin))
+                NoteBadFileItem(&skipped, printKey);
         for (int* setting : {&page.Orientation, &page.PaperSize}) {
-            std::int16_t v = 0;
-            NextIntegerItem(value, pos, 0, v, status);
-            if (status == 0)
+            std::int32_t v = 0;
+            if (NextWholeItem(value, pos, true, v))
                 *setting = v;
+            else
+                NoteBadFileItem(&skipped, printKey);
         }
         host.SetPageSettings(page);
     }
     host.RelayoutToolbar();
+    PassBadFileItems(path, skipped, badItems);
 }
 
-void ReadPropertyDatabaseSection(const std::string& path)
+void ReadPropertyDatabaseSection(const std::string& path, BadFileItems* badItems)
 {
     TextFileReader file;
     int count = 0;
@@ -347,30 +378,18 @@ void ReadPropertyDatabaseSection(const std::string& path)
         return;
     int index = 0;
     std::string value;
-    if (!SectionValue("Property Database", index, value))
+    const std::string key = "Property Database";
+    if (!SectionValue(key, index, value))
         return;
     int pos = 1;
-    int status = 0;
-    std::int16_t code = 0;
-    NextIntegerItem(value, pos, 0, code, status);
-    if (status == 0 && (code == 0 || code == 1))
+    std::int32_t code = 0;
+    BadFileItems skipped;
+    if (NextWholeItem(value, pos, true, code) && (code == 0 || code == 1))
         SelectPropertyDatabase(code == 0);
-}
-
-
-namespace {
-
-// Hands the skipped items of the file at path to the caller's list, or names them
-// when the caller keeps none.
-void PassBadItems(const std::string& path, const BadFileItems& skipped, BadFileItems* badItems)
-{
-    if (badItems == nullptr)
-        ReportBadFileItems(path, skipped);
     else
-        badItems->insert(badItems->end(), skipped.begin(), skipped.end());
+        NoteBadFileItem(&skipped, key);
+    PassBadFileItems(path, skipped, badItems);
 }
-
-} // namespace
 
 void ReadUnitPreferencesSection(const std::string& path, BadFileItems* badItems)
 {
@@ -384,7 +403,7 @@ void ReadUnitPreferencesSection(const std::string& path, BadFileItems* badItems)
     BadFileItems skipped;
     ParseUnitPreferences(false, errorText, &skipped);
     if (errorText.empty()) {
-        PassBadItems(path, skipped, badItems);
+        PassBadFileItems(path, skipped, badItems);
         return;
     }
     CurrentUserInterface().Beep();
@@ -404,7 +423,7 @@ void ReadOutputPreferencesSection(const std::string& path, BadFileItems* badItem
     BadFileItems skipped;
     ParseOutputPreferences(false, errorText, &skipped);
     if (errorText.empty()) {
-        PassBadItems(path, skipped, badItems);
+        PassBadFileItems(path, skipped, badItems);
         return;
     }
     CurrentUserInterface().Beep();

@@ -55,20 +55,26 @@ bool WritePropertyDatabaseSection(const std::string& path);
 void ReadLastFilesSection(const std::string& path);
 
 // The start-up readers: "[Last Files]", "[Printer Font]", "[Toolbar]" and
-// "[Property Database]", in this order; nothing when the file cannot be read.
-void LoadSettingsAtStartup(const std::string& path, const std::string& customToolbarFile);
+// "[Property Database]", in this order; nothing when the file cannot be read. Items
+// that are not valid values keep what they set and are added to badItems when given,
+// else named in one message.
+void LoadSettingsAtStartup(const std::string& path, const std::string& customToolbarFile,
+                           BadFileItems* badItems = nullptr);
 
 // Reads "[INI Controls]": a present "EXE_Mode" sets TrapErrors (non-zero) or clears it.
 void ReadIniControlsSection(const std::string& path);
 
 // Reads "[Toolbar]" into the main toolbar band, the toolbar options and the page
 // settings; loads the user toolbar layout from customToolbarFile when the band asks
-// for it. A value that is not a truth value ends the reading.
-void ReadToolbarSection(const std::string& path, const std::string& customToolbarFile);
+// for it. A value that is not a truth value, or a whole number of its field's width
+// as written, changes nothing; its key is added to badItems when given, else named in
+// a message.
+void ReadToolbarSection(const std::string& path, const std::string& customToolbarFile,
+                        BadFileItems* badItems = nullptr);
 
-// Reads "[Property Database]": 0 selects IAPWS-IF97, 1 the NBS library, anything else
-// changes nothing.
-void ReadPropertyDatabaseSection(const std::string& path);
+// Reads "[Property Database]": 0 selects IAPWS-IF97, 1 the NBS library; anything else
+// changes nothing and is added to badItems when given, else named in a message.
+void ReadPropertyDatabaseSection(const std::string& path, BadFileItems* badItems = nullptr);
 
 // The user's default unit and output preferences in the settings file at path.
 // The unit reader starts from the built-in unit preferences; a section that cannot

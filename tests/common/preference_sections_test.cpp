@@ -385,9 +385,9 @@ TEST_F(PreferenceSectionsTest, OutputOrderAndUnits)
     EXPECT_EQ(OutputPrefs.ParamIds[7], 25);
     EXPECT_EQ(OutputPrefs.ParamIds[22], 4);
 
-    // A display unit that its family does not know becomes the preferred unit.
+    // A display unit that its family does not know keeps the parameter's unit.
     ParseOutput({"Property Order= 1,2,11", "Property Units= parsecs,,None"});
-    EXPECT_EQ(OutputParams(PropPressure).Units, "psia");
+    EXPECT_EQ(OutputParams(PropPressure).Units, "MPa");
     EXPECT_EQ(OutputParams(PropTemperature).Units, "deg. C") << "an empty item ends the list";
     EXPECT_EQ(OutputParams(PropPhase).Units, "None");
 }

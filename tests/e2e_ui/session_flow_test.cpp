@@ -27,6 +27,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPointer>
@@ -487,6 +488,34 @@ TEST_F(SessionFlow, NewPutsTheUnitPreferencesBackAsOneWhole)
     });
     main->ABR_Main_Click(ToolUnitPreferences);
     EXPECT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    Exit();
+}
+
+TEST_F(SessionFlow, SettingsItemsThatAreNotValidValuesKeepTheirDefaultsAndAreNamedOnceAtStartUp)
+{
+    const std::string settings = config.File("Thermix2.ini");
+    test::WriteFileBytes(settings, "VAPOQUANT INI FILE\r\n"
+                                   "[Printer Font]\r\nName= Serif\r\nSize= 12\r\nItalic= 32768\r\nBold= False\r\n \r\n"
+                                   "[Toolbar]\r\nToolbarsTextStyle= 1.0\r\nTHERMIX PRINT=720,720,720,720,1,32768\r\n \r\n"
+                                   "[Property Database]\r\nProperty Database= 1.0\r\n"
+                                   "[Output Preferences]\r\nMagnitude Limit= 99\r\n");
+    std::vector<std::string> shown;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown.push_back(box->text().toStdString());
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    watch.start(0);
+    Start();
+    watch.stop();
+    EXPECT_EQ(shown, std::vector<std::string>{"The following items of " + settings +
+                                              " are not valid values and were skipped:\r\n\r\n      Italic, "
+                                              "ToolbarsTextStyle, THERMIX PRINT, Property Database, Magnitude Limit"});
+    EXPECT_TRUE(UseIF97);
+    EXPECT_EQ(main->ToolbarsTextStyle(), 0);
+    EXPECT_EQ(CurrentMainWindowHost().GetPageSettings(), (PageSettings{720, 720, 720, 720, 1, 0}));
     Exit();
 }
 

@@ -323,18 +323,18 @@ TEST_F(SettingsFileTest, ToolbarReaderSkipsBadFields)
     WriteFileBytes(path, "[Toolbar]\r\nToolbar= Main,2,x,70000,4\r\nTHERMIX PRINT=1,2,top,4,99999,7\r\n");
     host.page = {-1, -1, -1, -1, 0, 0};
     ReadToolbarSection(path, dir.File("VQUser2.tb"));
-    EXPECT_EQ(host.bandLog, (std::vector<int>{0, 2, 3})) << "a word in a 32-bit field is skipped";
+    EXPECT_EQ(host.bandLog, (std::vector<int>{0, 3}))
+        << "a word in a 32-bit field and a 16-bit field out of range are skipped";
     EXPECT_EQ(host.bandValues[0], 2);
-    EXPECT_EQ(host.bandValues[2], 0) << "a 16-bit field out of range reads as 0";
     EXPECT_EQ(host.bandValues[3], 4);
     EXPECT_TRUE(host.loadedLayouts.empty());
     EXPECT_EQ(host.page, (PageSettings{1, 2, -1, 4, 0, 7}));
 
-    // A truth value that is not one ends the reading before the page settings.
+    // A truth value that is not one is skipped; the page settings after it still read.
     WriteFileBytes(path, "[Toolbar]\r\nShowToolbarTooltips= maybe\r\nTHERMIX PRINT=9,9,9,9,9,9\r\n");
     ReadToolbarSection(path, "");
-    EXPECT_EQ(host.page.MarginLeft, 1);
-    EXPECT_EQ(host.relayouts, 1);
+    EXPECT_EQ(host.page.MarginLeft, 9);
+    EXPECT_EQ(host.relayouts, 2);
 }
 
 TEST_F(SettingsFileTest, ReadsPropertyDatabase)

@@ -218,7 +218,9 @@ TEST_F(OutputPreferenceFormTest, AnUnreadableControlFormatFileChangesNothingAndS
                                     "Can't read Property Order"};
     const auto outOfRange = std::pair{"title\r\n[Output Preferences]\r\nProperty Order= 1,99\r\nDigits= 99\r\n",
                                       "Can't read Property Order, Digits"};
-    for (const auto& [content, reason] : {noSection, badOrder, outOfRange}) {
+    const auto unknownUnit = std::pair{"title\r\n[Output Preferences]\r\nProperty Order= 1\r\nProperty Units= furlong\r\n",
+                                       "Can't read Property Units"};
+    for (const auto& [content, reason] : {noSection, badOrder, outOfRange, unknownUnit}) {
         test::WriteFileBytes(path, content);
         ui.Clear();
         form->BTN_UserDefault[1]->click();

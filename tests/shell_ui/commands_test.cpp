@@ -19,6 +19,7 @@
 #include "platform/grid_control.h"
 #include "platform/grid_model.h"
 #include "platform/toolbar_control.h"
+#include "preferences/output_mod.h"
 #include "preferences/ui/output_preference_form.h"
 #include "input_panel_setups.h"
 #include "program_tables.h"
@@ -532,17 +533,21 @@ TEST_F(CommandsTest, ValuesThatAreNotNumbersOpenAsEmptyBoxesAndAreNamed)
     ASSERT_NE(at, std::string::npos);
     // An older document may hold the locale's decimal symbol.
     bytes.replace(at, 13, ",2,abc,2x00,5\u066B5");
+    // One sign at most, as in the box.
+    const std::size_t first = bytes.find(",MPa,2,1,,\r\n");
+    ASSERT_NE(first, std::string::npos);
+    bytes.replace(first, 10, ",MPa,2,+-1,,");
     test::WriteFileBytes(path, bytes);
 
     main->ABR_Main_Click(ToolOpen);
-    EXPECT_EQ(main->TXT_State1->text().toStdString(), "1");
+    EXPECT_EQ(main->TXT_State1->text().toStdString(), "");
     EXPECT_EQ(main->TXT_State2->text().toStdString(), "");
     EXPECT_EQ(main->TXT_State2End->text().toStdString(), "");
     EXPECT_EQ(main->TXT_State2Inc->text().toStdString(), "5\u066B5");
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "The following items of " + path +
-                                       " are not valid values and were skipped:\r\n\r\n      Property #2 Value, "
-                                       "Property #2 End");
+                                       " are not valid values and were skipped:\r\n\r\n      Property #1 Value, "
+                                       "Property #2 Value, Property #2 End");
 }
 
 TEST_F(CommandsTest, PreferenceItemsThatAreNotValuesAreNamedOncePerFile)
@@ -551,10 +556,14 @@ TEST_F(CommandsTest, PreferenceItemsThatAreNotValuesAreNamedOncePerFile)
     answers = {{0, path, "items.vpq"}, {0, path, "items.vpq"}};
     main->ABR_Main_Click(ToolSaveAs);
     std::vector<std::string> lines = SplitFileLines(test::ReadFileBytes(path));
+    // Units that their lists do not know: of a column, and of an input with its value.
+    const std::string pressureUnits = OutputParams(PropPressure).Units;
+    const std::vector<std::string> items = {"Unit System= SI", "Property Order= 1,2x,3",
+                                            "Property Units= furlong,x," + OutputParams(PropEnthalpy).Units,
+                                            "Digits= 99", "Use Exponential= yes", "Property #1=1,Pressure,furlong,0,100"};
     for (std::string& line : lines) {
-        for (const char* item : {"Unit System= SI", "Property Order= 1,2x,3", "Digits= 99", "Use Exponential= yes"}) {
-            const std::string_view key = std::string_view(item).substr(0, std::string_view(item).find('=') + 1);
-            if (line.starts_with(key))
+        for (const std::string& item : items) {
+            if (line.starts_with(item.substr(0, item.find('=') + 1)))
                 line = item;
         }
     }
@@ -565,8 +574,11 @@ TEST_F(CommandsTest, PreferenceItemsThatAreNotValuesAreNamedOncePerFile)
     const std::string lead = " are not valid values and were skipped:\r\n\r\n      ";
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].text, "The following items of " + SettingsFilePath + lead + "Magnitude Limit");
-    EXPECT_EQ(ui.messages[1].text,
-              "The following items of " + path + lead + "Unit System, Property Order, Digits, Use Exponential");
+    EXPECT_EQ(ui.messages[1].text, "The following items of " + path + lead +
+                                       "Unit System, Property Order, Property Units, Digits, Use Exponential, "
+                                       "Property #1 Units");
+    EXPECT_EQ(OutputParams(PropPressure).Units, pressureUnits);
+    EXPECT_EQ(main->TXT_State1->text().toStdString(), "");
     EXPECT_EQ(OutputPrefs.Digits, 6);
     EXPECT_EQ(OutputPrefs.UseExponential, 0);
     EXPECT_EQ(OutputPrefs.NumParams, 2);
