@@ -229,9 +229,11 @@ constexpr int ShownDigits = 15;
 // The shortest decimal that reads back as value: the number as typed.
 bool ShortestDecimal(double value, Decimal& out)
 {
+    if (!std::isfinite(value))
+        return false;
     char buffer[64];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-    if (written.ec != std::errc() || !std::isfinite(value))
+    if (written.ec != std::errc())
         return false;
     const char* p = buffer;
     const bool negative = *p == '-';

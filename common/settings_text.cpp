@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <type_traits>
 
 namespace vq {
 
@@ -38,11 +39,13 @@ std::string ShortestText(T value)
     return std::string(buffer, result.ptr);
 }
 
+// A whole trimmed text as a number of type T; for floating types "," reads as ".".
 template <typename T>
 bool ParseFileNumber(const std::string& text, T& value)
 {
     std::string t = TrimText(text);
-    std::replace(t.begin(), t.end(), ',', '.');
+    if constexpr (std::is_floating_point_v<T>)
+        std::replace(t.begin(), t.end(), ',', '.');
     const char* first = t.data();
     const char* last = t.data() + t.size();
     // At most one sign: from_chars takes a "-" but no "+".
@@ -80,17 +83,7 @@ bool ParseFileDouble(const std::string& text, double& value)
 
 bool ParseFileInteger(const std::string& text, int& value)
 {
-    const std::string t = TrimText(text);
-    const char* first = t.data();
-    const char* last = t.data() + t.size();
-    if (first != last && *first == '+' && ++first != last && *first == '-')
-        return false;
-    int v = 0;
-    auto result = std::from_chars(first, last, v);
-    if (first == last || result.ec != std::errc() || result.ptr != last)
-        return false;
-    value = v;
-    return true;
+    return ParseFileNumber(text, value);
 }
 
 bool ParseFileBoolean(const std::string& text, bool& value)
