@@ -162,67 +162,63 @@ void PrintControl::LineBreak()
     CurrentY += measurer_->Height(font_);
 }
 
+std::vector<std::string> PrintControl::TextLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (true) {
+        const size_t end = text.find_first_of("\r\n", start);
+        lines.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos)
+            return lines;
+        start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+    }
+}
+
 void PrintControl::Paragraph(const std::string& text)
 {
     const double h = measurer_->Height(font_);
-    size_t start = 0;
-    while (true) {
-        size_t end = text.find_first_of("\r\n", start);
-        const std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    std::vector<std::string> lines = TextLines(text);
+    if (lines.size() > 1 && lines.back().empty())
+        lines.pop_back(); // a closing line break adds no line
+    for (const std::string& line : lines) {
         if (building_ && CurrentY + h > PageHeight() - marginBottom_ && CurrentY > marginTop_)
             NewPage();
         if (!line.empty())
             AddItem({PageItemKind::Text, static_cast<double>(marginLeft_), CurrentY, 0, 0, line, font_, 0});
         LineBreak();
-        if (end == std::string::npos)
-            break;
-        start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
-        if (start >= text.size())
-            break;
     }
 }
 
 void PrintControl::Text(const std::string& text)
 {
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        const std::string part = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (!part.empty()) {
-            AddItem({PageItemKind::Text, CurrentX, CurrentY, 0, 0, part, font_, 0});
-            CurrentX += measurer_->Width(part, font_);
+    const std::vector<std::string> parts = TextLines(text);
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            LineBreak();
+        if (!parts[i].empty()) {
+            AddItem({PageItemKind::Text, CurrentX, CurrentY, 0, 0, parts[i], font_, 0});
+            CurrentX += measurer_->Width(parts[i], font_);
         }
-        if (end == std::string::npos)
-            break;
-        LineBreak();
-        start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
     }
 }
 
 double PrintControl::TextWidth(const std::string& text) const
 {
     double widest = 0;
-    size_t start = 0;
-    while (true) {
-        size_t end = text.find_first_of("\r\n", start);
-        widest = std::max(widest, measurer_->Width(text.substr(start, end == std::string::npos ? std::string::npos : end - start), font_));
-        if (end == std::string::npos)
-            return widest;
-        start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
-    }
+    for (const std::string& line : TextLines(text))
+        widest = std::max(widest, measurer_->Width(line, font_));
+    return widest;
 }
 
 double PrintControl::TextHeight(const std::string& text) const
 {
-    int lines = 1;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            ++lines;
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        }
-    }
-    return lines * measurer_->Height(font_);
+    return LineCount(text) * measurer_->Height(font_);
+}
+
+int PrintControl::LineCount(const std::string& text)
+{
+    return static_cast<int>(TextLines(text).size());
 }
 
 void PrintControl::DrawLine(double x1, double y1, double x2, double y2)

@@ -134,6 +134,9 @@ public:
     void Text(const std::string& text);
     double TextWidth(const std::string& text) const;
     double TextHeight(const std::string& text) const;
+    // The lines of a text, split at each line break (CR LF, CR or LF).
+    static std::vector<std::string> TextLines(const std::string& text);
+    static int LineCount(const std::string& text);
 
     // Drawing.
     int PenWidth = 10;

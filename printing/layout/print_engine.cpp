@@ -43,14 +43,14 @@ double MeasureGridColumnWidth(PrintGrid& grid, const PrintControl& printer, int 
     return static_cast<double>(width);
 }
 
-long PrepareTablePage(PrintControl& printer, int headerLines)
+long PrepareTablePage(PrintControl& printer, int headerLines, int firstRowLines)
 {
     const double h = 1.25 * printer.TextHeight("A");
     auto fit = [&] {
         const double lines = (printer.PageHeight() - printer.MarginBottom() - printer.CurrentY) / h - 0.5;
         return std::isfinite(lines) ? std::lrint(lines) : 0L;
     };
-    if (fit() >= headerLines + 2)
+    if (fit() >= headerLines + 1 + firstRowLines)
         printer.CurrentY += h; // one blank line before the block
     else
         printer.NewPage();
@@ -82,10 +82,18 @@ void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int 
     // the right rule too.
     const double blank = printer.TextWidth(" ");
 
-    // Row labels and column 0's header lines.
+    // Row labels and column 0's header lines. The lines of a label stand one table line
+    // apart, so that a row takes as many table lines as its label holds; the position is
+    // left on its last line.
     auto printLabel = [&](const std::string& text) {
-        printer.CurrentX = centreLabels ? left + right(0) - width(0) / 2 - printer.TextWidth(TrimText(text)) / 2 : left;
-        printer.Text(" " + text);
+        const double top = printer.CurrentY;
+        const std::vector<std::string> lines = PrintControl::TextLines(text);
+        for (size_t k = 0; k < lines.size(); ++k) {
+            printer.CurrentY = top + static_cast<double>(k) * pitch;
+            printer.CurrentX =
+                centreLabels ? left + right(0) - width(0) / 2 - printer.TextWidth(TrimText(lines[k])) / 2 : left;
+            printer.Text(" " + lines[k]);
+        }
     };
     // The last column of the band that starts at first; a column too wide for the page
     // makes a band of its own. Without data columns the band is column 0 alone.
@@ -101,6 +109,8 @@ void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int 
     };
 
     const int lastRow = grid.Rows() - 1;
+    // A row takes as many lines as its label holds.
+    auto rowLines = [&](int row) { return row <= lastRow ? PrintControl::LineCount(grid.Text(row, 0)) : 1; };
     int firstCol = 1;
     do {
         const int lastCol = bandEnd(firstCol);
@@ -108,7 +118,7 @@ void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int 
         const double bandRight = lastCol >= firstCol ? edge(lastCol) : left + right(0);
         int firstRow = 1;
         int r = 0;
-        long rowsFit = PrepareTablePage(printer, headerLines);
+        long rowsFit = PrepareTablePage(printer, headerLines, rowLines(firstRow));
         while (true) {
             const double topY = printer.CurrentY;
             double lastRule = topY;
@@ -154,8 +164,8 @@ void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int 
                 }
                 printer.CurrentY = lastRule + 0.25 * th;
                 printer.CurrentX = left;
-                used += (hasRow ? 1 : 0) + (r == firstRow ? headerLines : 0);
-            } while (used < rowsFit && r < lastRow);
+                used += (hasRow ? rowLines(r) : 0) + (r == firstRow ? headerLines : 0);
+            } while (r < lastRow && used + rowLines(r + 1) <= rowsFit);
 
             if (drawRules) {
                 printer.CurrentY = lastRule;
@@ -170,7 +180,7 @@ void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int 
             firstRow = r + 1;
             if (firstRow > lastRow)
                 break;
-            rowsFit = PrepareTablePage(printer, headerLines);
+            rowsFit = PrepareTablePage(printer, headerLines, rowLines(firstRow));
         }
         firstCol = lastCol + 1;
         printer.CurrentY += 0.25 * th;

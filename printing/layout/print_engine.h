@@ -68,9 +68,10 @@ int GetGridHeaderLines(const PrintGrid& grid);
 // The widest printed text of a column; trims the column's data cells in the grid.
 double MeasureGridColumnWidth(PrintGrid& grid, const PrintControl& printer, int col);
 void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int headerLines, bool centreLabels);
-// Makes room for a table block (a new page when too few lines fit) and returns the
-// number of lines that fit.
-long PrepareTablePage(PrintControl& printer, int headerLines);
+// Makes room for a table block whose first row takes firstRowLines (a new page when
+// the header and that row do not fit below one blank line) and returns the number of
+// lines that fit.
+long PrepareTablePage(PrintControl& printer, int headerLines, int firstRowLines);
 // The frame and header band of the page just begun.
 void DrawPageFrame(PrintControl& printer, const PageFrameTexts& texts);
 

@@ -12,6 +12,7 @@
 #include "printing/print_dialogs.h"
 #include "printing/printer_form.h"
 #include "printing/graph_properties_form.h"
+#include "platform/toolbar_control.h"
 #include "preferences/ui/unit_preference_form.h"
 #include "preferences/ui/output_preference_form.h"
 #include "solver/steam_library.h"
@@ -50,6 +51,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <tuple>
 #include <vector>
 
 namespace vq {
@@ -130,6 +132,40 @@ protected:
         main->BTN_Calculate_Click();
         ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
         ASSERT_GT(main->GRD_Output->Model().Rows(), 1);
+    }
+
+    // Options > Output Control..., act on the dialog, OK.
+    void SetOutputControl(std::function<void(OutputPreferenceForm*)> act)
+    {
+        OnModal([act](QDialog* dialog) {
+            auto* form = qobject_cast<OutputPreferenceForm*>(dialog);
+            ASSERT_TRUE(form);
+            act(form);
+            form->BTN_OK->click();
+        });
+        main->ABR_Main->Action(ToolOutputControl)->trigger();
+    }
+    // The pages of a Create Adobe PDF of the results, as text.
+    std::string CreatePdfText(const std::string& name)
+    {
+        const std::string pdf = work.File(name);
+        answers = {{0, pdf, name}};
+        main->ABR_Main->Action(ToolCreatePdf)->trigger();
+        std::string text = CommandText("pdftotext -layout '" + pdf + "' -");
+        for (size_t pos; (pos = text.find("\xEF\xAC\x81")) != std::string::npos;)
+            text.replace(pos, 3, "fi"); // the fi ligature
+        return text;
+    }
+    static std::string CommandText(const std::string& command)
+    {
+        std::string out;
+        if (FILE* pipe = ::popen(command.c_str(), "r")) {
+            char buffer[4096];
+            for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+                out.append(buffer, n);
+            ::pclose(pipe);
+        }
+        return out;
     }
 
     const QLocale locale;
@@ -847,6 +883,32 @@ TEST_F(SessionFlow, NbsDatabaseWithoutItsLibrary)
     Start();
     EXPECT_FALSE(UseIF97) << "the database choice is kept";
     EXPECT_EQ(main->LBL_PropertySourceName->text().toStdString(), "NBS Steam Tables (1984)");
+    Exit();
+}
+
+TEST_F(SessionFlow, PrintedTablesHoldEveryRowOfTwoLineLabels)
+{
+    Start();
+    SetOutputControl([](OutputPreferenceForm* form) {
+        form->LST_UnusedParameters->selectAll();
+        form->BTN_AddParam->click();
+        form->CHK_WrapHeaders[0]->setChecked(true);
+    });
+    main->TXT_State1->setText("1");
+    ChooseUnit(main->CMB_State1Units, "MPa");
+    main->TXT_State2->setText("100");
+    ChooseUnit(main->CMB_State2Units, "deg. C");
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    const GridModel& grid = main->GRD_Output->Model();
+    ASSERT_GT(grid.Rows(), 20);
+
+    const std::string printed = CreatePdfText("all.pdf");
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    for (int r = 1; r < grid.Rows(); ++r) {
+        const std::string label = grid.TextMatrix(r, 0);
+        EXPECT_NE(printed.find(label.substr(0, label.find('\r'))), std::string::npos) << label;
+    }
     Exit();
 }
 

@@ -214,10 +214,10 @@ TEST(PrintEngineTest, PrepareTablePageStartsANewPageWhenTooFewLinesFit)
     const double bottom = printer.PageHeight() - printer.MarginBottom();
     // Room for exactly headerLines + 2 lines: one blank line, then the block.
     printer.CurrentY = bottom - (2 + 2 + 0.5) * h;
-    EXPECT_EQ(PrepareTablePage(printer, 2), 3);
+    EXPECT_EQ(PrepareTablePage(printer, 2, 1), 3);
     EXPECT_EQ(printer.PageCount(), 1);
     printer.CurrentY = bottom - (2 + 1 + 0.5) * h;
-    PrepareTablePage(printer, 2);
+    PrepareTablePage(printer, 2, 1);
     EXPECT_EQ(printer.PageCount(), 2);
     EXPECT_DOUBLE_EQ(printer.CurrentY, printer.MarginTop());
 }
