@@ -490,7 +490,10 @@ ResultsLayout ThermixMain::CurrentResultsLayout(int mode) const
 
 void ThermixMain::SetupGridHeaders(int mode)
 {
-    vq::SetupGridHeaders(GRD_Output->Model(), ResultTable, CurrentResultsLayout(mode));
+    // Sized at once: a refused Range keeps these headings as they are.
+    const ResultsLayout layout = CurrentResultsLayout(mode);
+    vq::SetupGridHeaders(GRD_Output->Model(), ResultTable, layout);
+    SizeGrid(layout);
 }
 
 void ThermixMain::FillOutputGrid(int mode)
@@ -510,9 +513,14 @@ void ThermixMain::FillOutputGrid(int mode)
 
 void ThermixMain::SizeOutputGrid()
 {
+    SizeGrid(CurrentResultsLayout(GetInputMode()));
+}
+
+void ThermixMain::SizeGrid(const ResultsLayout& layout)
+{
     GridModel& grid = GRD_Output->Model();
     GRD_Output->AutoSizeColumns(0, grid.Cols() - 1);
-    SizeOutputRows(grid, CurrentResultsLayout(GetInputMode()));
+    SizeOutputRows(grid, layout);
 }
 
 bool ThermixMain::RangeCheck()

@@ -135,6 +135,8 @@ private:
     void FocusIfUsable(QLineEdit* box);
     int SelectedCode(const QComboBox* list) const;
     ResultsLayout CurrentResultsLayout(int mode) const;
+    // Column widths to their contents, row heights for the layout.
+    void SizeGrid(const ResultsLayout& layout);
     bool RunPoint(int point, const PointInputs& inputs, int panelCode1, int panelCode2);
     bool CalculateSinglePoint();
     bool CalculateTwoPoints();

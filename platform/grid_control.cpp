@@ -203,6 +203,8 @@ void GridControl::OnCurrentChanged()
 
 int GridControl::TextWidthTwips(const std::string& text) const
 {
+    if (text.empty())
+        return 0;
     const QFontMetrics fm(font());
     int widest = 0;
     for (const QString& line : ToDisplayText(text).split(QLatin1Char('\n')))

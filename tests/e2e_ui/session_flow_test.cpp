@@ -912,5 +912,38 @@ TEST_F(SessionFlow, PrintedTablesHoldEveryRowOfTwoLineLabels)
     Exit();
 }
 
+TEST_F(SessionFlow, ARefusedRangeKeepsTheHeightsOfItsHeadings)
+{
+    Start();
+    SetOutputControl([](OutputPreferenceForm* form) { form->OPT_RangeRowColOrder[0]->setChecked(true); });
+    main->TAB_InputMode->setCurrentIndex(RangeMode);
+    ui->mode = RangeMode;
+    main->TXT_State1->setText("100");
+    main->TXT_State2->setText("300");
+    main->TXT_State2End->setText("310");
+    main->TXT_State2Inc->setText("5");
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    auto heights = [this] {
+        std::vector<int> h;
+        for (int r = 0; r < main->GRD_Output->Model().Rows(); ++r)
+            h.push_back(main->GRD_Output->Model().RowHeight(r));
+        return h;
+    };
+    const std::vector<int> calculated = heights();
+    ASSERT_NE(std::find(calculated.begin(), calculated.end(), 480), calculated.end()) << "two-line labels";
+
+    for (auto [start, end, increment] : {std::tuple{"400", "398", "1"}, {"300", "310", "0"}}) {
+        main->TXT_State2->setText(start);
+        main->TXT_State2End->setText(end);
+        main->TXT_State2Inc->setText(increment);
+        QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+        ASSERT_EQ(ui->messages.size(), 1u) << start << " to " << end;
+        ui->messages.clear();
+        EXPECT_EQ(heights(), calculated) << start << " to " << end << " by " << increment;
+    }
+    Exit();
+}
+
 } // namespace
 } // namespace vq
