@@ -175,18 +175,77 @@ std::vector<std::string> PrintControl::TextLines(const std::string& text)
     }
 }
 
+namespace {
+
+// Start of the UTF-8 character after the one at i.
+size_t NextCharacter(const std::string& text, size_t i)
+{
+    ++i;
+    while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+        ++i;
+    return i;
+}
+
+bool IsBreakAfter(char c)
+{
+    return c == ' ' || c == '/' || c == '\\';
+}
+
+} // namespace
+
+std::vector<std::string> PrintControl::WrapLine(const std::string& line, double firstRoom, double room) const
+{
+    std::vector<std::string> pieces;
+    size_t start = 0;
+    double width = firstRoom;
+    while (start < line.size()) {
+        // The longest run of characters that fits, at least one.
+        size_t end = NextCharacter(line, start);
+        while (end < line.size()) {
+            const size_t next = NextCharacter(line, end);
+            if (measurer_->Width(line.substr(start, next - start), font_) > width)
+                break;
+            end = next;
+        }
+        if (end < line.size()) {
+            // Rather after the last blank or separator that follows some text.
+            const size_t text = line.find_first_not_of(' ', start);
+            for (size_t k = end; k > start && text != std::string::npos && k - 1 > text; --k)
+                if (IsBreakAfter(line[k - 1])) {
+                    end = k;
+                    break;
+                }
+        }
+        pieces.push_back(line.substr(start, end - start));
+        start = end;
+        width = room;
+    }
+    if (pieces.empty())
+        pieces.emplace_back();
+    return pieces;
+}
+
 void PrintControl::Paragraph(const std::string& text)
 {
     const double h = measurer_->Height(font_);
     std::vector<std::string> lines = TextLines(text);
     if (lines.size() > 1 && lines.back().empty())
         lines.pop_back(); // a closing line break adds no line
+    const double room = PageWidth() - marginRight_ - marginLeft_;
     for (const std::string& line : lines) {
-        if (building_ && CurrentY + h > PageHeight() - marginBottom_ && CurrentY > marginTop_)
-            NewPage();
-        if (!line.empty())
-            AddItem({PageItemKind::Text, static_cast<double>(marginLeft_), CurrentY, 0, 0, line, font_, 0});
-        LineBreak();
+        // A line wider than the margins goes on over the next lines, as far in as its
+        // leading blanks (at most half the room).
+        const bool wraps = room > 0 && measurer_->Width(line, font_) > room;
+        const double indent =
+            wraps ? std::min(measurer_->Width(line.substr(0, line.find_first_not_of(' ')), font_), room / 2) : 0.0;
+        const std::vector<std::string> pieces = wraps ? WrapLine(line, room, room - indent) : std::vector{line};
+        for (size_t i = 0; i < pieces.size(); ++i) {
+            if (building_ && CurrentY + h > PageHeight() - marginBottom_ && CurrentY > marginTop_)
+                NewPage();
+            if (!pieces[i].empty())
+                AddItem({PageItemKind::Text, marginLeft_ + (i > 0 ? indent : 0.0), CurrentY, 0, 0, pieces[i], font_, 0});
+            LineBreak();
+        }
     }
 }
 

@@ -127,7 +127,9 @@ public:
     double CurrentX = 0;
     double CurrentY = 0;
     // Each line of text at the left margin, the position then at the start of the next
-    // line; a line that would cross the bottom margin starts a new page first.
+    // line; a line that would cross the bottom margin starts a new page first. A line
+    // wider than the room between the margins goes on over the next lines, broken after
+    // a blank or path separator where one fits, else where the room ends.
     void Paragraph(const std::string& text);
     // Text at the current position, no line break; a CR (or CR LF, or LF) moves to the
     // left margin of the next line.
@@ -148,6 +150,8 @@ public:
 
 private:
     void AddItem(PageItem item);
+    // A line cut into pieces: the first fits firstRoom, the others room.
+    std::vector<std::string> WrapLine(const std::string& line, double firstRoom, double room) const;
     void LineBreak();
 
     const TextMeasurer* measurer_;

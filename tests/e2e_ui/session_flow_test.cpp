@@ -945,5 +945,28 @@ TEST_F(SessionFlow, ARefusedRangeKeepsTheHeightsOfItsHeadings)
     Exit();
 }
 
+TEST_F(SessionFlow, ALongInputLineOfThePrintedReportGoesOnOverTheNextLines)
+{
+    Start();
+    CalculateSinglePoint();
+    std::string folder = work.Path();
+    for (int i = 0; i < 4; ++i)
+        folder += "/project-steam-tables-plant-" + std::to_string(i);
+    std::filesystem::create_directories(folder);
+    const std::string path = folder + "/boiler-feedwater-heater-calculation.vpq";
+    answers = {{0, path, "boiler-feedwater-heater-calculation.vpq"}};
+    main->ABR_Main->Action(ToolSaveAs)->trigger();
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+
+    auto squeezed = [](std::string text) {
+        std::erase_if(text, [](char c) { return c == ' ' || c == '\n'; });
+        return text;
+    };
+    const std::string printed = CreatePdfText("long.pdf");
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    EXPECT_NE(squeezed(printed).find(squeezed("Input File: " + path)), std::string::npos) << printed;
+    Exit();
+}
+
 } // namespace
 } // namespace vq
