@@ -502,6 +502,31 @@ void ReportOutputFailure(const std::string& leadIn, int printerError)
                                    MessageStyle::Exclamation, ProgramTitle);
 }
 
+// A printer whose job failed can stay active, and an active printer refuses every
+// later change. Its successor takes over what was chosen on it.
+std::unique_ptr<QPrinter> SuccessorOf(const QPrinter& failed)
+{
+    auto next = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!failed.printerName().isEmpty())
+        next->setPrinterName(failed.printerName());
+    next->setOutputFormat(failed.outputFormat());
+    if (!failed.outputFileName().isEmpty())
+        next->setOutputFileName(failed.outputFileName());
+    next->setPageLayout(failed.pageLayout());
+    next->setFullPage(failed.fullPage());
+    next->setPaperSource(failed.paperSource());
+    next->setCopyCount(failed.copyCount());
+    next->setCollateCopies(failed.collateCopies());
+    next->setPageOrder(failed.pageOrder());
+    next->setDuplex(failed.duplex());
+    next->setColorMode(failed.colorMode());
+    next->setPrintRange(failed.printRange());
+    next->setPageRanges(failed.pageRanges());
+    next->setDocName(failed.docName());
+    next->setCreator(failed.creator());
+    return next;
+}
+
 constexpr int PrinterCannotOpenFile = 1;
 constexpr int PrinterCannotAccess = 3;
 
@@ -518,6 +543,8 @@ bool PrinterForm::PrintPages(int first, int last)
         PrintedPageOrder(first, last, vsPrinter.PageCount(), PageSpansOf(*printer_), deviceCopies ? 1 : printer_->copyCount(),
                          printer_->collateCopies());
     const bool ok = PaintPages(*printer_, vsPrinter, pages, printer_->resolution() / 1440.0);
+    if (!ok)
+        printer_ = SuccessorOf(*printer_);
     PrinterFromControl();
     if (!ok)
         ReportOutputFailure("The following error occurred while printing:", PrinterCannotAccess);

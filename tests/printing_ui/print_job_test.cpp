@@ -10,8 +10,10 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -243,6 +245,30 @@ TEST_F(PrintJobTest, FailedOutputKeepsThePreviewOpen)
     EXPECT_EQ(ui.LastMessage(), "The following error occurred while printing:\r\n\r\n      Can't Access Printer");
     EXPECT_EQ(LoadedPrinterForm(), form);
     EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(PrintJobTest, AFailedPrintLeavesThePreviewAbleToPrintAgain)
+{
+    main->show();
+    PrinterForm* form = &LoadPrinterForm(*main);
+    form->SetPreview(true);
+    RunPrintJob(*main);
+    form->Printer().setCopyCount(2);
+    QAction* printAll = form->ABR_Local->actions().at(0);
+    printAll->trigger(); // to the printer, which cannot be reached
+    ASSERT_EQ(ui.LastMessage(), "The following error occurred while printing:\r\n\r\n      Can't Access Printer");
+
+    const std::string file = folder.File("after-failure.pdf");
+    dialogs.setupAction = [&](QPrinter& printer) {
+        EXPECT_EQ(printer.copyCount(), 2) << "the choices before the failure are kept";
+        printer.setOutputFileName(QString::fromStdString(file));
+    };
+    QTest::mouseClick(form->BTN_Setup, Qt::LeftButton);
+    ui.messages.clear();
+    printAll->trigger();
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    EXPECT_EQ(LoadedPrinterForm(), nullptr);
+    EXPECT_EQ(PdfPages(file), 2) << "one page, two copies";
 }
 
 TEST_F(PrintJobTest, PreviewClosedFromCodeBringsTheMainWindowBack)
