@@ -543,11 +543,11 @@ bool PrinterForm::PrintPages(int first, int last)
         PrintedPageOrder(first, last, vsPrinter.PageCount(), PageSpansOf(*printer_), deviceCopies ? 1 : printer_->copyCount(),
                          printer_->collateCopies());
     const bool ok = PaintPages(*printer_, vsPrinter, pages, printer_->resolution() / 1440.0);
-    if (!ok)
+    if (!ok) {
         printer_ = SuccessorOf(*printer_);
-    PrinterFromControl();
-    if (!ok)
         ReportOutputFailure("The following error occurred while printing:", PrinterCannotAccess);
+    }
+    PrinterFromControl();
     return ok;
 }
 

@@ -210,7 +210,7 @@ std::vector<std::string> PrintControl::WrapLine(const std::string& line, double 
         if (end < line.size()) {
             // Rather after the last blank or separator that follows some text.
             const size_t text = line.find_first_not_of(' ', start);
-            for (size_t k = end; k > start && text != std::string::npos && k - 1 > text; --k)
+            for (size_t k = end; k - 1 > text; --k)
                 if (IsBreakAfter(line[k - 1])) {
                     end = k;
                     break;
@@ -220,8 +220,6 @@ std::vector<std::string> PrintControl::WrapLine(const std::string& line, double 
         start = end;
         width = room;
     }
-    if (pieces.empty())
-        pieces.emplace_back();
     return pieces;
 }
 

@@ -22,6 +22,7 @@
 #include "scripted_file_dialogs.h"
 #include "temp_folder.h"
 #include "clipped_texts.h"
+#include "pdf_text.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -151,21 +152,10 @@ protected:
         const std::string pdf = work.File(name);
         answers = {{0, pdf, name}};
         main->ABR_Main->Action(ToolCreatePdf)->trigger();
-        std::string text = CommandText("pdftotext -layout '" + pdf + "' -");
+        std::string text = test::PdfText(pdf);
         for (size_t pos; (pos = text.find("\xEF\xAC\x81")) != std::string::npos;)
             text.replace(pos, 3, "fi"); // the fi ligature
         return text;
-    }
-    static std::string CommandText(const std::string& command)
-    {
-        std::string out;
-        if (FILE* pipe = ::popen(command.c_str(), "r")) {
-            char buffer[4096];
-            for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-                out.append(buffer, n);
-            ::pclose(pipe);
-        }
-        return out;
     }
 
     const QLocale locale;
