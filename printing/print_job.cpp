@@ -65,7 +65,7 @@ void KeepDialogPrinter(const QPrinter& printer, bool keepDevice)
 {
     dialogOrientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? 1 : 0;
     PrintPageSettings kept = CurrentPrintPageSettings();
-    const int paper = PaperCodeOf(printer.pageLayout().pageSize());
+    const int paper = ChosenPaperCode(printer.pageLayout().pageSize(), WithControlDefaults(kept).page.PaperSize);
     if (keepDevice)
         StorePrinterChoice(kept, paper, static_cast<int>(printer.paperSource()), printer.printerName().toStdString());
     else

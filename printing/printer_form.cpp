@@ -68,15 +68,6 @@ namespace {
 
 PrinterForm* defaultInstance = nullptr;
 
-const std::vector<std::pair<QPageSize::PageSizeId, int>>& PaperCodes()
-{
-    static const std::vector<std::pair<QPageSize::PageSizeId, int>> codes = {
-        {QPageSize::Letter, 1}, {QPageSize::Legal, 5}, {QPageSize::Executive, 7},
-        {QPageSize::A3, 8},     {QPageSize::A4, 9},    {QPageSize::A5, 11},
-    };
-    return codes;
-}
-
 // A small printer, or a sheet marked PDF.
 QPixmap DestinationPicture(bool pdf)
 {
@@ -116,22 +107,52 @@ std::string DateTimeNowText()
         .toStdString();
 }
 
+// The size of a Qt page in twips, as exactly as Qt defines it (its sizes in points are
+// whole numbers).
+QSizeF TwipsOf(const QPageSize& size)
+{
+    switch (size.definitionUnits()) {
+    case QPageSize::Inch:
+        return size.definitionSize() * 1440;
+    case QPageSize::Point:
+        return size.definitionSize() * 20;
+    default:
+        return size.size(QPageSize::Millimeter) * (1440 / 25.4);
+    }
+}
+
 } // namespace
 
-int PaperCodeOf(const QPageSize& size)
+int PaperCodeOf(const QPageSize& size, int preferred)
 {
-    for (const auto& [id, code] : PaperCodes())
-        if (size.id() == id)
-            return code;
-    return 0;
+    const QSizeF twips = TwipsOf(size);
+    return size.isValid() ? PaperCodeOfSize(twips.width(), twips.height(), {preferred, size.windowsId()}) : 0;
 }
 
 QPageSize PageSizeOf(int paperCode)
 {
-    for (const auto& [id, code] : PaperCodes())
-        if (code == paperCode)
-            return QPageSize(id);
-    return QPageSize(QPageSize::Letter);
+    const PaperSizeInfo* paper = FindPaperSize(paperCode);
+    if (!paper)
+        paper = FindPaperSize(PaperLetter);
+    const QSizeF points(paper->widthTwips / 20.0, paper->heightTwips / 20.0);
+    // Qt's page of that number, or of that size, when it is the table's sheet.
+    for (const QPageSize::PageSizeId id :
+         {QPageSize::id(paper->code), QPageSize::id(points, QPageSize::Point, QPageSize::FuzzyMatch)})
+        if (const QPageSize page(id); PaperCodeOf(page, paper->code) == paper->code)
+            return page;
+    return QPageSize(points, QPageSize::Point, QString::fromUtf8(paper->name), QPageSize::ExactMatch);
+}
+
+int ChosenPaperCode(const QPageSize& chosen, int kept)
+{
+    if (const int code = PaperCodeOf(chosen, kept); code != 0)
+        return code;
+    const PaperSizeInfo* keptPaper = FindPaperSize(kept);
+    UserInterface& ui = CurrentUserInterface();
+    ui.Beep();
+    const std::string keptName = keptPaper ? keptPaper->name : FindPaperSize(PaperLetter)->name;
+    ui.Message(UnknownPaperMessage(chosen.name().toStdString(), keptName), MessageStyle::Exclamation, ProgramTitle);
+    return kept;
 }
 
 PrinterForm::PrinterForm(MainWindowView* main)
@@ -459,8 +480,7 @@ void PrinterForm::ControlFromPrinter()
 {
     const QPageLayout layout = printer_->pageLayout();
     vsPrinter.SetOrientation(layout.orientation() == QPageLayout::Landscape ? 1 : 0);
-    if (const int code = PaperCodeOf(layout.pageSize()); code != 0)
-        vsPrinter.SetPaperSize(code);
+    vsPrinter.SetPaperSize(ChosenPaperCode(layout.pageSize(), vsPrinter.PaperSize()));
     const QMarginsF m = layout.margins(QPageLayout::Point);
     vsPrinter.SetMarginLeft(static_cast<int>(std::lround(m.left() * 20)));
     vsPrinter.SetMarginTop(static_cast<int>(std::lround(m.top() * 20)));

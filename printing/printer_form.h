@@ -136,8 +136,11 @@ PrinterForm& LoadPrinterForm(MainWindowView& main);
 PrinterForm* LoadedPrinterForm();
 void UnloadPrinterForm();
 
-// Paper code of a Qt page size, 0 when the program has none for it, and back.
-int PaperCodeOf(const QPageSize& size);
+// Paper code of a Qt page size (preferred when it is of that size), 0 when the paper
+// table has none for it; and the Qt page of a code, taken from its size.
+int PaperCodeOf(const QPageSize& size, int preferred = 0);
 QPageSize PageSizeOf(int paperCode);
+// The code of a paper a dialog chose; a paper without one is said, and kept stays.
+int ChosenPaperCode(const QPageSize& chosen, int kept);
 
 } // namespace vq

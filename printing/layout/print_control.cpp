@@ -17,9 +17,89 @@ double FixedPitchMeasurer::Height(const PrintFont& font) const
 
 const std::vector<PaperSizeInfo>& PaperSizes()
 {
+    // The standard paper numbers; each sheet as the number defines it (Ledger lies on
+    // its side). Inch papers are exact, millimetre papers rounded to the twip.
     static const std::vector<PaperSizeInfo> sizes = {
-        {1, "Letter", 12240, 15840},   {5, "Legal", 12240, 20160}, {7, "Executive", 10440, 15120},
-        {8, "A3", 16838, 23811},       {9, "A4", 11906, 16838},    {11, "A5", 8391, 11906},
+        {1, "Letter", 12240, 15840},
+        {2, "Letter Small", 12240, 15840},
+        {3, "Tabloid", 15840, 24480},
+        {4, "Ledger", 24480, 15840},
+        {5, "Legal", 12240, 20160},
+        {6, "Statement", 7920, 12240},
+        {7, "Executive (7.25 x 10.5 in)", 10440, 15120},
+        {8, "A3", 16838, 23811},
+        {9, "A4", 11906, 16838},
+        {10, "A4 Small", 11906, 16838},
+        {11, "A5", 8391, 11906},
+        {12, "B4 (JIS)", 14570, 20636},
+        {13, "B5 (JIS)", 10318, 14570},
+        {14, "Folio (8.5 x 13 in)", 12240, 18720},
+        {15, "Quarto", 12240, 15595},
+        {16, "10 x 14 in", 14400, 20160},
+        {18, "Note", 12240, 15840},
+        {19, "Envelope #9", 5580, 12780},
+        {20, "Envelope #10", 5933, 13680},
+        {21, "Envelope #11", 6480, 14940},
+        {22, "Envelope #12", 6840, 15840},
+        {23, "Envelope #14", 7200, 16560},
+        {24, "Architect C", 25920, 34560},
+        {25, "Architect D", 34560, 51840},
+        {26, "Architect E", 51840, 69120},
+        {27, "Envelope DL", 6236, 12472},
+        {28, "Envelope C5", 9184, 12983},
+        {29, "Envelope C3", 18369, 25965},
+        {30, "Envelope C4", 12983, 18369},
+        {31, "Envelope C6", 6463, 9184},
+        {32, "Envelope C65", 6463, 12983},
+        {33, "Envelope B4", 14173, 20013},
+        {34, "Envelope B5", 9978, 14173},
+        {35, "Envelope B6", 9978, 7087},
+        {36, "Envelope Italian", 6236, 13039},
+        {37, "Envelope Monarch", 5580, 10800},
+        {38, "Envelope Personal", 5220, 9360},
+        {39, "Fan-fold US (14.875 x 11 in)", 21420, 15840},
+        {40, "Fan-fold German (8.5 x 12 in)", 12240, 17280},
+        {41, "Fan-fold German Legal (8.5 x 13 in)", 12240, 18720},
+        {42, "B4 (ISO)", 14173, 20013},
+        {43, "Postcard", 5669, 8391},
+        {44, "9 x 11 in", 12960, 15840},
+        {45, "10 x 11 in", 14400, 15840},
+        {46, "15 x 11 in", 21600, 15840},
+        {47, "Envelope Invite", 12472, 12472},
+        {50, "Letter Extra", 13680, 17280},
+        {51, "Legal Extra", 13680, 21600},
+        {52, "Tabloid Extra", 17280, 25920},
+        {53, "A4 Extra", 13351, 18272},
+        {57, "Super A", 12869, 20183},
+        {58, "Super B", 17291, 27609},
+        {59, "Letter Plus", 12240, 18274},
+        {60, "A4 Plus", 11906, 18709},
+        {63, "A3 Extra", 18255, 25228},
+        {64, "A5 Extra", 9865, 13323},
+        {65, "B5 Extra", 11395, 15647},
+        {66, "A2", 23811, 33676},
+        {69, "Double Postcard", 11339, 8391},
+        {70, "A6", 5953, 8391},
+        {71, "Envelope Kaku 2", 13606, 18822},
+        {72, "Envelope Kaku 3", 12246, 15704},
+        {73, "Envelope Chou 3", 6803, 13323},
+        {74, "Envelope Chou 4", 5102, 11622},
+        {88, "B6 (JIS)", 7257, 10318},
+        {90, "12 x 11 in", 17280, 15840},
+        {91, "Envelope You 4", 5953, 13323},
+        {93, "PRC 16K", 8277, 12189},
+        {94, "PRC 32K", 5499, 8561},
+        {95, "PRC 32K Big", 5499, 8561},
+        {96, "Envelope PRC 1", 5783, 9354},
+        {97, "Envelope PRC 2", 5783, 9978},
+        {98, "Envelope PRC 3", 7087, 9978},
+        {99, "Envelope PRC 4", 6236, 11792},
+        {100, "Envelope PRC 5", 6236, 12472},
+        {101, "Envelope PRC 6", 6803, 13039},
+        {102, "Envelope PRC 7", 9071, 13039},
+        {103, "Envelope PRC 8", 6803, 17518},
+        {104, "Envelope PRC 9", 12983, 18369},
+        {105, "Envelope PRC 10", 18369, 25965},
     };
     return sizes;
 }
@@ -30,6 +110,20 @@ const PaperSizeInfo* FindPaperSize(int code)
         if (p.code == code)
             return &p;
     return nullptr;
+}
+
+int PaperCodeOfSize(double widthTwips, double heightTwips, std::initializer_list<int> candidates)
+{
+    auto sameSize = [&](const PaperSizeInfo& p) {
+        return std::abs(p.widthTwips - widthTwips) <= 10 && std::abs(p.heightTwips - heightTwips) <= 10;
+    };
+    for (int code : candidates)
+        if (const PaperSizeInfo* p = FindPaperSize(code); p && sameSize(*p))
+            return code;
+    for (const PaperSizeInfo& p : PaperSizes())
+        if (sameSize(p))
+            return p.code;
+    return 0;
 }
 
 namespace {

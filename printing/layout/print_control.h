@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,9 @@ struct PrintPage {
     std::vector<PageItem> items;
 };
 
-// Paper sizes by their numeric code, in portrait twips.
+// Paper sizes by their standard paper number, in twips as the number defines the
+// sheet (portrait for all but a few that lie on their side). This one table serves the
+// layout and the printer: the Qt side takes its page from the size.
 struct PaperSizeInfo {
     int code;
     const char* name;
@@ -60,6 +63,9 @@ struct PaperSizeInfo {
 const std::vector<PaperSizeInfo>& PaperSizes();
 // The entry of a code; null when the code is unknown.
 const PaperSizeInfo* FindPaperSize(int code);
+// The code of a sheet of that size (twips, within half a point), 0 when the table has
+// none: the first of the candidate codes of that size, else the first entry of it.
+int PaperCodeOfSize(double widthTwips, double heightTwips, std::initializer_list<int> candidates);
 inline constexpr int PaperLetter = 1;
 inline constexpr int PaperA4 = 9;
 

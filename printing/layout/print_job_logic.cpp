@@ -140,6 +140,11 @@ void StorePrinterChoice(PrintPageSettings& stored, int paperSize, int paperBin, 
     stored.DeviceName = device;
 }
 
+std::string UnknownPaperMessage(const std::string& chosen, const std::string& kept)
+{
+    return "The report cannot be laid out on the paper \"" + chosen + "\".\r\n\r\nThe paper stays " + kept + ".";
+}
+
 std::vector<int> PrintedPageOrder(int first, int last, int pageCount, const std::vector<PageSpan>& ranges, int copies,
                                   bool collate)
 {

@@ -60,6 +60,9 @@ PrintPageSettings WithControlDefaults(const PrintPageSettings& stored);
 // not know keeps the stored one), bin and device, over WithControlDefaults.
 void StorePrinterChoice(PrintPageSettings& stored, int paperSize, int paperBin, const std::string& device);
 
+// Said when a dialog chose a paper the table has no code for.
+std::string UnknownPaperMessage(const std::string& chosen, const std::string& kept);
+
 struct PageSpan {
     int from = 0;
     int to = 0;

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 
 namespace vq::test {
 
@@ -49,6 +51,39 @@ inline std::string PdfInfoField(const std::string& path, const std::string& fiel
     std::string value = info.substr(pos + field.size() + 1, end - pos - field.size() - 1);
     value.erase(0, value.find_first_not_of(' '));
     return value;
+}
+
+struct PdfWord {
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0; // points from the page's top-left corner
+    std::string text;
+};
+struct PdfPageWords {
+    double width = 0, height = 0; // points
+    std::vector<PdfWord> words;
+};
+
+// Every page's size and its words with their boxes (pdftotext -bbox).
+inline std::vector<PdfPageWords> PdfWordBoxes(const std::string& path)
+{
+    const std::string html = CommandOutput("pdftotext -bbox '" + path + "' - 2>/dev/null");
+    auto number = [&](size_t tag, const char* key) {
+        const size_t at = html.find(std::string(" ") + key + "=\"", tag) + std::strlen(key) + 3;
+        return std::stod(html.substr(at, html.find('"', at) - at));
+    };
+    std::vector<PdfPageWords> pages;
+    for (size_t tag = html.find('<'); tag != std::string::npos; tag = html.find('<', tag + 1)) {
+        if (html.compare(tag, 6, "<page ") == 0) {
+            pages.push_back({number(tag, "width"), number(tag, "height"), {}});
+        } else if (html.compare(tag, 6, "<word ") == 0 && !pages.empty()) {
+            const size_t start = html.find('>', tag) + 1;
+            std::string text = html.substr(start, html.find("</word>", start) - start);
+            for (size_t amp; (amp = text.find("&amp;")) != std::string::npos;)
+                text.replace(amp, 5, "&");
+            pages.back().words.push_back(
+                {number(tag, "xMin"), number(tag, "yMin"), number(tag, "xMax"), number(tag, "yMax"), text});
+        }
+    }
+    return pages;
 }
 
 } // namespace vq::test

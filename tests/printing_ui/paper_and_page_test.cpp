@@ -1,0 +1,126 @@
+// The paper chosen in Print Setup is the paper the report is laid out on and written
+// on, and what the page holds stays on it: read back from the PDF of Create Adobe PDF.
+#include "print_ui_fixture.h"
+
+#include "app/command_dispatch.h"
+#include "files/printer_font.h"
+#include "printing/layout/print_engine.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <sstream>
+
+namespace vq {
+namespace {
+
+using test::PdfPageWords;
+using test::PdfWordBoxes;
+
+class PaperAndPage : public test::PrintUiTest {
+protected:
+    void TearDown() override
+    {
+        ResetPrinterFontState();
+        test::PrintUiTest::TearDown();
+    }
+    // File > Print Setup, choosing a paper and an orientation.
+    void PrintSetup(const QPageSize& paper, QPageLayout::Orientation orientation = QPageLayout::Portrait)
+    {
+        dialogs.setupAction = [=](QPrinter& printer) {
+            printer.setPageSize(paper);
+            printer.setPageOrientation(orientation);
+        };
+        main->ABR_Main_Click(ToolPrintSetup);
+    }
+    // Margins in inches and the report font size, as the stored settings give them.
+    void Page(double left, double right, double top, double bottom, int fontSize)
+    {
+        auto twips = [](double inches) { return static_cast<std::int32_t>(inches * 1440); };
+        host.page.MarginLeft = twips(left);
+        host.page.MarginRight = twips(right);
+        host.page.MarginTop = twips(top);
+        host.page.MarginBottom = twips(bottom);
+        PrintFontName = "DejaVu Sans";
+        PrintFontSize = fontSize;
+    }
+    // Create Adobe PDF into a new file; its path.
+    std::string CreatePdf()
+    {
+        dialogs.saveName = folder.File("report" + std::to_string(++pdfs) + ".pdf");
+        main->ABR_Main_Click(ToolCreatePdf);
+        return dialogs.saveName;
+    }
+    static std::string Size(const PdfPageWords& page)
+    {
+        std::ostringstream s;
+        s << std::lround(page.width) << " x " << std::lround(page.height);
+        return s.str();
+    }
+    int pdfs = 0;
+};
+
+TEST_F(PaperAndPage, ExecutiveIsWrittenOnThePaperItIsLaidOutOn)
+{
+    FillGrid(150);
+    PrintSetup(QPageSize(QPageSize::A4)); // portrait
+    Page(0.25, 0.25, 0.25, 0.25, 10);
+    host.page.PaperSize = 7; // Executive, as the settings file keeps it
+    const std::vector<PdfPageWords> pages = PdfWordBoxes(CreatePdf());
+    ASSERT_GE(pages.size(), 2u);
+    int labels = 0;
+    for (const PdfPageWords& page : pages) {
+        EXPECT_EQ(Size(page), "522 x 756");
+        for (const test::PdfWord& w : page.words) {
+            EXPECT_LE(w.yMax, page.height - 18) << w.text << " passes the bottom margin";
+            labels += w.text == "Enthalpy";
+        }
+    }
+    EXPECT_EQ(labels, 149) << "every row once";
+
+    // Print Setup's Executive of that size is the same paper.
+    PrintSetup(QPageSize(QPageSize::A4));
+    PrintSetup(QPageSize(QPageSize::ExecutiveStandard));
+    EXPECT_EQ(host.page.PaperSize, 7);
+
+    // Qt's other Executive is not the one laid out: said, and the paper kept.
+    PrintSetup(QPageSize(QPageSize::Executive));
+    EXPECT_EQ(ui.LastMessage(), "The report cannot be laid out on the paper \"Executive (7.5 x 10 in)\".\r\n\r\n"
+                                "The paper stays Executive (7.25 x 10.5 in).");
+    EXPECT_EQ(host.page.PaperSize, 7);
+    EXPECT_EQ(Size(PdfWordBoxes(CreatePdf()).at(0)), "522 x 756");
+}
+
+TEST_F(PaperAndPage, PapersWithAStandardNumberAreUsedAndOthersAreRefusedAloud)
+{
+    for (auto [paper, code, size] : {std::tuple{QPageSize::Tabloid, 3, "792 x 1224"}, {QPageSize::JisB5, 13, "516 x 729"},
+                                     {QPageSize::EnvelopeDL, 27, "312 x 624"}, {QPageSize::A6, 70, "297 x 420"}}) {
+        PrintSetup(QPageSize(paper));
+        EXPECT_EQ(host.page.PaperSize, code) << size;
+        EXPECT_EQ(Size(PdfWordBoxes(CreatePdf()).at(0)), size);
+    }
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+
+    // The preview's set-up button: Ledger is taken, a size of no number is refused.
+    PrinterForm& preview = LoadPrinterForm(*main);
+    preview.SetPreview(true);
+    RunPrintJob(*main);
+    dialogs.setupAction = [](QPrinter& printer) { printer.setPageSize(QPageSize(QPageSize::Ledger)); };
+    QTest::mouseClick(preview.BTN_Setup, Qt::LeftButton);
+    EXPECT_EQ(host.page.PaperSize, 4);
+    EXPECT_EQ(preview.vsPrinter.PageWidth(), 17 * 1440);
+    dialogs.setupAction = [](QPrinter& printer) {
+        printer.setPageSize(QPageSize(QSizeF(100, 100), QPageSize::Millimeter, "Square"));
+    };
+    QTest::mouseClick(preview.BTN_Setup, Qt::LeftButton);
+    EXPECT_EQ(ui.LastMessage(), "The report cannot be laid out on the paper \"Square\".\r\n\r\nThe paper stays Ledger.");
+    EXPECT_EQ(host.page.PaperSize, 4);
+}
+
+} // namespace
+} // namespace vq
