@@ -13,10 +13,12 @@
 namespace vq {
 
 std::array<std::string, 2> PageHeaderTexts;
+bool PageHeaderFitted = true;
 
 void ResetPrintEngineState()
 {
     PageHeaderTexts = {};
+    PageHeaderFitted = true;
 }
 
 int GetGridHeaderLines(const PrintGrid& grid)
@@ -26,6 +28,21 @@ int GetGridHeaderLines(const PrintGrid& grid)
         most = std::max(most, static_cast<int>(HeaderTextParts(grid.Text(0, c)).size()));
     return std::min(most, 3);
 }
+
+namespace {
+
+std::string TooWideColumnMessage(const std::array<std::string, 3>& header)
+{
+    std::string name;
+    for (const std::string& line : header)
+        if (!line.empty())
+            name += (name.empty() ? "" : " ") + line;
+    return "The column \"" + (name.empty() ? std::string("row labels") : name) +
+           "\" is too wide for the paper: it would run off the page's edge.\r\n\r\nMake the left margin or the "
+           "report font smaller, and print again.";
+}
+
+} // namespace
 
 double MeasureGridColumnWidth(PrintGrid& grid, const PrintControl& printer, int col)
 {
@@ -43,28 +60,30 @@ double MeasureGridColumnWidth(PrintGrid& grid, const PrintControl& printer, int 
     return static_cast<double>(width);
 }
 
-long PrepareTablePage(PrintControl& printer, int headerLines, int firstRowLines)
+long TableLinesThatFit(const PrintControl& printer)
 {
-    const double h = 1.25 * printer.TextHeight("A");
-    auto fit = [&] {
-        const double lines = (printer.PageHeight() - printer.MarginBottom() - printer.CurrentY) / h - 0.5;
-        return std::isfinite(lines) ? std::lrint(lines) : 0L;
-    };
-    if (fit() >= headerLines + 1 + firstRowLines)
-        printer.CurrentY += h; // one blank line before the block
-    else
-        printer.NewPage();
-    return fit();
+    const double pitch = 1.25 * printer.TextHeight("A");
+    const double lines = (printer.PageHeight() - printer.MarginBottom() - printer.CurrentY) / pitch - 0.5;
+    return std::isfinite(lines) ? std::lrint(lines) : 0L;
 }
 
-void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int headerLines, bool centreLabels)
+long PrepareTablePage(PrintControl& printer, int headerLines, int firstRowLines)
+{
+    if (TableLinesThatFit(printer) >= headerLines + 1 + firstRowLines)
+        printer.CurrentY += 1.25 * printer.TextHeight("A"); // one blank line before the block
+    else
+        printer.NewPage();
+    return TableLinesThatFit(printer);
+}
+
+std::string PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int headerLines, bool centreLabels)
 {
     const int cols = grid.Cols();
     const double th = printer.TextHeight("A");
     const double tw = printer.TextWidth("A");
     const double pitch = 1.25 * th;
     if (cols < 1 || grid.Rows() < 1)
-        return;
+        return {};
 
     std::vector<double> colWidth(static_cast<size_t>(cols));
     std::vector<double> colRight(static_cast<size_t>(cols));
@@ -78,6 +97,11 @@ void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int 
     auto right = [&](int c) { return colRight[static_cast<size_t>(c)]; };
     auto width = [&](int c) { return colWidth[static_cast<size_t>(c)]; };
     const double left = printer.MarginLeft();
+    // A column too wide for the margins has a band of its own and may pass the right
+    // margin, but not the paper's edge.
+    for (int c = 0; c < cols; ++c)
+        if (left + right(0) + (c > 0 ? width(c) : 0) > printer.PageWidth())
+            return TooWideColumnMessage(header[static_cast<size_t>(c)]);
     // Every text is written after one blank; right-aligned texts keep a blank's gap from
     // the right rule too.
     const double blank = printer.TextWidth(" ");
@@ -186,6 +210,7 @@ void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int 
         printer.CurrentY += 0.25 * th;
     } while (firstCol < cols);
     printer.Text(" \r\n");
+    return {};
 }
 
 void PrintCalcInfoLines(PrintControl& printer, const std::vector<std::string>& lines)
@@ -193,6 +218,47 @@ void PrintCalcInfoLines(PrintControl& printer, const std::vector<std::string>& l
     for (const std::string& line : lines)
         printer.Paragraph(" " + line);
 }
+
+namespace {
+
+// Where the title, the page number and the date of a header stand: the header line
+// (0 the first) and x of each, and whether they stand apart inside the margins.
+struct HeaderPlaces {
+    std::array<int, 3> line{};
+    std::array<double, 3> x{};
+    bool fits = true;
+};
+
+// The title at the left margin, the number centred on the page and the date at the
+// right margin, a blank apart at least. Where the number would touch another text,
+// it follows the title, or starts the second line when the first cannot hold both;
+// a date that cannot follow the number on its line stands at the right of the next.
+HeaderPlaces PlaceHeaderTexts(const PrintControl& printer, const std::array<double, 3>& widths, double secondLineWidth)
+{
+    const double left = printer.MarginLeft();
+    const double right = printer.PageWidth() - printer.MarginRight();
+    const double gap = printer.TextWidth(" ");
+    const auto [title, number, date] = widths;
+    HeaderPlaces p{{0, 0, 0}, {left, (printer.PageWidth() - number) / 2, right - date}, true};
+    if (left + title + gap <= p.x[1] && p.x[1] + number + gap <= p.x[2])
+        return p;
+    if (left + title + gap + number <= right) {
+        p.x[1] = left + title + gap;
+    } else {
+        p.line[1] = 1;
+        p.x[1] = left + (secondLineWidth > 0 ? secondLineWidth + gap : 0);
+    }
+    // What stands at the left of the line the date would take.
+    double before = p.x[1] + number;
+    if (before + gap > p.x[2]) {
+        p.line[2] = p.line[1] + 1;
+        before = p.line[2] == 1 && secondLineWidth > 0 ? left + secondLineWidth : left - gap;
+    }
+    p.fits = title <= right - left && p.x[1] + number <= right && before + gap <= p.x[2];
+    return p;
+}
+
+} // namespace
 
 void DrawPageFrame(PrintControl& printer, const PageFrameTexts& texts)
 {
@@ -213,22 +279,55 @@ void DrawPageFrame(PrintControl& printer, const PageFrameTexts& texts)
     printer.DrawBox(left, top, right, bottom);
     printer.DrawLine(left, printer.MarginTop() + 4 * th, right, printer.MarginTop() + 4 * th);
 
-    printer.CurrentY = printer.MarginTop();
-    printer.CurrentX = printer.MarginLeft();
-    printer.Text(texts.longTitle + " Results");
+    const std::string title = texts.longTitle + " Results";
     const std::string page = "(" + std::to_string(printer.CurrentPage()) + ")";
-    printer.CurrentX = (pageWidth - printer.TextWidth(page)) / 2;
-    printer.Text(page);
-    printer.CurrentX = pageWidth - printer.MarginRight() - printer.TextWidth(PageHeaderTexts[1]);
-    printer.Text(PageHeaderTexts[1] + "\r");
+    const std::array<double, 3> widths = {printer.TextWidth(title), printer.TextWidth(page),
+                                          printer.TextWidth(PageHeaderTexts[1])};
+    const HeaderPlaces places = PlaceHeaderTexts(printer, widths, printer.TextWidth(PageHeaderTexts[0]));
+    PageHeaderFitted = places.fits;
+    auto put = [&](int line, double x, const std::string& text) {
+        printer.CurrentY = printer.MarginTop() + line * th;
+        printer.CurrentX = x;
+        printer.Text(text);
+    };
+    put(places.line[0], places.x[0], title);
+    put(places.line[1], places.x[1], page);
+    put(places.line[2], places.x[2], PageHeaderTexts[1]);
+    put(1, printer.MarginLeft(), PageHeaderTexts[0]);
+    put(2, (pageWidth - printer.TextWidth(OutputPrefs.ReportSubtitle)) / 2, OutputPrefs.ReportSubtitle);
+    put(3, printer.MarginLeft(), " ");
+    put(4, printer.MarginLeft(), " ");
+    // The body starts below two blank lines.
+    printer.CurrentY = printer.MarginTop() + 5 * th;
     printer.CurrentX = printer.MarginLeft();
-    printer.Text(PageHeaderTexts[0] + "\r");
-    printer.CurrentX = (pageWidth - printer.TextWidth(OutputPrefs.ReportSubtitle)) / 2;
-    printer.Text(OutputPrefs.ReportSubtitle + "\r");
-    printer.Text(" \r");
-    printer.Text(" \r");
     printer.PenWidth = pen;
 }
+
+namespace {
+
+// Why a fresh page cannot hold the report, "" when it can: its header texts apart
+// inside the frame, and below them the table's header lines, a blank line and its
+// tallest row (one line without a table).
+std::string PageRoomProblem(const PrintControl& printer, const PrintReport& report)
+{
+    long needed = 1;
+    if (report.sectionUse[1] && report.grid) {
+        int tallest = 1;
+        for (int r = 1; r < report.grid->Rows(); ++r)
+            tallest = std::max(tallest, PrintControl::LineCount(report.grid->Text(r, 0)));
+        needed = GetGridHeaderLines(*report.grid) + 1 + tallest;
+    }
+    if (PageHeaderFitted && TableLinesThatFit(printer) >= needed)
+        return {};
+    const PaperSizeInfo* paper = FindPaperSize(printer.PaperSize());
+    return std::string("The page (") + (paper ? paper->name : "paper") + ", " +
+           (printer.Orientation() == 1 ? "landscape" : "portrait") +
+           ") is too small for the report: between its margins there is no room for the page header" +
+           (report.sectionUse[1] && report.grid ? ", a blank line and one row of the table" : " and one line") +
+           ".\r\n\r\nMake the margins or the report font smaller, and print again.";
+}
+
+} // namespace
 
 void BuildPrintDocument(PrintControl& printer, const PrintReport& report, int& status)
 {
@@ -247,7 +346,17 @@ void BuildPrintDocument(PrintControl& printer, const PrintReport& report, int& s
             status = report.askRetry && report.askRetry() ? PrintDocRetry : PrintDocCancelled;
             return;
         }
+        // A report that cannot be printed whole is refused; nothing is printed.
+        auto refuse = [&](const std::string& problem) {
+            printer.KillDoc();
+            CurrentUserInterface().SetBusy(false);
+            CurrentUserInterface().Beep();
+            CurrentUserInterface().Message(problem, MessageStyle::Exclamation, ProgramTitle);
+            status = PrintDocCancelled;
+        };
         printer.StartDoc();
+        if (const std::string problem = PageRoomProblem(printer, report); !problem.empty())
+            return refuse(problem);
         bool first = true;
         auto heading = [&](int i) {
             if (report.sectionNewPage && !first)
@@ -268,7 +377,10 @@ void BuildPrintDocument(PrintControl& printer, const PrintReport& report, int& s
         }
         if (report.sectionUse[1] && report.grid) {
             heading(1);
-            PrintGridTable(*report.grid, printer, true, GetGridHeaderLines(*report.grid), report.centreLabels);
+            const std::string problem =
+                PrintGridTable(*report.grid, printer, true, GetGridHeaderLines(*report.grid), report.centreLabels);
+            if (!problem.empty())
+                return refuse(problem);
         }
         printer.EndDoc();
     } catch (const std::exception& e) {

@@ -24,6 +24,8 @@ public:
 
 // Kept between pages: [1] the date and time of page 1, [0] the second header line.
 extern std::array<std::string, 2> PageHeaderTexts;
+// Whether the header texts of the last page drawn stand apart inside its margins.
+extern bool PageHeaderFitted;
 void ResetPrintEngineState();
 
 // What one report prints.
@@ -60,19 +62,27 @@ inline constexpr int PrintDocRetry = 1;
 inline constexpr int PrintDocCancelled = 2;
 inline constexpr int PrintDocAborted = 3;
 
-// Builds the whole report on the control (whose OnNewPage draws the frame).
+// Builds the whole report on the control (whose OnNewPage draws the frame). A page
+// that cannot hold the header and a table row, or a column that would run off the
+// paper, is said and nothing is kept (status PrintDocCancelled).
 void BuildPrintDocument(PrintControl& printer, const PrintReport& report, int& status);
 void PrintCalcInfoLines(PrintControl& printer, const std::vector<std::string>& lines);
 // Number of header lines of the grid: 1 to 3.
 int GetGridHeaderLines(const PrintGrid& grid);
 // The widest printed text of a column; trims the column's data cells in the grid.
 double MeasureGridColumnWidth(PrintGrid& grid, const PrintControl& printer, int col);
-void PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int headerLines, bool centreLabels);
+// Prints the table; or, when one of its columns would run off the paper's edge, prints
+// nothing and returns the message that says so.
+std::string PrintGridTable(PrintGrid& grid, PrintControl& printer, bool drawRules, int headerLines, bool centreLabels);
+// Table lines (1.25 text lines each) that fit below the current position.
+long TableLinesThatFit(const PrintControl& printer);
 // Makes room for a table block whose first row takes firstRowLines (a new page when
 // the header and that row do not fit below one blank line) and returns the number of
 // lines that fit.
 long PrepareTablePage(PrintControl& printer, int headerLines, int firstRowLines);
-// The frame and header band of the page just begun.
+// The frame and header band of the page just begun. Title, page number and date stand
+// as usual where there is room; else the number follows the title (or starts the
+// second line) and the date goes to the right of the next line.
 void DrawPageFrame(PrintControl& printer, const PageFrameTexts& texts);
 
 } // namespace vq

@@ -122,5 +122,73 @@ TEST_F(PaperAndPage, PapersWithAStandardNumberAreUsedAndOthersAreRefusedAloud)
     EXPECT_EQ(host.page.PaperSize, 4);
 }
 
+TEST_F(PaperAndPage, PageHeaderTextsStandApartInsideTheFrame)
+{
+    struct Case {
+        QPageSize::PageSizeId paper;
+        double left;
+        bool centred; // the number centred on the page, as where there is room
+    };
+    for (const Case c : {Case{QPageSize::Letter, 3, false}, Case{QPageSize::A5, 1, false}, Case{QPageSize::Letter, 1, true}}) {
+        Page(c.left, 1, 1, 1, 10);
+        PrintSetup(QPageSize(c.paper));
+        const PdfPageWords page = PdfWordBoxes(CreatePdf()).at(0);
+        const std::string name = QPageSize::name(c.paper).toStdString() + " left " + std::to_string(c.left);
+        std::vector<std::string> expected = {"Results", "(1)"};
+        std::istringstream date(PageHeaderTexts[1]);
+        for (std::string word; date >> word;)
+            expected.push_back(word);
+        std::vector<test::PdfWord> header;
+        for (const test::PdfWord& w : page.words)
+            if (w.yMax < 72 + 30) // the first two header lines
+                header.push_back(w);
+        for (const std::string& text : expected)
+            EXPECT_TRUE(std::any_of(header.begin(), header.end(), [&](const auto& w) { return w.text == text; }))
+                << name << ": " << text;
+        for (size_t i = 0; i < header.size(); ++i) {
+            const test::PdfWord& a = header[i];
+            EXPECT_GE(a.xMin, c.left * 72 - 1) << name << ": " << a.text;
+            EXPECT_LE(a.xMax, page.width - 72 + 1) << name << ": " << a.text;
+            for (size_t j = i + 1; j < header.size(); ++j) {
+                const test::PdfWord& b = header[j];
+                const bool apart = a.xMax <= b.xMin || b.xMax <= a.xMin || a.yMax <= b.yMin || b.yMax <= a.yMin;
+                EXPECT_TRUE(apart) << name << ": " << a.text << " over " << b.text;
+            }
+            if (a.text == "(1)" && c.centred) {
+                EXPECT_NEAR((a.xMin + a.xMax) / 2, page.width / 2, 1) << name;
+            }
+        }
+    }
+}
+
+TEST_F(PaperAndPage, AColumnThatWouldRunOffThePaperIsNamedAndNothingIsPrinted)
+{
+    FillGrid(50);
+    main->GRD_Output->Model().SetTextMatrix(0, 2, "Specific Heat, cp (Btu/lbm-R) at constant pressure");
+    Page(3, 1, 1, 1, 14);
+    PrintSetup(QPageSize(QPageSize::A4));
+    const std::string pdf = CreatePdf();
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    EXPECT_EQ(ui.LastMessage(), "The column \"Specific Heat, cp (Btu/lbm-R) at constant pressure\" is too wide for the "
+                                "paper: it would run off the page's edge.\r\n\r\nMake the left margin or the report font "
+                                "smaller, and print again.");
+    EXPECT_EQ(LoadedPrinterForm(), nullptr);
+}
+
+TEST_F(PaperAndPage, APageTooSmallForTheHeaderAndOneRowPrintsNothing)
+{
+    FillGrid(51);
+    for (auto [left, top] : {std::pair{2.0, 2.0}, {1.0, 3.0}}) {
+        ui.messages.clear();
+        Page(left, left, top, top, 14);
+        PrintSetup(QPageSize(QPageSize::A5), QPageLayout::Landscape);
+        const std::string pdf = CreatePdf();
+        EXPECT_FALSE(std::filesystem::exists(pdf)) << top << " in, " << test::PdfPages(pdf) << " pages";
+        EXPECT_EQ(ui.LastMessage(), "The page (A5, landscape) is too small for the report: between its margins there is "
+                                    "no room for the page header, a blank line and one row of the table.\r\n\r\n"
+                                    "Make the margins or the report font smaller, and print again.");
+    }
+}
+
 } // namespace
 } // namespace vq
