@@ -4,10 +4,12 @@
 #include "platform/file_dialog.h"
 #include "printing/layout/print_job_logic.h"
 
+#include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -18,12 +20,18 @@ namespace {
 PrintDialogService qtDialogs;
 PrintDialogService* installedDialogs = nullptr;
 
+// The print dialog; as the set-up dialog (no page range) it only keeps the choice, and
+// its confirming button says so.
 int ExecPrintDialog(QWidget* parent, QPrinter& printer, const std::string& title, bool pageRange)
 {
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QString::fromStdString(title));
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageRange);
+    if (!pageRange)
+        if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+            if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+                ok->setText("OK");
     return dialog.exec() == QDialog::Accepted ? 0 : CommonDialogCancelError;
 }
 

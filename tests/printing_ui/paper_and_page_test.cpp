@@ -190,5 +190,28 @@ TEST_F(PaperAndPage, APageTooSmallForTheHeaderAndOneRowPrintsNothing)
     }
 }
 
+TEST_F(PaperAndPage, PrintSetupConfirmsWithOKInBothRoutes)
+{
+    InstallPrintDialogService(nullptr); // Qt's own dialogs
+    std::vector<std::string> captions;
+    auto answer = [&] {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            captions.push_back(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text().toStdString());
+            dialog->reject();
+        });
+    };
+    answer();
+    main->ABR_Main_Click(ToolPrintSetup);
+    PrinterForm& preview = LoadPrinterForm(*main);
+    preview.SetPreview(true);
+    RunPrintJob(*main);
+    answer();
+    QTest::mouseClick(preview.BTN_Setup, Qt::LeftButton);
+    InstallPrintDialogService(&dialogs);
+    EXPECT_EQ(captions, (std::vector<std::string>{"OK", "OK"}));
+}
+
 } // namespace
 } // namespace vq
