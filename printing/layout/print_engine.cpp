@@ -33,10 +33,13 @@ namespace {
 
 std::string TooWideColumnMessage(const std::array<std::string, 3>& header)
 {
+    // The header's lines as one line, one blank between its words.
     std::string name;
     for (const std::string& line : header)
-        if (!line.empty())
-            name += (name.empty() ? "" : " ") + line;
+        for (const char c : " " + line)
+            if (c != ' ' || (!name.empty() && name.back() != ' '))
+                name += c;
+    name = TrimText(name);
     return "The column \"" + (name.empty() ? std::string("row labels") : name) +
            "\" is too wide for the paper: it would run off the page's edge.\r\n\r\nMake the left margin or the "
            "report font smaller, and print again.";

@@ -164,7 +164,7 @@ TEST_F(PaperAndPage, PageHeaderTextsStandApartInsideTheFrame)
 TEST_F(PaperAndPage, AColumnThatWouldRunOffThePaperIsNamedAndNothingIsPrinted)
 {
     FillGrid(50);
-    main->GRD_Output->Model().SetTextMatrix(0, 2, "Specific Heat, cp (Btu/lbm-R) at constant pressure");
+    main->GRD_Output->Model().SetTextMatrix(0, 2, "Specific Heat, cp  (Btu/lbm-R) at constant pressure");
     Page(3, 1, 1, 1, 14);
     PrintSetup(QPageSize(QPageSize::A4));
     const std::string pdf = CreatePdf();
