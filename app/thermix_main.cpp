@@ -521,6 +521,8 @@ void ThermixMain::SizeGrid(const ResultsLayout& layout)
     GridModel& grid = GRD_Output->Model();
     GRD_Output->AutoSizeColumns(0, grid.Cols() - 1);
     SizeOutputRows(grid, layout);
+    // The end of a fill: the view shows it before anything else is drawn.
+    GRD_Output->Refresh();
 }
 
 bool ThermixMain::RangeCheck()

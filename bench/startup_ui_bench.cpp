@@ -2,13 +2,11 @@
 // main window with a new document, in a fresh configuration folder.
 #include "app/start_form.h"
 #include "app/thermix_main.h"
+#include "ui_bench_main.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-
-#include <cstdlib>
 
 namespace {
 
@@ -36,13 +34,5 @@ BENCHMARK(BM_StartUpToMainWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir config;
-    qputenv("VAPOQUANT_CONFIG_DIR", config.path().toUtf8());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vq::bench::RunUiBenchmarks(argc, argv);
 }

@@ -12,6 +12,7 @@
 #include <QStyleOptionHeader>
 
 #include <algorithm>
+#include <utility>
 
 namespace vq {
 
@@ -29,14 +30,6 @@ Qt::Alignment ToQtAlignment(GridAlignment a)
     case GridAlignment::RightBottom: return Qt::AlignRight | Qt::AlignBottom;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
-}
-
-QString ToDisplayText(const std::string& text)
-{
-    QString s = QString::fromStdString(text);
-    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return s;
 }
 
 // Data cells of the view are the model's cells past the fixed row and column.
@@ -138,22 +131,38 @@ void GridControl::OnModelChanged(GridModel::Change change)
 {
     switch (change) {
     case GridModel::Change::Layout:
+        // The view learns a new row or column count at once; texts and sizes follow.
         table_->Reset();
         if (selectionModel())
             connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &GridControl::OnCurrentChanged,
                     Qt::UniqueConnection);
         UpdateHeaders();
-        ApplySizes();
+        textsChanged_ = true;
+        sizesChanged_ = true;
         break;
     case GridModel::Change::Texts:
+        textsChanged_ = true;
+        break;
+    case GridModel::Change::Sizes:
+        sizesChanged_ = true;
+        break;
+    }
+    if (!refreshPosted_) {
+        refreshPosted_ = true;
+        QMetaObject::invokeMethod(this, &GridControl::Refresh, Qt::QueuedConnection);
+    }
+}
+
+void GridControl::Refresh()
+{
+    refreshPosted_ = false;
+    if (std::exchange(textsChanged_, false)) {
         table_->TextsChanged();
         if (corner_)
             corner_->update();
-        break;
-    case GridModel::Change::Sizes:
-        ApplySizes();
-        break;
     }
+    if (std::exchange(sizesChanged_, false))
+        ApplySizes();
 }
 
 void GridControl::UpdateHeaders()
@@ -164,14 +173,20 @@ void GridControl::UpdateHeaders()
 
 void GridControl::ApplySizes()
 {
+    const int dpiX = logicalDpiX(), dpiY = logicalDpiY();
+    // A header that draws nothing while its sections change places them once, not per section.
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()})
+        header->setUpdatesEnabled(false);
     for (int c = model_.FixedCols(); c < model_.Cols(); ++c)
-        horizontalHeader()->resizeSection(c - model_.FixedCols(), TwipsToPixelsX(model_.ColWidth(c)));
+        horizontalHeader()->resizeSection(c - model_.FixedCols(), TwipsToPixels(model_.ColWidth(c), dpiX));
     for (int r = model_.FixedRows(); r < model_.Rows(); ++r)
-        verticalHeader()->resizeSection(r - model_.FixedRows(), TwipsToPixelsY(model_.RowHeight(r)));
+        verticalHeader()->resizeSection(r - model_.FixedRows(), TwipsToPixels(model_.RowHeight(r), dpiY));
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()})
+        header->setUpdatesEnabled(true);
     if (model_.FixedRows() > 0 && model_.Rows() > 0)
-        horizontalHeader()->setFixedHeight(TwipsToPixelsY(model_.RowHeight(0)) + 4);
+        horizontalHeader()->setFixedHeight(TwipsToPixels(model_.RowHeight(0), dpiY) + 4);
     if (model_.FixedCols() > 0 && model_.Cols() > 0)
-        verticalHeader()->setFixedWidth(TwipsToPixelsX(model_.ColWidth(0)));
+        verticalHeader()->setFixedWidth(TwipsToPixels(model_.ColWidth(0), dpiX));
 }
 
 void GridControl::OnCurrentChanged()
@@ -203,13 +218,14 @@ void GridControl::OnCurrentChanged()
 
 int GridControl::TextWidthTwips(const std::string& text) const
 {
-    if (text.empty())
-        return 0;
-    const QFontMetrics fm(font());
-    int widest = 0;
-    for (const QString& line : ToDisplayText(text).split(QLatin1Char('\n')))
-        widest = std::max(widest, fm.horizontalAdvance(line));
-    return PixelsToTwipsX(widest);
+    return PixelsToTwipsX(Widths().Pixels(text));
+}
+
+TextWidths& GridControl::Widths() const
+{
+    if (!widths_)
+        widths_ = std::make_unique<TextWidths>(font());
+    return *widths_;
 }
 
 int GridControl::TwipsToPixelsX(int twips) const
@@ -229,7 +245,9 @@ int GridControl::PixelsToTwipsX(int pixels) const
 
 void GridControl::AutoSizeColumns(int first, int last)
 {
-    model_.AutoSize(first, last, [this](const std::string& t) { return TextWidthTwips(t); });
+    TextWidths& widths = Widths();
+    const int dpi = logicalDpiX();
+    model_.AutoSize(first, last, [&](const std::string& t) { return PixelsToTwips(widths.Pixels(t), dpi); });
 }
 
 QString GridControl::CornerText() const
@@ -246,6 +264,13 @@ void GridControl::keyPressEvent(QKeyEvent* event)
         return;
     }
     QTableView::keyPressEvent(event);
+}
+
+void GridControl::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        widths_.reset();
+    QTableView::changeEvent(event);
 }
 
 bool GridControl::eventFilter(QObject* watched, QEvent* event)

@@ -3,9 +3,12 @@
 // headers so that they stay in view while the data scroll.
 #pragma once
 
+#include "platform/cell_text.h"
 #include "platform/grid_model.h"
 
 #include <QTableView>
+
+#include <memory>
 
 class QAbstractButton;
 
@@ -32,11 +35,16 @@ public:
     // Sizes columns first..last to their texts.
     void AutoSizeColumns(int first, int last);
 
+    // Changes of the model reach the view once, when control returns to the event
+    // loop; this brings the view up to date at once.
+    void Refresh();
+
     // The corner cell's text, as drawn (for tests and screenshots).
     QString CornerText() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // The copy key raises the model's CopyKey when there is one.
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -45,15 +53,18 @@ private:
     void ApplySizes();
     void UpdateHeaders();
     void OnCurrentChanged();
+    TextWidths& Widths() const;
 
     GridModel model_;
     GridTableModel* table_ = nullptr;
     QAbstractButton* corner_ = nullptr;
+    bool refreshPosted_ = false;
+    bool textsChanged_ = false;
+    bool sizesChanged_ = false;
+    mutable std::unique_ptr<TextWidths> widths_; // for the current font
 };
 
 // Qt's alignment flags for a grid alignment.
 Qt::Alignment ToQtAlignment(GridAlignment a);
-// A cell text as Qt draws it: CR LF and lone CR become line feeds.
-QString ToDisplayText(const std::string& text);
 
 } // namespace vq

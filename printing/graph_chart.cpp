@@ -11,6 +11,7 @@
 #include <QImageWriter>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <QPrinter>
 #include <QSvgGenerator>
@@ -50,6 +51,51 @@ std::pair<double, double> DataRange(const std::vector<float>& values)
         hi = std::max(hi, static_cast<double>(v));
     }
     return {lo, hi};
+}
+
+// The part of the segment a-b inside clip, as fractions t0 <= t1 of the way from a
+// to b; false when none is.
+bool ClipSegment(QPointF a, QPointF b, const QRectF& clip, double& t0, double& t1)
+{
+    t0 = 0.0;
+    t1 = 1.0;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    // Each side: the inside is where q - p t >= 0.
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {a.x() - clip.left(), clip.right() - a.x(), a.y() - clip.top(), clip.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    return t0 <= t1;
+}
+
+// The polyline through the points, cut at the rectangle: one subpath per run inside it.
+QPainterPath ClippedPolyline(const std::vector<QPointF>& points, const QRectF& clip)
+{
+    QPainterPath path;
+    bool joined = false; // the last segment ended at its own end point, inside
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const QPointF a = points[i - 1], b = points[i];
+        double t0 = 0.0, t1 = 1.0;
+        if (!ClipSegment(a, b, clip, t0, t1)) {
+            joined = false;
+            continue;
+        }
+        if (!joined || t0 > 0.0)
+            path.moveTo(a + (b - a) * t0);
+        path.lineTo(a + (b - a) * t1);
+        joined = t1 == 1.0;
+    }
+    return path;
 }
 
 } // namespace
@@ -404,25 +450,47 @@ void GraphChart::Render(QPainter& painter, const QRectF& area) const
     // bounds are cut at the frame.
     const double xOver = bottomScaleMode_ == GraphScaleFixed ? 0.0 : pad;
     const double yOver = leftScaleMode_ == GraphScaleFixed ? 0.0 : pad;
-    painter.setClipRect(plot.adjusted(-xOver, -yOver, xOver, yOver));
+    const QRectF clip = plot.adjusted(-xOver, -yOver, xOver, yOver);
+    painter.setClipRect(clip);
+    // The SVG writer drops clipping: what it is given is cut to the clip here.
+    const bool cutHere = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::SVG;
+    std::vector<QPointF> points;
+    for (std::size_t i = 0; i < y_.size(); ++i)
+        points.emplace_back(px(x_[i]), py(y_[i]));
     const QColor ink(0, 70, 170);
     const bool joined = lineStyle_ == 1 && penStyle_ != Qt::NoPen;
-    if (joined && y_.size() > 1) {
+    if (joined && points.size() > 1) {
         QPainterPath path;
-        path.moveTo(px(x_[0]), py(y_[0]));
-        for (std::size_t i = 1; i < y_.size(); ++i)
-            path.lineTo(px(x_[i]), py(y_[i]));
+        if (cutHere) {
+            path = ClippedPolyline(points, clip);
+        } else {
+            path.moveTo(points[0]);
+            for (std::size_t i = 1; i < points.size(); ++i)
+                path.lineTo(points[i]);
+        }
         const double width = thin * (wideLine_ == 1 ? 3.0 : 1.5) * lineWidth_;
         painter.setPen(QPen(ink, width, static_cast<Qt::PenStyle>(penStyle_), Qt::SquareCap, Qt::RoundJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(path);
     }
-    if (pointMarks_ || !joined || y_.size() == 1) {
+    if (pointMarks_ || !joined || points.size() == 1) {
         const double r = unit * 0.28;
         painter.setPen(QPen(ink, thin));
         painter.setBrush(ink);
-        for (std::size_t i = 0; i < y_.size(); ++i)
-            painter.drawEllipse(QPointF(px(x_[i]), py(y_[i])), r, r);
+        for (const QPointF& p : points) {
+            // A mark with its outline, as one shape.
+            const double outer = r + thin / 2;
+            const QRectF mark(p.x() - outer, p.y() - outer, 2 * outer, 2 * outer);
+            if (!cutHere || clip.contains(mark)) {
+                painter.drawEllipse(p, r, r);
+            } else if (clip.intersects(mark)) {
+                QPainterPath shape;
+                shape.addEllipse(mark);
+                QPainterPath inside;
+                inside.addRect(clip);
+                painter.fillPath(shape.intersected(inside), ink);
+            }
+        }
     }
     painter.restore();
 }

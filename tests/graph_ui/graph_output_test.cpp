@@ -24,10 +24,14 @@
 #include <QTimer>
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include <unistd.h>
 
@@ -350,6 +354,65 @@ TEST_F(GraphOutputTest, CustomisedTitlesScalesAndLineReachTheDrawnChartAndItsFil
     EXPECT_EQ(chart.LeftScaleMode(), GraphScaleRounded);
     EXPECT_EQ(chart.ShownGraphTitle(), "Heating at 150 psia");
     EXPECT_EQ(chart.ShownBottomTitle(), "Water temperature");
+}
+
+// Pixels of the curve's blue on a picture.
+std::vector<QPoint> BluePixels(const QImage& picture)
+{
+    std::vector<QPoint> blue;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            if (c.blue() > c.red() + 60 && c.blue() > c.green() + 40)
+                blue.push_back({x, y});
+        }
+    return blue;
+}
+
+TEST_F(GraphOutputTest, TheSavedSvgCutsTheCurveAtThePlotAsTheBitmapsDo)
+{
+    // Fixed scales narrower than the data: the diagonal runs past two corners of the plot.
+    const int k = GraphParameterPosition(OutputPrefs, PropEnthalpy);
+    form->GRA_Curve->SetCustomizeRunner([k](GraphCustomizeDialog& d) {
+        for (auto [axis, min, max] : {std::tuple{&d.bottomAxis, 150, 350}, {&d.leftAxis, 150 + k, 350 + k}}) {
+            axis->scale->setCurrentIndex(axis->scale->findData(GraphScaleFixed));
+            axis->min->setText(QString::number(min));
+            axis->max->setText(QString::number(max));
+        }
+        d.accept();
+        return d.result();
+    });
+    form->BTN_CustomizeGraph->click();
+    ASSERT_EQ(form->GRA_Curve->LeftScaleMode(), GraphScaleFixed);
+    saveAs = folder.File("graph.png");
+    form->BTN_Save->click();
+    saveAs = folder.File("graph.svg");
+    form->BTN_Save->click();
+    ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
+
+    // Qt's own SVG renderer ignores clipping: the file is drawn by another one.
+    const QImage bitmap(QString::fromStdString(folder.File("graph.png")));
+    ASSERT_FALSE(bitmap.isNull());
+    const std::string drawn = folder.File("svg.png");
+    const std::string command = "rsvg-convert -w " + std::to_string(bitmap.width()) + " -h " +
+                                std::to_string(bitmap.height()) + " -b white -o '" + drawn + "' '" +
+                                folder.File("graph.svg") + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command << " (librsvg2-bin)";
+    const QImage svg(QString::fromStdString(drawn));
+    ASSERT_EQ(svg.size(), bitmap.size());
+
+    QRect plot;
+    for (const QPoint& p : BluePixels(bitmap))
+        plot |= QRect(p, QSize(1, 1));
+    ASSERT_GT(plot.width(), bitmap.width() / 3);
+    const QRect allowed = plot.adjusted(-2, -2, 2, 2);
+    int outside = 0;
+    const std::vector<QPoint> curve = BluePixels(svg);
+    for (const QPoint& p : curve)
+        outside += allowed.contains(p) ? 0 : 1;
+    EXPECT_GT(curve.size(), 200u);
+    EXPECT_EQ(outside, 0) << "of " << curve.size() << " blue pixels, beyond the plot " << plot.x() << "," << plot.y()
+                          << " " << plot.width() << "x" << plot.height();
 }
 
 TEST_F(GraphOutputTest, TheCommandOpensTheWindowModallyAndReturnsWhenItCloses)
