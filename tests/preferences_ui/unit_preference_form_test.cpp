@@ -160,6 +160,27 @@ TEST_F(UnitPreferenceFormTest, SelectAllAndADragPutExactlyTheSelectedUnitsInUse)
     EXPECT_EQ(list->selectedItems().size(), list->count() - 2);
 }
 
+TEST_F(UnitPreferenceFormTest, CalculatorKeysInATextBoxStartTheCalculatorAndLeaveItsText)
+{
+    // No calculator on the path: starting one says so.
+    const test::TempFolder noPrograms;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(noPrograms.Path().string()));
+    form->show();
+    form->TAB_ParamPreferences->setCurrentIndex(1);
+    QLineEdit* box = form->TXT_AtmosphericPressure;
+    box->setText("14.7");
+    box->setFocus();
+    box->setCursorPosition(0);
+    QTest::keyClick(box, Qt::Key_K, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    qputenv("PATH", path);
+    EXPECT_EQ(box->text().toStdString(), "14.7");
+    ASSERT_EQ(ui.messages.size(), 2u);
+    for (const test::RecordedMessage& m : ui.messages)
+        EXPECT_EQ(m.text, "Could not find the Windows calculator executable in your path.");
+}
+
 TEST_F(UnitPreferenceFormTest, OkRefusesAFamilyWithoutUnitsAPressureAndAnUnavailablePreferredUnit)
 {
     SelectFamilyUnits(TemperatureFamily);
