@@ -439,7 +439,7 @@ void OutputPreferenceForm::BTN_RemoveParam_Click()
 
 void OutputPreferenceForm::BTN_RemoveAllParams_Click()
 {
-    if (CurrentUserInterface().Ask(RemoveAllParamsQuestion, ProgramTitle, false) != Answer::Yes)
+    if (CurrentUserInterface().Ask(RemoveAllParamsQuestion, ProgramTitle, false, Answer::No) != Answer::Yes)
         return;
     RemoveAllShownParams(draft_);
     RefreshLists();

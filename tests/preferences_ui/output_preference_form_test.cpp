@@ -3,6 +3,7 @@
 #include "common/common_dialog_errors.h"
 #include "common/program_identity.h"
 #include "common/session_state.h"
+#include "common/ui/qt_user_interface.h"
 #include "files/settings_file.h"
 #include "platform/file_dialog.h"
 #include "preferences/output_mod.h"
@@ -17,8 +18,11 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -113,6 +117,23 @@ TEST_F(OutputPreferenceFormTest, RemoveAllAsksAndOkCommitsAnEmptyList)
     EXPECT_EQ(OutputPrefs.NumParams, 0);
     EXPECT_EQ(OutputParams(PropPressure).Units, NoUnitsMarker);
     EXPECT_FALSE(DocumentSaved);
+}
+
+TEST_F(OutputPreferenceFormTest, EnterOnTheRemoveAllQuestionKeepsTheList)
+{
+    QtUserInterface boxes;
+    InstallUserInterface(&boxes);
+    QString question;
+    QTimer::singleShot(0, [&question] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        question = box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    form->BTN_RemoveAllParams->click();
+    InstallUserInterface(&ui);
+    EXPECT_EQ(question, "Are you sure you want to remove all output parameters?");
+    EXPECT_EQ(form->LST_ShowParameters->topLevelItemCount(), 10);
 }
 
 TEST_F(OutputPreferenceFormTest, ReorderUnitsAndFormattingCommitOnOk)
