@@ -597,9 +597,8 @@ void OutputPreferenceForm::BTN_UserDefault_Click(int index)
         ReadOutputPreferencesSection(SettingsFilePath);
     }
     // The dialog shows what was read; the record stays as it was until OK.
-    draft_ = LoadPrefsIntoDraft();
+    LoadPrefsIntoForm();
     kept.Restore();
-    ShowDraft();
     BTN_OK->setFocus();
 }
 

@@ -274,6 +274,21 @@ TEST_F(OutputPreferenceFormTest, UserDefaultsNeedYesAndASettingsFile)
     EXPECT_EQ(OutputPrefs.ParamIds[0], PropPhase);
 }
 
+TEST_F(OutputPreferenceFormTest, UserDefaultAndLoadControlFormatShowTheFirstTab)
+{
+    const std::string path = folder.File("format.dat");
+    SetFileDialogHandler([&](const FileDialogRequest&) { return FileDialogResult{0, path, ""}; });
+    form->BTN_SaveAsDefaults[1]->click();
+    ui.answers.push_back(Answer::Yes);
+    form->BTN_SaveAsDefaults[0]->click();
+    for (QPushButton* load : {form->BTN_UserDefault[0], form->BTN_UserDefault[1]}) {
+        form->TAB_Output->setCurrentIndex(1);
+        load->click();
+        EXPECT_EQ(form->TAB_Output->currentIndex(), 0) << load->text().toStdString();
+    }
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_F(OutputPreferenceFormTest, UsePreferredUnitsAppliesTheChosenFamilies)
 {
     for (const auto& [index, unit] : {std::pair{1, "kPa"}, std::pair{2, "deg. C"}}) {
