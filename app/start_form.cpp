@@ -135,6 +135,8 @@ ThermixMain* StartProgram(const StartupOptions& options)
     // Run-time errors are reported by the event handlers; there is no development
     // environment to stop in.
     TrapErrors = true;
+    // The messages of the control and settings files show in message boxes.
+    InstallUserInterface(&qtInterface);
     SetProgramIdentity();
     GetLocaleSeparators();
     ReadControlFile();
@@ -146,7 +148,6 @@ ThermixMain* StartProgram(const StartupOptions& options)
     CreateSettingsFileIfMissing(SettingsFilePath);
     ReadIniControlsSection(SettingsFilePath);
 
-    InstallUserInterface(&qtInterface);
     QScreen* screen = QGuiApplication::primaryScreen();
     const double twipsPerPixel = screen ? 1440.0 / screen->logicalDotsPerInchX() : 15.0;
     const std::string refusal =

@@ -19,7 +19,7 @@ class QuietUserInterface final : public vq::UserInterface {
 public:
     void Message(const std::string&, vq::MessageStyle, const std::string&) override { ++messages; }
     void Beep() override {}
-    vq::Answer Ask(const std::string&, const std::string&, bool) override { return vq::Answer::No; }
+    vq::Answer Ask(const std::string&, const std::string&, bool, vq::Answer) override { return vq::Answer::No; }
     int ChooseSolution(const vq::SolutionChoice&) override { return 1; }
     void SetBusy(bool) override {}
     int InputMode() const override { return mode; }

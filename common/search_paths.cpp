@@ -181,8 +181,12 @@ int CPathObj::FindPathToFile(int startIndex, bool allowCreate)
         k = 0;
         chosen = DefaultPath;
     }
-    if (k >= 0)
-        currentFolder_ = chosen;
+    if (k >= 0) {
+        // Held absolute, so that it stays put when the working folder follows the user.
+        std::error_code ec;
+        const std::filesystem::path absolute = std::filesystem::absolute(chosen, ec);
+        currentFolder_ = ec ? chosen : absolute.string();
+    }
     pathIndex_ = k;
     return k;
 }

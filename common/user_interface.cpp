@@ -14,7 +14,7 @@ public:
         std::cerr << title << ": " << text << '\n';
     }
     void Beep() override {}
-    Answer Ask(const std::string& text, const std::string& title, bool withCancel) override
+    Answer Ask(const std::string& text, const std::string& title, bool withCancel, Answer) override
     {
         std::cerr << title << ": " << text << '\n';
         return withCancel ? Answer::Cancel : Answer::No;

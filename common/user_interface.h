@@ -27,8 +27,9 @@ public:
     // A message box with the given caption.
     virtual void Message(const std::string& text, MessageStyle style, const std::string& title) = 0;
     virtual void Beep() = 0;
-    // Yes/No/Cancel (withCancel) or Yes/No question.
-    virtual Answer Ask(const std::string& text, const std::string& title, bool withCancel) = 0;
+    // Yes/No/Cancel (withCancel) or Yes/No question; Enter gives defaultAnswer.
+    virtual Answer Ask(const std::string& text, const std::string& title, bool withCancel,
+                       Answer defaultAnswer = Answer::Yes) = 0;
     // Returns 1 or 2.
     virtual int ChooseSolution(const SolutionChoice& choice) = 0;
     virtual void SetBusy(bool busy) = 0;

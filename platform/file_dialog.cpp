@@ -2,6 +2,7 @@
 
 #include "common/common_dialog_errors.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -12,6 +13,13 @@ FileDialogHandler& Handler()
 {
     static FileDialogHandler handler;
     return handler;
+}
+
+// The working folder when the handler was installed.
+QString& FolderBeforeHandler()
+{
+    static QString folder;
+    return folder;
 }
 
 // The extension of a name filter's first pattern ("CSV (*.csv)" gives "csv"); empty
@@ -50,13 +58,14 @@ std::string QtFileFilter(const std::string& filter)
     return result;
 }
 
-FileDialogResult ShowFileDialog(QWidget* parent, const FileDialogRequest& request)
+namespace {
+
+FileDialogResult RunFileDialog(QWidget* parent, const FileDialogRequest& request)
 {
-    if (Handler())
-        return Handler()(request);
+    // A proposed name without a folder, or none, opens in the working folder.
     const QString proposed = request.fileName.find('*') == std::string::npos
-                                 ? QString::fromStdString(request.fileName)
-                                 : QString();
+                                 ? QDir::current().absoluteFilePath(QString::fromStdString(request.fileName))
+                                 : QDir::currentPath();
     const QString filter = QString::fromStdString(QtFileFilter(request.filter));
     const QString title = QString::fromStdString(request.title);
     QFileDialog dialog(parent, title, proposed, filter);
@@ -83,8 +92,28 @@ FileDialogResult ShowFileDialog(QWidget* parent, const FileDialogRequest& reques
     return result;
 }
 
+} // namespace
+
+FileDialogResult ShowFileDialog(QWidget* parent, const FileDialogRequest& request)
+{
+    const FileDialogResult result = Handler() ? Handler()(request) : RunFileDialog(parent, request);
+    if (result.error == 0)
+        FollowChosenFile(result.path);
+    return result;
+}
+
+void FollowChosenFile(const std::string& path)
+{
+    if (!path.empty())
+        QDir::setCurrent(QFileInfo(QString::fromStdString(path)).absolutePath());
+}
+
 void SetFileDialogHandler(FileDialogHandler handler)
 {
+    if (!Handler() && handler)
+        FolderBeforeHandler() = QDir::currentPath();
+    else if (Handler() && !handler)
+        QDir::setCurrent(FolderBeforeHandler());
     Handler() = std::move(handler);
 }
 

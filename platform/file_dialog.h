@@ -27,11 +27,17 @@ struct FileDialogResult {
 // The dialog filter in Qt's form: "Name (*.x);;Other (*.*)".
 std::string QtFileFilter(const std::string& filter);
 
-// Shows the dialog modally over parent, or asks the installed handler.
+// Shows the dialog modally over parent, or asks the installed handler. The dialog
+// opens in the working folder, and a chosen file's folder becomes the working folder.
 FileDialogResult ShowFileDialog(QWidget* parent, const FileDialogRequest& request);
 
+// Makes the folder of a chosen file the working folder (nothing for an empty path or
+// a folder that is gone).
+void FollowChosenFile(const std::string& path);
+
 using FileDialogHandler = std::function<FileDialogResult(const FileDialogRequest&)>;
-// Tests answer the dialogs themselves; an empty handler restores the real dialogs.
+// Tests answer the dialogs themselves; an empty handler restores the real dialogs and
+// the working folder the handler found, so that no answered folder is left behind.
 void SetFileDialogHandler(FileDialogHandler handler);
 
 } // namespace vq

@@ -7,11 +7,13 @@
 #include "common/program_identity.h"
 #include "common/ui/widget_routines.h"
 #include "common/user_interface.h"
+#include "platform/file_dialog.h"
 #include "preferences/output_mod.h"
 #include "printing/graph_customize_dialog.h"
 #include "printing/graph_logic.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -328,7 +330,7 @@ int GraphPropertiesForm::RunSaveDialog(std::string& fileName)
 {
     if (saveDialog_)
         return saveDialog_(fileName);
-    QFileDialog dialog(this, "Save Graph As");
+    QFileDialog dialog(this, "Save Graph As", QDir::currentPath());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     const QStringList filters = GraphSaveFilters();
@@ -380,6 +382,7 @@ void GraphPropertiesForm::SaveGraphDialog()
         ShowGraphError(SaveErrorLeadIn, GetCommonDialogErrorText(error));
         return;
     }
+    FollowChosenFile(fileName);
     {
         const BusyScope busy;
         if (fileName.size() >= 3 && fileName.compare(fileName.size() - 3, 3, "bmp") == 0)

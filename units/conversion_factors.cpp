@@ -279,7 +279,7 @@ constexpr Factor ConductivityFactors[] = {
 
 constexpr Factor SpecificHeatFactors[] = {
     {"Btu/lbm-R", 1},
-    {"cal/g-K", 0.003968 / 0.0039683214000000005},
+    {"cal/g-K", 1}, // by definition of both units, not from the rounded calorie
     {"ft-lbf/lbm-R", FootPound},
     {"kJ/kg-K", KilojouleInBtu / Kilogram / 1.8},
 };

@@ -18,6 +18,16 @@ QMessageBox::Icon IconFor(MessageStyle style)
     return QMessageBox::NoIcon;
 }
 
+QMessageBox::StandardButton ButtonFor(Answer answer, bool withCancel)
+{
+    switch (answer) {
+    case Answer::No: return QMessageBox::No;
+    case Answer::Cancel: return withCancel ? QMessageBox::Cancel : QMessageBox::No;
+    case Answer::Yes: break;
+    }
+    return QMessageBox::Yes;
+}
+
 } // namespace
 
 void QtUserInterface::Message(const std::string& text, MessageStyle style, const std::string& title)
@@ -33,13 +43,14 @@ void QtUserInterface::Beep()
     QApplication::beep();
 }
 
-Answer QtUserInterface::Ask(const std::string& text, const std::string& title, bool withCancel)
+Answer QtUserInterface::Ask(const std::string& text, const std::string& title, bool withCancel, Answer defaultAnswer)
 {
     auto buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel)
         buttons |= QMessageBox::Cancel;
     QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
                     buttons, owner_);
+    box.setDefaultButton(ButtonFor(defaultAnswer, withCancel));
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;

@@ -13,7 +13,8 @@ class QtUserInterface final : public UserInterface {
 public:
     void Message(const std::string& text, MessageStyle style, const std::string& title) override;
     void Beep() override;
-    Answer Ask(const std::string& text, const std::string& title, bool withCancel) override;
+    Answer Ask(const std::string& text, const std::string& title, bool withCancel,
+               Answer defaultAnswer = Answer::Yes) override;
     int ChooseSolution(const SolutionChoice& choice) override;
     void SetBusy(bool busy) override;
     int InputMode() const override;

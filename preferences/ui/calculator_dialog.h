@@ -1,5 +1,5 @@
 // Base of the preference dialogs: Ctrl+K, or Ctrl with the keypad's plus key, starts
-// the desktop calculator.
+// the desktop calculator from any of the dialog's controls.
 #pragma once
 
 #include <QDialog>
@@ -9,10 +9,13 @@ namespace vq {
 class CalculatorDialog : public QDialog {
     Q_OBJECT
 public:
-    using QDialog::QDialog;
+    explicit CalculatorDialog(QWidget* parent = nullptr);
+    ~CalculatorDialog() override;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    // Takes the calculator keys before the control that has the focus sees them, so that
+    // a text box neither binds nor types them.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 // Shows form modally over the main window, centred on it, and brings the main window

@@ -439,7 +439,7 @@ void OutputPreferenceForm::BTN_RemoveParam_Click()
 
 void OutputPreferenceForm::BTN_RemoveAllParams_Click()
 {
-    if (CurrentUserInterface().Ask(RemoveAllParamsQuestion, ProgramTitle, false) != Answer::Yes)
+    if (CurrentUserInterface().Ask(RemoveAllParamsQuestion, ProgramTitle, false, Answer::No) != Answer::Yes)
         return;
     RemoveAllShownParams(draft_);
     RefreshLists();
@@ -597,9 +597,8 @@ void OutputPreferenceForm::BTN_UserDefault_Click(int index)
         ReadOutputPreferencesSection(SettingsFilePath);
     }
     // The dialog shows what was read; the record stays as it was until OK.
-    draft_ = LoadPrefsIntoDraft();
+    LoadPrefsIntoForm();
     kept.Restore();
-    ShowDraft();
     BTN_OK->setFocus();
 }
 

@@ -290,14 +290,18 @@ void UnitPreferenceForm::LST_UnitFamily_Click()
 void UnitPreferenceForm::LST_UnitsUsed_Click()
 {
     const int family = ChosenFamily();
-    QListWidgetItem* unit = LST_UnitsUsed->currentItem();
-    if (LoadingForm || family < 0 || unit == nullptr)
+    if (LoadingForm || family < 0)
         return;
-    const int index = unit->data(Qt::UserRole).toInt();
-    if (unit->isSelected())
-        DeselectUnit(family, index);
-    else
-        SelectUnit(family, index);
+    // A click, a drag or Ctrl+A: whatever changed the selection, the selected units are
+    // the ones in use.
+    for (int i = 0; i < LST_UnitsUsed->count(); ++i) {
+        const QListWidgetItem* unit = LST_UnitsUsed->item(i);
+        const int index = unit->data(Qt::UserRole).toInt();
+        if (unit->isSelected())
+            DeselectUnit(family, index);
+        else
+            SelectUnit(family, index);
+    }
     BTN_SetPreferred->setEnabled(true);
     ShowUnitDescription(false);
 }

@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -70,6 +72,38 @@ TEST(StartUp, SequenceReachesTheMainWindowWithANewDocument)
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(test::ReadFileBytes(SettingsFilePath), SettingsFileHeaderLine() + "\r\n");
     EXPECT_EQ(CurrentUserInterface().InputMode(), 0);
+
+    main->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    InstallUserInterface(nullptr);
+    qunsetenv("VAPOQUANT_CONFIG_DIR");
+}
+
+TEST(StartUp, ASettingsFileMessageShowsInAMessageBox)
+{
+    test::TempFolder config;
+    qputenv("VAPOQUANT_CONFIG_DIR", QByteArray::fromStdString(config.Path().string()));
+    const std::string settings = config.File("Thermix2.ini");
+    test::WriteFileBytes(settings, "[INI Controls]\r\n[Toolbar]\r\n");
+    // Every box that opens during the start is read and closed.
+    std::vector<std::pair<std::string, QMessageBox::Icon>> boxes;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&boxes] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxes.emplace_back(box->text().toStdString(), box->icon());
+            box->accept();
+        }
+    });
+    answer.start(0);
+    StartupOptions options;
+    options.splashSeconds = 0.0;
+    ThermixMain* main = StartProgram(options);
+    answer.stop();
+    ASSERT_NE(main, nullptr);
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes[0].first, "Error reading " + settings + " [INI Controls] section." + AppName +
+                                  " default parameters were used.\r\nOpening " + settings);
+    EXPECT_EQ(boxes[0].second, QMessageBox::Warning);
 
     main->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

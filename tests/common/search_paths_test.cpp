@@ -211,6 +211,14 @@ TEST_F(SearchPathsTest, ListEntries)
     EXPECT_EQ(p.FindPathToFile(1, true), -1);
     EXPECT_EQ(p.PathIndex(), -1);
     EXPECT_EQ(p.FileNameAndPath(), b + "/f.ini");
+
+    // A folder named relative to the current directory stays that folder when the
+    // working folder moves on.
+    fs::current_path(root_);
+    p.PathList = "b";
+    EXPECT_EQ(p.FindPathToFile(1, false), 1);
+    fs::current_path(cwd_);
+    EXPECT_EQ(p.FileNameAndPath(), b + "/f.ini");
 }
 
 TEST_F(SearchPathsTest, MegabyteListsAreSearchedOrRefused)

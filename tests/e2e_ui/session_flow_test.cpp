@@ -243,6 +243,28 @@ TEST_F(SessionFlow, SaveNewReopenAndCalculateAgain)
     Exit();
 }
 
+TEST_F(SessionFlow, TheFolderOfAChosenFileIsTheWorkingFolderUntilTheNextStart)
+{
+    const std::filesystem::path started = std::filesystem::current_path();
+    const std::filesystem::path deep = work.Path() / "plant" / "unit 2" / "cases";
+    std::filesystem::create_directories(deep);
+    Start();
+    answers = {{0, (deep / "boiler.vpq").string(), "boiler.vpq"}};
+    main->ABR_Main_Click(ToolSaveAs);
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    EXPECT_EQ(std::filesystem::current_path(), deep);
+    Exit();
+    EXPECT_NE(test::ReadFileBytes(config.File("Thermix2.ini")).find("LastWorkingDir=" + deep.string() + "\r\n"),
+              std::string::npos);
+
+    std::filesystem::current_path(started);
+    Start();
+    EXPECT_EQ(std::filesystem::current_path(), deep);
+    EXPECT_EQ(SettingsFilePath, config.File("Thermix2.ini")) << "the settings file stays where it was found";
+    Exit();
+    std::filesystem::current_path(started);
+}
+
 TEST_F(SessionFlow, GermanNumbersFromTheBoxesToTheDocumentAndBack)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

@@ -99,6 +99,18 @@ TEST_F(GraphOutputTest, SavesTheImageInTheFormatOfItsExtension)
         EXPECT_TRUE(name == "graph.jpg" || name == "graph.bmp" || name == "GRAPH.BMP") << name;
 }
 
+TEST_F(GraphOutputTest, TheFolderOfTheSavedImageIsTheWorkingFolder)
+{
+    const std::filesystem::path started = std::filesystem::current_path();
+    const std::filesystem::path charts = folder.Path() / "charts";
+    std::filesystem::create_directory(charts);
+    saveAs = (charts / "graph.png").string();
+    form->BTN_Save->click();
+    const std::filesystem::path working = std::filesystem::current_path();
+    std::filesystem::current_path(started);
+    EXPECT_EQ(working, charts);
+}
+
 TEST_F(GraphOutputTest, EveryOfferedTypeIsWrittenAsAPictureOfTheGraph)
 {
     std::set<std::string> offered;

@@ -3,6 +3,7 @@
 #include "common/common_dialog_errors.h"
 #include "common/program_identity.h"
 #include "common/session_state.h"
+#include "common/ui/qt_user_interface.h"
 #include "files/settings_file.h"
 #include "platform/file_dialog.h"
 #include "preferences/output_mod.h"
@@ -17,8 +18,11 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -113,6 +117,23 @@ TEST_F(OutputPreferenceFormTest, RemoveAllAsksAndOkCommitsAnEmptyList)
     EXPECT_EQ(OutputPrefs.NumParams, 0);
     EXPECT_EQ(OutputParams(PropPressure).Units, NoUnitsMarker);
     EXPECT_FALSE(DocumentSaved);
+}
+
+TEST_F(OutputPreferenceFormTest, EnterOnTheRemoveAllQuestionKeepsTheList)
+{
+    QtUserInterface boxes;
+    InstallUserInterface(&boxes);
+    QString question;
+    QTimer::singleShot(0, [&question] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        question = box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    form->BTN_RemoveAllParams->click();
+    InstallUserInterface(&ui);
+    EXPECT_EQ(question, "Are you sure you want to remove all output parameters?");
+    EXPECT_EQ(form->LST_ShowParameters->topLevelItemCount(), 10);
 }
 
 TEST_F(OutputPreferenceFormTest, ReorderUnitsAndFormattingCommitOnOk)
@@ -251,6 +272,21 @@ TEST_F(OutputPreferenceFormTest, UserDefaultsNeedYesAndASettingsFile)
     form->BTN_UserDefault_Click(0);
     EXPECT_EQ(form->Draft().shown.front(), PropDensity);
     EXPECT_EQ(OutputPrefs.ParamIds[0], PropPhase);
+}
+
+TEST_F(OutputPreferenceFormTest, UserDefaultAndLoadControlFormatShowTheFirstTab)
+{
+    const std::string path = folder.File("format.dat");
+    SetFileDialogHandler([&](const FileDialogRequest&) { return FileDialogResult{0, path, ""}; });
+    form->BTN_SaveAsDefaults[1]->click();
+    ui.answers.push_back(Answer::Yes);
+    form->BTN_SaveAsDefaults[0]->click();
+    for (QPushButton* load : {form->BTN_UserDefault[0], form->BTN_UserDefault[1]}) {
+        form->TAB_Output->setCurrentIndex(1);
+        load->click();
+        EXPECT_EQ(form->TAB_Output->currentIndex(), 0) << load->text().toStdString();
+    }
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(OutputPreferenceFormTest, UsePreferredUnitsAppliesTheChosenFamilies)

@@ -136,6 +136,51 @@ TEST_F(UnitPreferenceFormTest, ClickedUnitsChangeTheFamiliesAtOnceAndCancelPutsT
     EXPECT_TRUE(AllUnitLists() == reopened);
 }
 
+TEST_F(UnitPreferenceFormTest, SelectAllAndADragPutExactlyTheSelectedUnitsInUse)
+{
+    form->show();
+    form->ChooseFamily(TemperatureFamily);
+    form->BTN_RemoveAll->click();
+    QListWidget* list = form->LST_UnitsUsed;
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    ASSERT_EQ(list->selectedItems().size(), list->count());
+    for (int i = 0; i < list->count(); ++i)
+        EXPECT_TRUE(SetFamilyUnitState(TemperatureFamily, list->item(i)->text().toStdString())) << i;
+
+    // A drag from the first unit over the second takes both out of use.
+    const QPoint first = list->visualItemRect(list->item(0)).center();
+    const QPoint second = list->visualItemRect(list->item(1)).center();
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, first);
+    QTest::mouseMove(list->viewport(), second);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, second);
+    for (int i = 0; i < list->count(); ++i)
+        EXPECT_EQ(SetFamilyUnitState(TemperatureFamily, list->item(i)->text().toStdString()),
+                  list->item(i)->isSelected()) << i;
+    EXPECT_EQ(list->selectedItems().size(), list->count() - 2);
+}
+
+TEST_F(UnitPreferenceFormTest, CalculatorKeysInATextBoxStartTheCalculatorAndLeaveItsText)
+{
+    // No calculator on the path: starting one says so.
+    const test::TempFolder noPrograms;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(noPrograms.Path().string()));
+    form->show();
+    form->TAB_ParamPreferences->setCurrentIndex(1);
+    QLineEdit* box = form->TXT_AtmosphericPressure;
+    box->setText("14.7");
+    box->setFocus();
+    box->setCursorPosition(0);
+    QTest::keyClick(box, Qt::Key_K, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    qputenv("PATH", path);
+    EXPECT_EQ(box->text().toStdString(), "14.7");
+    ASSERT_EQ(ui.messages.size(), 2u);
+    for (const test::RecordedMessage& m : ui.messages)
+        EXPECT_EQ(m.text, "Could not find the Windows calculator executable in your path.");
+}
+
 TEST_F(UnitPreferenceFormTest, OkRefusesAFamilyWithoutUnitsAPressureAndAnUnavailablePreferredUnit)
 {
     SelectFamilyUnits(TemperatureFamily);

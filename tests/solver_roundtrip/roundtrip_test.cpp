@@ -34,7 +34,7 @@ public:
 
     void Message(const std::string& text, MessageStyle, const std::string&) override { messages.push_back(text); }
     void Beep() override {}
-    Answer Ask(const std::string&, const std::string&, bool) override { return Answer::No; }
+    Answer Ask(const std::string&, const std::string&, bool, Answer) override { return Answer::No; }
     int ChooseSolution(const SolutionChoice& c) override
     {
         ++choices;

@@ -27,7 +27,7 @@ public:
         messages.push_back({text, style, title});
     }
     void Beep() override { ++beeps; }
-    Answer Ask(const std::string& text, const std::string& title, bool withCancel) override
+    Answer Ask(const std::string& text, const std::string& title, bool withCancel, Answer) override
     {
         questions.push_back({text, MessageStyle::Question, title});
         if (answers.empty())

@@ -91,6 +91,15 @@ TEST_F(Conversions, FactorsAgreeWithExactSiDefinitions)
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(Conversions, CaloriePerGramKelvinIsExactlyOneBtuPerPoundRankine)
+{
+    for (int family : {SpecificHeatFamily, EntropyFamily}) {
+        EXPECT_EQ(ConversionFactor(family, "cal/g-K", "Btu/lbm-R"), 1.0) << family;
+        EXPECT_EQ(ConversionFactor(family, "kJ/kg-K", "cal/g-K"), ConversionFactor(family, "kJ/kg-K", "Btu/lbm-R"))
+            << family;
+    }
+}
+
 TEST_F(Conversions, KilowattAndKilojouleShareTheInternationalTableBtu)
 {
     EXPECT_DOUBLE_EQ(PowerToBase("kW"), 0.94781712);
