@@ -18,6 +18,7 @@
 #include "preferences/ui/unit_change_form.h"
 #include "solver/result_table.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -116,6 +117,7 @@ ThermixMain::ThermixMain(QWidget* parent) : MainWindowView(parent)
             [this](const QString& band) { Guarded([this, band] { ABR_Main_Reset(band.toStdString()); }); });
     SetShowTooltipsOnToolbars(-1);
     ApplyToolStates();
+    qApp->installEventFilter(this);
 
     setWindowTitle(QString::fromStdString(ProgramTitle));
     resize(Px(10200), Px(7800));
@@ -124,7 +126,10 @@ ThermixMain::ThermixMain(QWidget* parent) : MainWindowView(parent)
     ClearOutput();
 }
 
-ThermixMain::~ThermixMain() = default;
+ThermixMain::~ThermixMain()
+{
+    qApp->removeEventFilter(this);
+}
 
 int ThermixMain::Px(int twips) const
 {

@@ -882,6 +882,26 @@ TEST_F(CommandsTest, ShortcutsReachToolsOutsideTextBoxes)
     EXPECT_TRUE(requests.empty());
 }
 
+TEST_F(CommandsTest, ShortcutsReachToolsFromADropDownList)
+{
+    main->show();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    for (QComboBox* list : {main->CMB_State1, main->CMB_State1Units}) {
+        list->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), list);
+        const int chosen = list->currentIndex();
+        requests.clear();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
+        ASSERT_EQ(requests.size(), 1u) << list->objectName().toStdString();
+        EXPECT_EQ(requests[0].title, "Open");
+        EXPECT_EQ(list->currentIndex(), chosen);
+        // The list's own keys stay its own.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(list->currentIndex(), chosen + 1) << list->objectName().toStdString();
+    }
+}
+
 TEST_F(CommandsTest, RangeExampleOfOutputControlHasTheLayoutOfTheGrid)
 {
     SetProgramFolder(VQ_PROGRAM_FOLDER);
