@@ -11,6 +11,7 @@
 #include "common/ui/widget_routines.h"
 #include "common/ui/unit_combos.h"
 #include "common/user_interface.h"
+#include "platform/menu_bar_selection.h"
 #include "platform/toolbar_control.h"
 #include "platform/twips.h"
 #include "equations/flag_values.h"
@@ -154,6 +155,7 @@ void ThermixMain::BuildInputPanel(QWidget* panel)
     auto makeBox = [&](const char* name) {
         auto* b = new QLineEdit(panel);
         b->setObjectName(name);
+        KeepSelectionOverMenuBar(b);
         return b;
     };
     auto makeLabel = [&](const char* name, const char* caption) {

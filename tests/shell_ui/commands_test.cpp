@@ -259,6 +259,35 @@ TEST_F(CommandsTest, EditCommandsWorkOnTheFocusedTextBox)
     EXPECT_EQ(ui.beeps, 2);
 }
 
+TEST_F(CommandsTest, EditMenuOpenedByKeysWorksOnTheSelectionOfTheBox)
+{
+    main->show();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    QLineEdit* box = main->TXT_State1;
+    // Selects all of the box, then Edit > the entry of that access key, all by keys.
+    auto editByKeys = [box](const QString& text, Qt::Key entry) {
+        box->setText(text);
+        box->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+        QWidget* menu = QApplication::activePopupWidget();
+        ASSERT_NE(menu, nullptr);
+        QTest::keyClick(menu, entry);
+        EXPECT_EQ(QApplication::focusWidget(), box);
+    };
+    QApplication::clipboard()->setText("old");
+    editByKeys("1500", Qt::Key_C);
+    EXPECT_EQ(QApplication::clipboard()->text(), "1500");
+    EXPECT_EQ(box->selectedText(), "1500");
+    editByKeys("250", Qt::Key_T);
+    EXPECT_EQ(QApplication::clipboard()->text(), "250");
+    EXPECT_EQ(box->text(), "");
+    editByKeys("75", Qt::Key_D);
+    EXPECT_EQ(box->text(), "");
+    EXPECT_EQ(QApplication::clipboard()->text(), "250");
+}
+
 TEST_F(CommandsTest, GridCopiesTheSelectionWhicheverWayItWasMade)
 {
     main->show();
