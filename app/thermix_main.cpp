@@ -11,6 +11,7 @@
 #include "common/ui/widget_routines.h"
 #include "common/ui/unit_combos.h"
 #include "common/user_interface.h"
+#include "platform/menu_bar_selection.h"
 #include "platform/toolbar_control.h"
 #include "platform/twips.h"
 #include "equations/flag_values.h"
@@ -18,6 +19,7 @@
 #include "preferences/ui/unit_change_form.h"
 #include "solver/result_table.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -116,6 +118,7 @@ ThermixMain::ThermixMain(QWidget* parent) : MainWindowView(parent)
             [this](const QString& band) { Guarded([this, band] { ABR_Main_Reset(band.toStdString()); }); });
     SetShowTooltipsOnToolbars(-1);
     ApplyToolStates();
+    qApp->installEventFilter(this);
 
     setWindowTitle(QString::fromStdString(ProgramTitle));
     resize(Px(10200), Px(7800));
@@ -124,7 +127,10 @@ ThermixMain::ThermixMain(QWidget* parent) : MainWindowView(parent)
     ClearOutput();
 }
 
-ThermixMain::~ThermixMain() = default;
+ThermixMain::~ThermixMain()
+{
+    qApp->removeEventFilter(this);
+}
 
 int ThermixMain::Px(int twips) const
 {
@@ -149,6 +155,7 @@ void ThermixMain::BuildInputPanel(QWidget* panel)
     auto makeBox = [&](const char* name) {
         auto* b = new QLineEdit(panel);
         b->setObjectName(name);
+        KeepSelectionOverMenuBar(b);
         return b;
     };
     auto makeLabel = [&](const char* name, const char* caption) {

@@ -109,8 +109,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Shortcut keys go to the toolbar control unless a text box has the focus.
-    void keyPressEvent(QKeyEvent* event) override;
+    // Shortcut keys of the window's controls go to the toolbar control unless a text box
+    // has the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct RowControls {

@@ -341,13 +341,20 @@ void ThermixMain::ABR_Main_PreCustomizeMenu()
     ToolbarLayoutChanged = true;
 }
 
-void ThermixMain::keyPressEvent(QKeyEvent* event)
+bool ThermixMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!qobject_cast<QLineEdit*>(focusWidget()) && ABR_Main->KeyDown(event->key(), event->modifiers())) {
+    if (event->type() != QEvent::KeyPress)
+        return MainWindowView::eventFilter(watched, event);
+    // The window sees a key before its focused control does, so that no control but a
+    // text box keeps a shortcut to itself.
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (widget != nullptr && widget->window() == this && !qobject_cast<QLineEdit*>(focusWidget()) &&
+        ABR_Main->KeyDown(key->key(), key->modifiers())) {
         event->accept();
-        return;
+        return true;
     }
-    QMainWindow::keyPressEvent(event);
+    return MainWindowView::eventFilter(watched, event);
 }
 
 } // namespace vq

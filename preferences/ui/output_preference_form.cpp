@@ -196,6 +196,9 @@ QWidget* OutputPreferenceForm::BuildOutputPage()
     auto* reorderLabel = new QLabel("Reorder", page);
     VSC_ParamList = new QScrollBar(Qt::Vertical, page);
     VSC_ParamList->setMinimum(0);
+    // In the Tab order, where its arrow and page keys move the selected entry; a click
+    // leaves the focus where it is.
+    VSC_ParamList->setFocusPolicy(Qt::TabFocus);
 
     auto* unitsLabel = new QLabel("Un&its:", page);
     CMB_ParamUnits = new QComboBox(page);

@@ -177,6 +177,26 @@ TEST_F(OutputPreferenceFormTest, ReorderUnitsAndFormattingCommitOnOk)
     EXPECT_EQ(OutputPrefs.RowColOrder[0], 1);
 }
 
+TEST_F(OutputPreferenceFormTest, TabReachesTheReorderBarWhoseKeysMoveTheSelectedEntry)
+{
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTreeWidget* shown = form->LST_ShowParameters;
+    const QRect temperature = shown->visualItemRect(shown->topLevelItem(2));
+    QTest::mouseClick(shown->viewport(), Qt::LeftButton, {}, temperature.center());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), form->VSC_ParamList);
+    const std::pair<Qt::Key, int> moves[] = {{Qt::Key_Up, 1}, {Qt::Key_Down, 2}, {Qt::Key_Down, 3},
+                                             {Qt::Key_PageUp, 0}, {Qt::Key_PageDown, 9}};
+    for (const auto& [key, place] : moves) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(ShownTexts()[static_cast<std::size_t>(place)], "Temperature\tdeg. F") << place;
+        ASSERT_EQ(shown->selectedItems().size(), 1);
+        EXPECT_EQ(shown->selectedItems().front()->text(0), "Temperature");
+    }
+}
+
 TEST_F(OutputPreferenceFormTest, ProgramDefaultsThenCancelChangeNothing)
 {
     const OutputPreferences before = OutputPrefs;

@@ -259,6 +259,35 @@ TEST_F(CommandsTest, EditCommandsWorkOnTheFocusedTextBox)
     EXPECT_EQ(ui.beeps, 2);
 }
 
+TEST_F(CommandsTest, EditMenuOpenedByKeysWorksOnTheSelectionOfTheBox)
+{
+    main->show();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    QLineEdit* box = main->TXT_State1;
+    // Selects all of the box, then Edit > the entry of that access key, all by keys.
+    auto editByKeys = [box](const QString& text, Qt::Key entry) {
+        box->setText(text);
+        box->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+        QWidget* menu = QApplication::activePopupWidget();
+        ASSERT_NE(menu, nullptr);
+        QTest::keyClick(menu, entry);
+        EXPECT_EQ(QApplication::focusWidget(), box);
+    };
+    QApplication::clipboard()->setText("old");
+    editByKeys("1500", Qt::Key_C);
+    EXPECT_EQ(QApplication::clipboard()->text(), "1500");
+    EXPECT_EQ(box->selectedText(), "1500");
+    editByKeys("250", Qt::Key_T);
+    EXPECT_EQ(QApplication::clipboard()->text(), "250");
+    EXPECT_EQ(box->text(), "");
+    editByKeys("75", Qt::Key_D);
+    EXPECT_EQ(box->text(), "");
+    EXPECT_EQ(QApplication::clipboard()->text(), "250");
+}
+
 TEST_F(CommandsTest, GridCopiesTheSelectionWhicheverWayItWasMade)
 {
     main->show();
@@ -880,6 +909,26 @@ TEST_F(CommandsTest, ShortcutsReachToolsOutsideTextBoxes)
     main->SetToolEnabled(ToolOpen, false);
     QTest::keyClick(main.get(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_TRUE(requests.empty());
+}
+
+TEST_F(CommandsTest, ShortcutsReachToolsFromADropDownList)
+{
+    main->show();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    for (QComboBox* list : {main->CMB_State1, main->CMB_State1Units}) {
+        list->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), list);
+        const int chosen = list->currentIndex();
+        requests.clear();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
+        ASSERT_EQ(requests.size(), 1u) << list->objectName().toStdString();
+        EXPECT_EQ(requests[0].title, "Open");
+        EXPECT_EQ(list->currentIndex(), chosen);
+        // The list's own keys stay its own.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(list->currentIndex(), chosen + 1) << list->objectName().toStdString();
+    }
 }
 
 TEST_F(CommandsTest, RangeExampleOfOutputControlHasTheLayoutOfTheGrid)
