@@ -12,13 +12,16 @@
 #include <filesystem>
 #include <fstream>
 #include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace vq {
 namespace {
 
 SimulatedWriteFailure simulatedFailure = SimulatedWriteFailure::None;
+std::function<void()> interruption;
 
 std::string SystemErrorText(int error)
 {
@@ -85,25 +88,71 @@ bool IsTemporaryOf(const std::string& entry, const std::string& prefix)
                        [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
 }
 
-// Removes the temporaries a killed save of the same target left behind.
+// Removes a temporary no running save holds locked: one that a killed save left.
+void RemoveUnlockedTemporary(const std::filesystem::path& file)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        ::unlink(file.c_str());
+    ::close(fd);
+}
+
+// Removes the temporaries that killed saves of the same target left behind.
 void RemoveLeftOverTemporaries(const std::filesystem::path& folder, const std::string& prefix)
 {
     std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string entry = it->path().filename().string();
-        std::error_code statusError;
-        if (IsTemporaryOf(entry, prefix) && it->symlink_status(statusError).type() == std::filesystem::file_type::regular)
-            ::unlink(it->path().c_str());
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (IsTemporaryOf(it->path().filename().string(), prefix))
+            RemoveUnlockedTemporary(it->path());
+}
+
+// Creates a temporary from the pattern, locked for the time of the save so that the
+// clean-up of another running copy's save passes it by; one that such a clean-up removed
+// before the lock was taken is made anew. name receives the temporary's path.
+int CreateLockedTemporary(const std::string& pattern, std::string& name)
+{
+    if (simulatedFailure == SimulatedWriteFailure::Create || simulatedFailure == SimulatedWriteFailure::ReadOnlyFileSystem) {
+        errno = simulatedFailure == SimulatedWriteFailure::Create ? EACCES : EROFS;
+        return -1;
+    }
+    for (;;) {
+        std::vector<char> buffer(pattern.begin(), pattern.end());
+        buffer.push_back('\0');
+        const int fd = ::mkstemp(buffer.data());
+        if (fd < 0)
+            return -1;
+        name = buffer.data();
+        struct stat st {};
+        if (::flock(fd, LOCK_EX) != 0 || ::fstat(fd, &st) != 0 || st.st_nlink > 0)
+            return fd;
+        ::close(fd);
     }
 }
 
-// A file the user made read-only is not replaced, even where the user could write it.
-bool IsReadOnlyFile(const char* path)
+// access(path, W_OK) as the system answers it.
+int WriteAccess(const char* path)
+{
+    if (simulatedFailure == SimulatedWriteFailure::ReadOnlyFileSystem) {
+        errno = EROFS;
+        return -1;
+    }
+    return ::access(path, W_OK);
+}
+
+// Why the file at path must not be replaced (an errno value), 0 when it may be. A file
+// the user made read-only is refused even where the user could write it; otherwise
+// the system's own reason counts (a read-only file system, no permission).
+int ReplaceRefusal(const char* path)
 {
     struct stat st {};
     if (::stat(path, &st) != 0)
-        return false;
-    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path, W_OK) != 0;
+        return 0;
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return EACCES;
+    return WriteAccess(path) == 0 ? 0 : errno;
 }
 
 // A write beyond the file-size limit then fails with EFBIG instead of ending the program.
@@ -190,22 +239,20 @@ bool WriteFileSafely(const std::string& path, const std::string& content, std::s
     fs::path folder = target.parent_path();
     if (folder.empty())
         folder = ".";
-    if (IsReadOnlyFile(target.c_str())) {
-        errorText = SystemErrorText(EACCES);
+    if (const int refusal = ReplaceRefusal(target.c_str())) {
+        errorText = SystemErrorText(refusal);
         return false;
     }
     IgnoreFileSizeSignal();
 
     const std::string prefix = TemporaryPrefix(target.filename().string());
-    std::string pattern = (folder / (prefix + std::string(TemporaryMarker) + std::string(TemporaryLetters))).string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    int fd = simulatedFailure == SimulatedWriteFailure::Create ? (errno = EACCES, -1) : ::mkstemp(name.data());
+    std::string tempPath;
+    const int fd = CreateLockedTemporary(
+        (folder / (prefix + std::string(TemporaryMarker) + std::string(TemporaryLetters))).string(), tempPath);
     if (fd < 0) {
         errorText = SystemErrorText(errno);
         return false;
     }
-    std::string tempPath(name.data());
     auto fail = [&](int error) {
         ::close(fd);
         ::unlink(tempPath.c_str());
@@ -229,20 +276,15 @@ bool WriteFileSafely(const std::string& path, const std::string& content, std::s
         return fail(ENOSPC);
     if (!WriteAll(fd, content) || ::fsync(fd) != 0)
         return fail(errno);
-    if (::close(fd) != 0) {
-        int error = errno;
-        ::unlink(tempPath.c_str());
-        errorText = SystemErrorText(error);
-        return false;
-    }
-    int renamed = simulatedFailure == SimulatedWriteFailure::Rename ? (errno = EACCES, -1)
-                                                                      : ::rename(tempPath.c_str(), target.c_str());
-    if (renamed != 0) {
-        int error = errno;
-        ::unlink(tempPath.c_str());
-        errorText = SystemErrorText(error);
-        return false;
-    }
+    if (interruption)
+        std::exchange(interruption, nullptr)();
+    // The temporary stays open, and so locked, until it has replaced the target; the
+    // fsync has already reported what a close could.
+    if (simulatedFailure == SimulatedWriteFailure::Rename)
+        return fail(EACCES);
+    if (::rename(tempPath.c_str(), target.c_str()) != 0)
+        return fail(errno);
+    ::close(fd);
     RemoveLeftOverTemporaries(folder, prefix);
     // Make the rename itself durable.
     int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
@@ -258,9 +300,15 @@ void SimulateWriteFailure(SimulatedWriteFailure failure)
     simulatedFailure = failure;
 }
 
+void InterruptNextWrite(std::function<void()> action)
+{
+    interruption = std::move(action);
+}
+
 void ResetSafeFileState()
 {
     simulatedFailure = SimulatedWriteFailure::None;
+    interruption = nullptr;
 }
 
 } // namespace vq

@@ -3,6 +3,7 @@
 // target, so a failure at any step leaves the old file as it was.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,13 +29,17 @@ FileReadStatus ReadWholeFile(const std::string& path, std::string& content, std:
 // false with a description in errorText; the file at path is then unchanged and no
 // temporary file is left behind. A symbolic link is followed: its target is replaced.
 // A read-only file is refused; a success removes the temporaries of earlier saves of
-// the same file that were killed midway.
+// the same file that were killed midway. A save holds its temporary locked (flock), and
+// the clean-up removes only temporaries it can lock, so another running copy's save goes on.
 bool WriteFileSafely(const std::string& path, const std::string& content, std::string& errorText);
 
 // A failure that WriteFileSafely simulates, so tests can check that the old file
-// survives every failing step.
-enum class SimulatedWriteFailure { None, Create, Write, Rename };
+// survives every failing step. ReadOnlyFileSystem: the folder is mounted read-only.
+enum class SimulatedWriteFailure { None, Create, Write, Rename, ReadOnlyFileSystem };
 void SimulateWriteFailure(SimulatedWriteFailure failure);
+// Runs action once inside the next WriteFileSafely, after its temporary is written and
+// before it replaces the file, so tests can act there as another running copy would.
+void InterruptNextWrite(std::function<void()> action);
 void ResetSafeFileState();
 
 } // namespace vq

@@ -1,18 +1,39 @@
 #include "common/section_writer.h"
 
+#include "common/file_lock.h"
 #include "common/messages.h"
 #include "common/safe_file.h"
 #include "common/section_heading.h"
 #include "common/settings_text.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace vq {
+namespace {
+
+// How long a rewrite waits for another running copy's rewrite of the same file.
+constexpr std::chrono::seconds LongestLockWait{10};
+
+// The hidden lock file beside the settings file that its rewrites take in turn.
+std::string LockFileOf(const std::string& path)
+{
+    const std::filesystem::path file(path);
+    return (file.parent_path() / ("." + file.filename().string() + ".lock")).string();
+}
+
+} // namespace
 
 bool RewriteSettingsSection(const std::string& path, const std::string& heading,
                             const std::vector<std::string>& keyLines, SectionLayout layout,
                             std::string& errorText)
 {
+    // Another running copy's rewrite between this read and write would be lost.
+    const FileLock lock(LockFileOf(path), LongestLockWait);
+    if (lock.TimedOut()) {
+        errorText = "The file is being changed by another running copy of the program";
+        return false;
+    }
     std::string content;
     if (ReadWholeFile(path, content, errorText) == FileReadStatus::Failed)
         return false;

@@ -7,6 +7,7 @@
 #include "common/number_parsing.h"
 #include "common/preference_records.h"
 #include "common/program_identity.h"
+#include "common/safe_file.h"
 #include "common/ui/widget_routines.h"
 #include "common/user_interface.h"
 #include "printing/layout/print_engine.h"
@@ -14,6 +15,7 @@
 #include "printing/print_dialog_service.h"
 #include "printing/print_range_form.h"
 
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
@@ -514,12 +516,16 @@ std::vector<PageSpan> PageSpansOf(const QPrinter& printer)
 }
 
 // A printer or file that cannot be written is said, not passed over in silence.
-void ReportOutputFailure(const std::string& leadIn, int printerError)
+void ReportOutputFailure(const std::string& leadIn, const std::string& reason)
 {
     CurrentUserInterface().SetBusy(false);
     CurrentUserInterface().Beep();
-    CurrentUserInterface().Message(leadIn + "\r\n\r\n      " + GetPrinterErrorText(printerError),
-                                   MessageStyle::Exclamation, ProgramTitle);
+    CurrentUserInterface().Message(leadIn + "\r\n\r\n      " + reason, MessageStyle::Exclamation, ProgramTitle);
+}
+
+void ReportOutputFailure(const std::string& leadIn, int printerError)
+{
+    ReportOutputFailure(leadIn, GetPrinterErrorText(printerError));
 }
 
 // A printer whose job failed can stay active, and an active printer refuses every
@@ -548,6 +554,7 @@ std::unique_ptr<QPrinter> SuccessorOf(const QPrinter& failed)
 }
 
 constexpr int PrinterCannotOpenFile = 1;
+constexpr const char* ExportFailureLeadIn = "The following error occurred while exporting file:";
 constexpr int PrinterCannotAccess = 3;
 
 } // namespace
@@ -573,7 +580,11 @@ bool PrinterForm::PrintPages(int first, int last)
 
 bool PrinterForm::ConvertToPdf(const std::string& path, int first, int last)
 {
-    QPdfWriter writer(QString::fromStdString(path));
+    // The PDF is made whole in memory and then replaces the file as every other file does.
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(1440);
     writer.setPageSize(PageSizeOf(vsPrinter.PaperSize()));
     writer.setPageOrientation(vsPrinter.Orientation() == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
@@ -582,9 +593,16 @@ bool PrinterForm::ConvertToPdf(const std::string& path, int first, int last)
     writer.setTitle(QString::fromStdString(pdfProperties_[0].empty() ? pdfProperties_[1] : pdfProperties_[0]));
     writer.setCreator(QString::fromStdString(pdfProperties_[2]));
     const bool ok = PaintPages(writer, vsPrinter, PrintedPageOrder(first, last, vsPrinter.PageCount(), {}, 1, true), 1.0);
-    if (!ok)
-        ReportOutputFailure("The following error occurred while exporting file:", PrinterCannotOpenFile);
-    return ok;
+    if (!ok) {
+        ReportOutputFailure(ExportFailureLeadIn, PrinterCannotOpenFile);
+        return false;
+    }
+    std::string errorText;
+    if (!WriteFileSafely(path, pdf.toStdString(), errorText)) {
+        ReportOutputFailure(ExportFailureLeadIn, errorText);
+        return false;
+    }
+    return true;
 }
 
 std::string PrinterForm::GetExportFileName(int kind)

@@ -92,6 +92,20 @@ TEST(SafeFile, RefusesAReadOnlyFile)
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"locked.vpq"});
 }
 
+TEST(SafeFile, AReadOnlyFileSystemIsGivenAsTheReason)
+{
+    TempFolder dir;
+    const std::string path = dir.File("doc.vpq");
+    WriteFileBytes(path, "old");
+    SimulateWriteFailure(SimulatedWriteFailure::ReadOnlyFileSystem);
+    std::string error;
+    EXPECT_FALSE(WriteFileSafely(path, "new", error));
+    ResetSafeFileState();
+    EXPECT_EQ(error, "Read-only file system");
+    EXPECT_EQ(ReadFileBytes(path), "old");
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"doc.vpq"});
+}
+
 TEST(SafeFile, AFileSizeLimitFailsTheWriteInsteadOfEndingTheProgram)
 {
     TempFolder dir;
@@ -135,6 +149,20 @@ TEST(SafeFile, LongNamesSaveAndLeftOversOfKilledSavesGo)
     expected.push_back("doc.vpq");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(entries, expected);
+}
+
+TEST(SafeFile, ASaveLeavesTheTemporaryOfAnotherRunningSave)
+{
+    TempFolder dir;
+    const std::string path = dir.File("doc.vpq");
+    std::string error;
+    std::string otherError;
+    bool otherSaved = false;
+    InterruptNextWrite([&] { otherSaved = WriteFileSafely(path, "other copy", otherError); });
+    EXPECT_TRUE(WriteFileSafely(path, "this copy", error)) << error;
+    EXPECT_TRUE(otherSaved) << otherError;
+    EXPECT_EQ(ReadFileBytes(path), "this copy");
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"doc.vpq"});
 }
 
 TEST(SafeFile, ReplacesTheTargetOfALink)

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
 #include <unistd.h>
 
 namespace vq {
@@ -204,6 +206,27 @@ TEST_F(SettingsFileTest, CreatesAMissingFileAndReportsFailures)
         EXPECT_EQ(ReadFileBytes(path), old);
         EXPECT_EQ(ui.messages.size(), 3u);
     }
+}
+
+TEST_F(SettingsFileTest, TwoRunningCopiesRewritingSectionsAtOnceKeepBoth)
+{
+    // The other copy rewrites its section while this one is between its read and write.
+    std::future<bool> other;
+    InterruptNextWrite([&] {
+        other = std::async(std::launch::async, [&] {
+            std::string error;
+            return WritePropertyDatabaseSection(path, error);
+        });
+        // Unless it waits for this copy, the other copy is done at once.
+        other.wait_for(std::chrono::milliseconds(200));
+    });
+    RecentFiles[0] = "/data/x.vpq";
+    UseIF97 = false;
+    ASSERT_TRUE(WriteLastFilesSection(path));
+    ASSERT_TRUE(other.get());
+    const std::string text = ReadFileBytes(path);
+    EXPECT_NE(text.find("[Last Files]\r\n1=/data/x.vpq\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("[Property Database]\r\nProperty Database= 1\r\n"), std::string::npos) << text;
 }
 
 TEST_F(SettingsFileTest, ToolbarWriterSavesAChangedLayoutFirst)

@@ -3,7 +3,9 @@
 #include "common/preference_records.h"
 #include "files/printer_font.h"
 #include "common/program_identity.h"
+#include "common/safe_file.h"
 #include "files/settings_file.h"
+#include "platform/toolbar_control.h"
 #include "printing/layout/print_job_logic.h"
 #include "printing/print_dialogs.h"
 
@@ -25,6 +27,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace vq {
 namespace {
@@ -83,6 +86,30 @@ TEST_F(PrintJobTest, CreatePdfCommandAsksForTheFileFirst)
     EXPECT_NE(PdfText(dialogs.saveName).find("Enthalpy 3"), std::string::npos);
 }
 
+TEST_F(PrintJobTest, ACreatePdfThatCannotBeWrittenSaysWhyAndKeepsTheOldFile)
+{
+    dialogs.saveName = folder.File("report.pdf");
+    main->SetToolEnabled(ToolCreatePdf, true); // as a calculation leaves it
+    QAction* createPdf = main->ABR_Main->Action(ToolCreatePdf);
+    createPdf->trigger();
+    ASSERT_EQ(PdfPages(dialogs.saveName), 1);
+    const std::string old = test::ReadFileBytes(dialogs.saveName);
+
+    // A full disk, then a file the user made read-only (which the superuser could write).
+    FillGrid(150);
+    SimulateWriteFailure(SimulatedWriteFailure::Write);
+    createPdf->trigger();
+    ResetSafeFileState();
+    EXPECT_EQ(ui.LastMessage(), "The following error occurred while exporting file:\r\n\r\n      No space left on device");
+    ::chmod(dialogs.saveName.c_str(), 0444);
+    createPdf->trigger();
+    EXPECT_EQ(ui.LastMessage(), "The following error occurred while exporting file:\r\n\r\n      Permission denied");
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.beeps, 2);
+    EXPECT_TRUE(test::ReadFileBytes(dialogs.saveName) == old) << "the old PDF stays as it was";
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"report.pdf"});
+}
+
 TEST_F(PrintJobTest, UnwritableTargetsAreReported)
 {
     PrinterForm& form = LoadPrinterForm(*main);
@@ -90,7 +117,7 @@ TEST_F(PrintJobTest, UnwritableTargetsAreReported)
     form.SetSendTo(1);
     PrepareDirectPrint(*main);
     RunPrintJob(*main);
-    EXPECT_EQ(ui.LastMessage(), "The following error occurred while exporting file:\r\n\r\n      Can't Open File");
+    EXPECT_EQ(ui.LastMessage(), "The following error occurred while exporting file:\r\n\r\n      No such file or directory");
     EXPECT_EQ(ui.beeps, 1);
 
     PrinterForm& again = LoadPrinterForm(*main);
@@ -234,7 +261,7 @@ TEST_F(PrintJobTest, FailedOutputKeepsThePreviewOpen)
     form->OPT_SendTo[1]->setChecked(true);
     dialogs.saveName = folder.File("missing/all.pdf");
     form->ABR_Local_Click(1);
-    EXPECT_EQ(ui.LastMessage(), "The following error occurred while exporting file:\r\n\r\n      Can't Open File");
+    EXPECT_EQ(ui.LastMessage(), "The following error occurred while exporting file:\r\n\r\n      No such file or directory");
     EXPECT_EQ(LoadedPrinterForm(), form);
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(main->isVisible());
