@@ -8,6 +8,7 @@
 #include "printing/print_dialogs.h"
 
 #include <QApplication>
+#include <QPrintDialog>
 #include <QTimer>
 
 #include <QAction>
@@ -332,6 +333,30 @@ TEST_F(PrintJobTest, PrintDialogPrintsToTheChosenFile)
     ASSERT_TRUE(std::filesystem::exists(out));
     EXPECT_NE(PdfText(out).find("Enthalpy 2"), std::string::npos);
     EXPECT_EQ(test::PdfInfoField(out, "Page size").substr(0, 9), "792 x 612");
+}
+
+TEST_F(PrintJobTest, PrintOutputDialogOffersNoSelectionAndNoPageRange)
+{
+    InstallPrintDialogService(nullptr); // Qt's own dialog
+    std::vector<std::string> offered;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle().toStdString(), "Print Output");
+        for (QPushButton* button : dialog->findChildren<QPushButton*>())
+            if (button->text().contains("Options"))
+                QTest::mouseClick(button, Qt::LeftButton); // shows the options
+        for (const char* name : {"printRange", "pagesRadioButton", "pagesLineEdit", "printSelection", "printCurrentPage"})
+            if (auto* w = dialog->findChild<QWidget*>(name); w && w->isVisible())
+                offered.push_back(name);
+        ASSERT_NE(dialog->findChild<QWidget*>("copies"), nullptr);
+        EXPECT_TRUE(dialog->findChild<QWidget*>("copies")->isVisible()) << "the options are shown";
+        dialog->reject();
+    });
+    main->ABR_Main_Click(ToolPrint);
+    InstallPrintDialogService(&dialogs);
+    EXPECT_EQ(offered, std::vector<std::string>{});
+    EXPECT_EQ(LoadedPrinterForm(), nullptr);
 }
 
 TEST_F(PrintJobTest, PrintDialogChoicesAndPrintSetupPaperReachTheJob)
