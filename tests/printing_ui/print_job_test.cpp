@@ -389,6 +389,32 @@ TEST_F(PrintJobTest, PrintDialogChoicesAndPrintSetupPaperReachTheJob)
     EXPECT_EQ(test::PdfInfoField(plain, "Page size").substr(0, 9), "842 x 595");
 }
 
+TEST_F(PrintJobTest, ARangeWithoutPagesPrintsNothingAndSaysSo)
+{
+    const std::string out = folder.File("range.pdf");
+    dialogs.printAction = [&](QPrinter& printer) {
+        printer.setOutputFileName(QString::fromStdString(out));
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(3, 4);
+    };
+    main->ABR_Main_Click(ToolPrint);
+    EXPECT_FALSE(std::filesystem::exists(out)) << PdfPages(out) << " pages";
+    EXPECT_EQ(ui.LastMessage(), "The print range (pages 3 to 4) holds no page of the report, which has 1 page.\r\n\r\n"
+                                "Nothing was printed.");
+    EXPECT_EQ(ui.beeps, 1);
+
+    // A PDF of the preview's pages 2 to 1; the preview stays.
+    PrinterForm& form = LoadPrinterForm(*main);
+    form.SetPreview(true);
+    RunPrintJob(*main);
+    const std::string pdf = folder.File("backwards.pdf");
+    EXPECT_FALSE(form.ConvertToPdf(pdf, 2, 1));
+    EXPECT_FALSE(std::filesystem::exists(pdf)) << PdfPages(pdf) << " pages";
+    EXPECT_EQ(ui.LastMessage(), "The print range (pages 2 to 1) holds no page of the report, which has 1 page.\r\n\r\n"
+                                "No file was written.");
+    EXPECT_EQ(LoadedPrinterForm(), &form);
+}
+
 TEST_F(PrintJobTest, PrintDialogPrinterPrintsOverPrintSetups)
 {
     // Print Setup's printer, kept. Qt refuses names of printers it does not know, so
