@@ -20,15 +20,30 @@ namespace {
 PrintDialogService qtDialogs;
 PrintDialogService* installedDialogs = nullptr;
 
-// The print dialog; as the set-up dialog (no page range) it only keeps the choice, and
-// its confirming button says so.
-int ExecPrintDialog(QWidget* parent, QPrinter& printer, const std::string& title, bool pageRange)
+// Qt shows its print range, without selection and page numbers, wherever the print
+// server could take a range; this dialog shows none and so prints every page.
+class PrintDialogWithoutRange final : public QPrintDialog {
+public:
+    using QPrintDialog::QPrintDialog;
+    void setVisible(bool visible) override
+    {
+        QPrintDialog::setVisible(visible);
+        if (visible)
+            if (auto* range = findChild<QWidget*>("gbPrintRange"))
+                range->hide();
+    }
+};
+
+// The print dialog, which offers no selection and no page range; as the set-up dialog
+// it only keeps the choice, and its confirming button says so.
+int ExecPrintDialog(QWidget* parent, QPrinter& printer, const std::string& title, bool setup)
 {
-    QPrintDialog dialog(&printer, parent);
+    PrintDialogWithoutRange dialog(&printer, parent);
     dialog.setWindowTitle(QString::fromStdString(title));
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageRange);
-    if (!pageRange)
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (setup)
         if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
             if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
                 ok->setText("OK");
@@ -39,12 +54,12 @@ int ExecPrintDialog(QWidget* parent, QPrinter& printer, const std::string& title
 
 int PrintDialogService::Print(QWidget* parent, QPrinter& printer, const std::string& title)
 {
-    return ExecPrintDialog(parent, printer, title, true);
+    return ExecPrintDialog(parent, printer, title, false);
 }
 
 int PrintDialogService::PrintSetup(QWidget* parent, QPrinter& printer, const std::string& title)
 {
-    return ExecPrintDialog(parent, printer, title, false);
+    return ExecPrintDialog(parent, printer, title, true);
 }
 
 int PrintDialogService::PageSetup(QWidget* parent, QPrinter& printer)

@@ -553,6 +553,19 @@ std::unique_ptr<QPrinter> SuccessorOf(const QPrinter& failed)
     return next;
 }
 
+// A range that holds no page of the report prints nothing, and says so.
+bool RefusedEmptyRange(int first, int last, int pageCount, const std::vector<PageSpan>& ranges, const std::string& outcome)
+{
+    if (!PrintedPageOrder(first, last, pageCount, ranges, 1, true).empty())
+        return false;
+    UserInterface& ui = CurrentUserInterface();
+    ui.SetBusy(false);
+    ui.Beep();
+    ui.Message(EmptyPrintRangeMessage(first, last, pageCount, ranges) + "\r\n\r\n" + outcome, MessageStyle::Exclamation,
+               ProgramTitle);
+    return true;
+}
+
 constexpr int PrinterCannotOpenFile = 1;
 constexpr const char* ExportFailureLeadIn = "The following error occurred while exporting file:";
 constexpr int PrinterCannotAccess = 3;
@@ -561,6 +574,8 @@ constexpr int PrinterCannotAccess = 3;
 
 bool PrinterForm::PrintPages(int first, int last)
 {
+    if (RefusedEmptyRange(first, last, vsPrinter.PageCount(), PageSpansOf(*printer_), "Nothing was printed."))
+        return false;
     PrinterFromControl();
     printer_->setDocName(QString::fromStdString(vsPrinter.DocName));
     printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
@@ -580,6 +595,8 @@ bool PrinterForm::PrintPages(int first, int last)
 
 bool PrinterForm::ConvertToPdf(const std::string& path, int first, int last)
 {
+    if (RefusedEmptyRange(first, last, vsPrinter.PageCount(), {}, "No file was written."))
+        return false;
     // The PDF is made whole in memory and then replaces the file as every other file does.
     QByteArray pdf;
     QBuffer buffer(&pdf);

@@ -57,9 +57,11 @@ public:
     void HandJobTo(PrinterForm& next);
     MainWindowView* MainWindow() const { return main_; }
     // Prints pages first..last of the kept document as one job, within the printer's page
-    // ranges and with its copies; false when the printer cannot start.
+    // ranges and with its copies; false when the printer cannot start. A range that
+    // holds no page prints nothing and is said (false too).
     bool PrintPages(int first, int last);
-    // Writes pages first..last as a PDF file; false when it cannot be written.
+    // Writes pages first..last as a PDF file; false when it cannot be written or the
+    // range holds no page, which is said.
     bool ConvertToPdf(const std::string& path, int first, int last);
     // Puts the control's paper, orientation, margins, bin and device on the printer; back
     // without the bin and device.

@@ -235,7 +235,7 @@ struct HeaderPlaces {
 // The title at the left margin, the number centred on the page and the date at the
 // right margin, a blank apart at least. Where the number would touch another text,
 // it follows the title, or starts the second line when the first cannot hold both;
-// a date that cannot follow the number on its line stands at the right of the next.
+// the date then stands at the right of the first line that leaves it room.
 HeaderPlaces PlaceHeaderTexts(const PrintControl& printer, const std::array<double, 3>& widths, double secondLineWidth)
 {
     const double left = printer.MarginLeft();
@@ -251,13 +251,12 @@ HeaderPlaces PlaceHeaderTexts(const PrintControl& printer, const std::array<doub
         p.line[1] = 1;
         p.x[1] = left + (secondLineWidth > 0 ? secondLineWidth + gap : 0);
     }
-    // What stands at the left of the line the date would take.
-    double before = p.x[1] + number;
-    if (before + gap > p.x[2]) {
-        p.line[2] = p.line[1] + 1;
-        before = p.line[2] == 1 && secondLineWidth > 0 ? left + secondLineWidth : left - gap;
-    }
-    p.fits = title <= right - left && p.x[1] + number <= right && before + gap <= p.x[2];
+    // Where the texts of each header line end, left - gap on a line without any.
+    std::array<double, 3> ends = {left + title, secondLineWidth > 0 ? left + secondLineWidth : left - gap, left - gap};
+    ends[static_cast<size_t>(p.line[1])] = p.x[1] + number;
+    while (p.line[2] < 2 && ends[static_cast<size_t>(p.line[2])] + gap > p.x[2])
+        ++p.line[2];
+    p.fits = title <= right - left && p.x[1] + number <= right && ends[static_cast<size_t>(p.line[2])] + gap <= p.x[2];
     return p;
 }
 

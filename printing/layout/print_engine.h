@@ -82,7 +82,8 @@ long TableLinesThatFit(const PrintControl& printer);
 long PrepareTablePage(PrintControl& printer, int headerLines, int firstRowLines);
 // The frame and header band of the page just begun. Title, page number and date stand
 // as usual where there is room; else the number follows the title (or starts the
-// second line) and the date goes to the right of the next line.
+// second line) and the date, where the texts before it leave no room, goes to the
+// right of the next line.
 void DrawPageFrame(PrintControl& printer, const PageFrameTexts& texts);
 
 } // namespace vq

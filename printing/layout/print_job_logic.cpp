@@ -167,6 +167,28 @@ std::vector<int> PrintedPageOrder(int first, int last, int pageCount, const std:
     return order;
 }
 
+namespace {
+
+// "page 3", "pages 3 to 4", "pages 1, 3 to 4".
+std::string PagesText(const std::vector<PageSpan>& spans)
+{
+    std::string text;
+    for (const PageSpan& s : spans)
+        text += (text.empty() ? "" : ", ") + std::to_string(s.from) + (s.to != s.from ? " to " + std::to_string(s.to) : "");
+    return (spans.size() == 1 && spans[0].from == spans[0].to ? "page " : "pages ") + text;
+}
+
+} // namespace
+
+std::string EmptyPrintRangeMessage(int first, int last, int pageCount, const std::vector<PageSpan>& ranges)
+{
+    std::string range = PagesText({{first, last}});
+    if (!ranges.empty())
+        range = first <= 1 && last >= pageCount ? PagesText(ranges) : range + " of " + PagesText(ranges);
+    return "The print range (" + range + ") holds no page of the report, which has " + std::to_string(pageCount) +
+           (pageCount == 1 ? " page." : " pages.");
+}
+
 std::vector<std::string> ZoomListEntries()
 {
     std::vector<std::string> entries{"Fit to Screen"};

@@ -72,6 +72,8 @@ struct PageSpan {
 // at a time when collated, else each page's copies together.
 std::vector<int> PrintedPageOrder(int first, int last, int pageCount, const std::vector<PageSpan>& ranges, int copies,
                                   bool collate);
+// Said when first..last, within the printer's ranges, holds no page of the report.
+std::string EmptyPrintRangeMessage(int first, int last, int pageCount, const std::vector<PageSpan>& ranges);
 
 // The zoom list: "Fit to Screen", 10% .. 150% by 10, 175% .. 400% by 25.
 std::vector<std::string> ZoomListEntries();

@@ -129,7 +129,8 @@ TEST_F(PaperAndPage, PageHeaderTextsStandApartInsideTheFrame)
         double left;
         bool centred; // the number centred on the page, as where there is room
     };
-    for (const Case c : {Case{QPageSize::Letter, 3, false}, Case{QPageSize::A5, 1, false}, Case{QPageSize::Letter, 1, true}}) {
+    for (const Case c : {Case{QPageSize::Letter, 3, false}, Case{QPageSize::A5, 1, false}, Case{QPageSize::A6, 1, false},
+                         Case{QPageSize::Letter, 1, true}}) {
         Page(c.left, 1, 1, 1, 10);
         PrintSetup(QPageSize(c.paper));
         const PdfPageWords page = PdfWordBoxes(CreatePdf()).at(0);

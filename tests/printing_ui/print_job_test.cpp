@@ -10,6 +10,7 @@
 #include "printing/print_dialogs.h"
 
 #include <QApplication>
+#include <QPrintDialog>
 #include <QTimer>
 
 #include <QAction>
@@ -361,6 +362,30 @@ TEST_F(PrintJobTest, PrintDialogPrintsToTheChosenFile)
     EXPECT_EQ(test::PdfInfoField(out, "Page size").substr(0, 9), "792 x 612");
 }
 
+TEST_F(PrintJobTest, PrintOutputDialogOffersNoSelectionAndNoPageRange)
+{
+    InstallPrintDialogService(nullptr); // Qt's own dialog
+    std::vector<std::string> offered;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle().toStdString(), "Print Output");
+        for (QPushButton* button : dialog->findChildren<QPushButton*>())
+            if (button->text().contains("Options"))
+                QTest::mouseClick(button, Qt::LeftButton); // shows the options
+        for (const char* name : {"printRange", "pagesRadioButton", "pagesLineEdit", "printSelection", "printCurrentPage"})
+            if (auto* w = dialog->findChild<QWidget*>(name); w && w->isVisible())
+                offered.push_back(name);
+        ASSERT_NE(dialog->findChild<QWidget*>("copies"), nullptr);
+        EXPECT_TRUE(dialog->findChild<QWidget*>("copies")->isVisible()) << "the options are shown";
+        dialog->reject();
+    });
+    main->ABR_Main_Click(ToolPrint);
+    InstallPrintDialogService(&dialogs);
+    EXPECT_EQ(offered, std::vector<std::string>{});
+    EXPECT_EQ(LoadedPrinterForm(), nullptr);
+}
+
 TEST_F(PrintJobTest, PrintDialogChoicesAndPrintSetupPaperReachTheJob)
 {
     FillGrid(150);
@@ -389,6 +414,32 @@ TEST_F(PrintJobTest, PrintDialogChoicesAndPrintSetupPaperReachTheJob)
     dialogs.printAction = [&](QPrinter& printer) { printer.setOutputFileName(QString::fromStdString(plain)); };
     ShowPrintDialog(*main);
     EXPECT_EQ(test::PdfInfoField(plain, "Page size").substr(0, 9), "842 x 595");
+}
+
+TEST_F(PrintJobTest, ARangeWithoutPagesPrintsNothingAndSaysSo)
+{
+    const std::string out = folder.File("range.pdf");
+    dialogs.printAction = [&](QPrinter& printer) {
+        printer.setOutputFileName(QString::fromStdString(out));
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(3, 4);
+    };
+    main->ABR_Main_Click(ToolPrint);
+    EXPECT_FALSE(std::filesystem::exists(out)) << PdfPages(out) << " pages";
+    EXPECT_EQ(ui.LastMessage(), "The print range (pages 3 to 4) holds no page of the report, which has 1 page.\r\n\r\n"
+                                "Nothing was printed.");
+    EXPECT_EQ(ui.beeps, 1);
+
+    // A PDF of the preview's pages 2 to 1; the preview stays.
+    PrinterForm& form = LoadPrinterForm(*main);
+    form.SetPreview(true);
+    RunPrintJob(*main);
+    const std::string pdf = folder.File("backwards.pdf");
+    EXPECT_FALSE(form.ConvertToPdf(pdf, 2, 1));
+    EXPECT_FALSE(std::filesystem::exists(pdf)) << PdfPages(pdf) << " pages";
+    EXPECT_EQ(ui.LastMessage(), "The print range (pages 2 to 1) holds no page of the report, which has 1 page.\r\n\r\n"
+                                "No file was written.");
+    EXPECT_EQ(LoadedPrinterForm(), &form);
 }
 
 TEST_F(PrintJobTest, PrintDialogPrinterPrintsOverPrintSetups)
