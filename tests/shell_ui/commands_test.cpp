@@ -311,6 +311,32 @@ TEST_F(CommandsTest, GridCopiesTheSelectionWhicheverWayItWasMade)
     EXPECT_EQ(copied(), "00\t01\t02\t03\n10\t11\t12\t13\n20\t21\t22\t23\n30\t31\t32\t33\n");
 }
 
+TEST_F(CommandsTest, TabLeavesTheResultsGridAndArrowsMoveInIt)
+{
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    test::FillPanel(*main, test::PanelSetups[4]);
+    ui.mode = RangeMode;
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    GridControl* grid = main->GRD_Output;
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    grid->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Right);
+    press(Qt::Key_End);
+    EXPECT_EQ(grid->currentIndex().column(), grid->model()->columnCount() - 1);
+    press(Qt::Key_Tab);
+    QWidget* next = QApplication::focusWidget();
+    EXPECT_NE(next, grid);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), grid);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_NE(QApplication::focusWidget(), grid);
+    EXPECT_NE(QApplication::focusWidget(), next);
+}
+
 TEST_F(CommandsTest, PropertyDatabaseToolsAndInertTools)
 {
     main->GRD_Output->Model().SetRows(3);
