@@ -337,6 +337,28 @@ TEST_F(CommandsTest, TabLeavesTheResultsGridAndArrowsMoveInIt)
     EXPECT_NE(QApplication::focusWidget(), next);
 }
 
+TEST_F(CommandsTest, AFillLeavesNoHiddenSelectionToCopy)
+{
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    test::FillPanel(*main, test::PanelSetups[0]);
+    QClipboard* clipboard = QApplication::clipboard();
+    GridControl* grid = main->GRD_Output;
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    grid->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text().count('\n'), grid->model()->rowCount() + 1);
+
+    // The same shape again: nothing shows selected, so nothing is copied.
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    grid->setFocus(Qt::TabFocusReason);
+    EXPECT_FALSE(grid->selectionModel()->hasSelection());
+    clipboard->setText("kept");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text().toStdString(), "kept");
+}
+
 TEST_F(CommandsTest, PropertyDatabaseToolsAndInertTools)
 {
     main->GRD_Output->Model().SetRows(3);
