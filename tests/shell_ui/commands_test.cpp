@@ -359,6 +359,33 @@ TEST_F(CommandsTest, AFillLeavesNoHiddenSelectionToCopy)
     EXPECT_EQ(clipboard->text().toStdString(), "kept");
 }
 
+TEST_F(CommandsTest, AltLettersTypeNothingIntoTextBoxes)
+{
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    test::FillPanel(*main, test::PanelSetups[1]);
+    main->TXT_State1->setText("100");
+    main->TXT_State2->clear();
+    ASSERT_FALSE(main->BTN_Calculate->isEnabled());
+    main->TXT_State1->setFocus();
+    // Calculate is disabled and no label of Two Points uses V.
+    for (Qt::Key key : {Qt::Key_C, Qt::Key_V, Qt::Key_1})
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), main->TXT_State1);
+    EXPECT_EQ(main->TXT_State1->text().toStdString(), "100");
+    // AltGr still composes its characters.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_At, Qt::GroupSwitchModifier);
+    EXPECT_EQ(main->TXT_State1->text().toStdString(), "100@");
+    // An access key still acts.
+    main->TXT_State1->setText("100");
+    main->TXT_State2->setText("2800");
+    ui.mode = 1;
+    ASSERT_TRUE(main->BTN_Calculate->isEnabled());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main->GRD_Output->Model().Rows() > 0; }));
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+}
+
 TEST_F(CommandsTest, PropertyDatabaseToolsAndInertTools)
 {
     main->GRD_Output->Model().SetRows(3);
