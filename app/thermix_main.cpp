@@ -11,6 +11,7 @@
 #include "common/ui/widget_routines.h"
 #include "common/ui/unit_combos.h"
 #include "common/user_interface.h"
+#include "platform/alt_key_filter.h"
 #include "platform/menu_bar_selection.h"
 #include "platform/toolbar_control.h"
 #include "platform/twips.h"
@@ -93,6 +94,7 @@ void Guarded(Handler handler, CleanUp cleanUp = [] {})
 ThermixMain::ThermixMain(QWidget* parent) : MainWindowView(parent)
 {
     setObjectName("ThermixMain");
+    new AltKeyFilter(this); // Alt with a letter types nothing into any text box
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     auto* panel = new QWidget(central);

@@ -32,8 +32,7 @@ void GridModel::SetRows(int rows)
     rows_ = rows;
     row_ = std::min(row_, std::max(rows_ - 1, 0));
     rowSel_ = std::min(rowSel_, std::max(rows_ - 1, 0));
-    selected_ = false;
-    Notify(Change::Layout);
+    LayoutChanged();
 }
 
 void GridModel::SetCols(int cols)
@@ -58,20 +57,19 @@ void GridModel::SetCols(int cols)
     cols_ = cols;
     col_ = std::min(col_, std::max(cols_ - 1, 0));
     colSel_ = std::min(colSel_, std::max(cols_ - 1, 0));
-    selected_ = false;
-    Notify(Change::Layout);
+    LayoutChanged();
 }
 
 void GridModel::SetFixedRows(int n)
 {
     fixedRows_ = std::clamp(n, 0, 1);
-    Notify(Change::Layout);
+    LayoutChanged();
 }
 
 void GridModel::SetFixedCols(int n)
 {
     fixedCols_ = std::clamp(n, 0, 1);
-    Notify(Change::Layout);
+    LayoutChanged();
 }
 
 const std::string& GridModel::TextMatrix(int row, int col) const
@@ -150,6 +148,13 @@ void GridModel::AutoSize(int first, int last, const std::function<int(const std:
         colWidths_[static_cast<std::size_t>(c)] = widest + 2 * CellPaddingTwips;
     }
     Notify(Change::Sizes);
+}
+
+void GridModel::LayoutChanged()
+{
+    // A new layout is a new table: the view shows no selection in it, so none is held.
+    selected_ = false;
+    Notify(Change::Layout);
 }
 
 void GridModel::SetCurrentCell(int row, int col)

@@ -62,7 +62,7 @@ public:
     void SetCurrentCell(int row, int col);
     void SetSelection(int row, int col, int rowSel, int colSel);
     // False until a cell is selected, and again once the selection is gone (a new
-    // row or column count clears it).
+    // row or column count or fixed row or column clears it).
     bool HasSelection() const { return selected_; }
     void ClearSelection() { selected_ = false; }
 
@@ -74,6 +74,7 @@ public:
 
 private:
     bool InRange(int row, int col) const { return row >= 0 && col >= 0 && row < rows_ && col < cols_; }
+    void LayoutChanged();
     void Notify(Change c) const
     {
         if (listener_)

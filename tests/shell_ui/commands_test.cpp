@@ -340,6 +340,81 @@ TEST_F(CommandsTest, GridCopiesTheSelectionWhicheverWayItWasMade)
     EXPECT_EQ(copied(), "00\t01\t02\t03\n10\t11\t12\t13\n20\t21\t22\t23\n30\t31\t32\t33\n");
 }
 
+TEST_F(CommandsTest, TabLeavesTheResultsGridAndArrowsMoveInIt)
+{
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    test::FillPanel(*main, test::PanelSetups[4]);
+    ui.mode = RangeMode;
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    GridControl* grid = main->GRD_Output;
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    grid->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Right);
+    press(Qt::Key_End);
+    EXPECT_EQ(grid->currentIndex().column(), grid->model()->columnCount() - 1);
+    press(Qt::Key_Tab);
+    QWidget* next = QApplication::focusWidget();
+    EXPECT_NE(next, grid);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), grid);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_NE(QApplication::focusWidget(), grid);
+    EXPECT_NE(QApplication::focusWidget(), next);
+}
+
+TEST_F(CommandsTest, AFillLeavesNoHiddenSelectionToCopy)
+{
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    test::FillPanel(*main, test::PanelSetups[0]);
+    QClipboard* clipboard = QApplication::clipboard();
+    GridControl* grid = main->GRD_Output;
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    grid->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text().count('\n'), grid->model()->rowCount() + 1);
+
+    // The same shape again: nothing shows selected, so nothing is copied.
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    grid->setFocus(Qt::TabFocusReason);
+    EXPECT_FALSE(grid->selectionModel()->hasSelection());
+    clipboard->setText("kept");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text().toStdString(), "kept");
+}
+
+TEST_F(CommandsTest, AltLettersTypeNothingIntoTextBoxes)
+{
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    test::FillPanel(*main, test::PanelSetups[1]);
+    main->TXT_State1->setText("100");
+    main->TXT_State2->clear();
+    ASSERT_FALSE(main->BTN_Calculate->isEnabled());
+    main->TXT_State1->setFocus();
+    // Calculate is disabled and no label of Two Points uses V.
+    for (Qt::Key key : {Qt::Key_C, Qt::Key_V, Qt::Key_1})
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), main->TXT_State1);
+    EXPECT_EQ(main->TXT_State1->text().toStdString(), "100");
+    // AltGr still composes its characters.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_At, Qt::GroupSwitchModifier);
+    EXPECT_EQ(main->TXT_State1->text().toStdString(), "100@");
+    // An access key still acts.
+    main->TXT_State1->setText("100");
+    main->TXT_State2->setText("2800");
+    ui.mode = 1;
+    ASSERT_TRUE(main->BTN_Calculate->isEnabled());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main->GRD_Output->Model().Rows() > 0; }));
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+}
+
 TEST_F(CommandsTest, PropertyDatabaseToolsAndInertTools)
 {
     main->GRD_Output->Model().SetRows(3);
