@@ -3,6 +3,7 @@
 #include "common/messages.h"
 #include "common/safe_file.h"
 #include "common/section_heading.h"
+#include "common/section_reader.h"
 #include "common/settings_text.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ bool RewriteSettingsSection(const std::string& path, const std::string& heading,
                             std::string& errorText)
 {
     std::string content;
-    if (ReadWholeFile(path, content, errorText) == FileReadStatus::Failed)
+    if (ReadTextFile(path, content, errorText) == FileReadStatus::Failed)
         return false;
     const std::vector<std::string> lines = SplitFileLines(content);
 

@@ -301,6 +301,19 @@ TEST_F(SessionFlow, ARelativeSettingsFolderStaysInTheStartFolderForTheRun)
     std::filesystem::current_path(started);
 }
 
+TEST_F(SessionFlow, ASettingsFileThatBeginsWithAByteOrderMarkKeepsItsFirstSection)
+{
+    const std::string document = work.File("boiler.vpq");
+    test::WriteFileBytes(config.File("Thermix2.ini"), "\xEF\xBB\xBF[Last Files]\r\n1=" + document + "\r\n");
+    RecentFiles = {};
+    Start();
+    EXPECT_EQ(RecentFiles[0], document);
+    Exit();
+    const std::string saved = test::ReadFileBytes(config.File("Thermix2.ini"));
+    EXPECT_EQ(saved.find("[Last Files]"), saved.rfind("[Last Files]")) << saved;
+    EXPECT_NE(saved.find("1=" + document + "\r\n"), std::string::npos) << saved;
+}
+
 TEST_F(SessionFlow, GermanNumbersFromTheBoxesToTheDocumentAndBack)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
