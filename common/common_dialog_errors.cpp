@@ -2,6 +2,7 @@
 
 #include "common/program_identity.h"
 #include "common/safe_file.h"
+#include "common/section_reader.h"
 #include "common/user_interface.h"
 
 #include <utility>
@@ -52,7 +53,7 @@ std::string ReadSupportFile(const std::string& path)
 {
     std::string content;
     std::string errorText;
-    if (ReadWholeFile(path, content, errorText) != FileReadStatus::Ok)
+    if (ReadTextFile(path, content, errorText) != FileReadStatus::Ok)
         return {};
     std::vector<std::string> lines = SplitFileLines(content);
     if (lines.size() > 9)

@@ -28,6 +28,20 @@ std::string Environment(const char* name)
     return value == nullptr ? std::string() : std::string(value);
 }
 
+// A relative folder taken from the working folder; an absolute one as it is.
+std::string AbsoluteFolder(const std::string& folder)
+{
+    const std::filesystem::path path(folder);
+    std::error_code ec;
+    if (path.is_absolute())
+        return folder;
+    const std::filesystem::path working = std::filesystem::current_path(ec);
+    if (ec)
+        return folder;
+    const std::filesystem::path relative = path.lexically_normal();
+    return (relative == "." ? working : working / relative).string();
+}
+
 } // namespace
 
 std::string GetWindowsFolder()
@@ -41,6 +55,7 @@ std::string GetWindowsFolder()
         }
         folder = base + "/Vapoquant";
     }
+    folder = AbsoluteFolder(folder);
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
     std::error_code ec;

@@ -10,6 +10,8 @@ namespace vq {
 bool FileExists(std::string_view path);
 // The user's configuration folder: $VAPOQUANT_CONFIG_DIR when set, else
 // $XDG_CONFIG_HOME/Vapoquant, else $HOME/.config/Vapoquant; created when missing.
+// A relative folder is taken from the working folder of the call: start-up asks once
+// and keeps the absolute answer for the run, wherever the working folder goes.
 std::string GetWindowsFolder();
 // The system-wide configuration folder.
 std::string GetSystemFolder();

@@ -7,7 +7,6 @@
 #include "files/settings_file.h"
 #include "files/unit_preference_defaults.h"
 #include "preferences/output_mod.h"
-#include "units/unit_catalogue.h"
 
 namespace vq {
 
@@ -18,9 +17,7 @@ void ResetCalculationDefaults(BadFileItems* badItems)
         SelectPropertyDatabase(true);
     // The unit preferences come back as one whole: units in use, preferred units and
     // atmospheric pressure.
-    BuildUnitFamilies();
-    UnitPrefs.UnitSystem = UnitSystemGeneral;
-    SetDefaultUnitPrefs();
+    SetBuiltInUnitPrefs();
     const PrinterFontInfo font = host.PrinterFont();
     if (PrintFontName.empty()) {
         PrintFontName = font.name;

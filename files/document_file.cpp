@@ -360,7 +360,7 @@ bool ReadInputFile(const std::string& path, bool& cancelled, bool newDocument)
     });
     if (!errorText.empty()) {
         ReportFileReadError(errorText);
-        SetDefaultUnitPrefs();
+        SetBuiltInUnitPrefs();
         badItems.clear();
     }
     errorText.clear();

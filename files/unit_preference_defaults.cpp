@@ -2,6 +2,7 @@
 
 #include "common/preference_records.h"
 #include "units/pressure_temperature.h"
+#include "units/unit_catalogue.h"
 #include "units/unit_lists.h"
 
 namespace vq {
@@ -14,6 +15,13 @@ void SetDefaultUnitPrefs()
     UnitPrefs.AtmosphericPressureUnits = "atm";
     UnitPrefs.AtmosphericPressurePsia =
         ConvertPressure(UnitPrefs.AtmosphericPressure, UnitPrefs.AtmosphericPressureUnits, "");
+}
+
+void SetBuiltInUnitPrefs()
+{
+    BuildUnitFamilies();
+    UnitPrefs.UnitSystem = UnitSystemGeneral;
+    SetDefaultUnitPrefs();
 }
 
 } // namespace vq

@@ -265,6 +265,55 @@ TEST_F(SessionFlow, TheFolderOfAChosenFileIsTheWorkingFolderUntilTheNextStart)
     std::filesystem::current_path(started);
 }
 
+TEST_F(SessionFlow, ARelativeSettingsFolderStaysInTheStartFolderForTheRun)
+{
+    const std::filesystem::path started = std::filesystem::current_path();
+    const std::filesystem::path start = work.Path() / "start";
+    const std::filesystem::path docs = work.Path() / "docs";
+    std::filesystem::create_directories(start);
+    std::filesystem::create_directories(docs);
+    ::setenv("VAPOQUANT_CONFIG_DIR", "cfg", 1);
+    const std::string settings = (start / "cfg" / "Thermix2.ini").string();
+    const std::string document = (docs / "boiler.vpq").string();
+    std::filesystem::current_path(start);
+    Start();
+    EXPECT_EQ(CustomToolbarFile, (start / "cfg" / "VQUser2.tb").string());
+    main->ABR_Main_Click(ToolPropertyNBS);
+    answers = {{0, document, "boiler.vpq"}};
+    main->ABR_Main_Click(ToolSaveAs);
+    EXPECT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    Exit();
+    const std::string saved = test::ReadFileBytes(settings);
+    EXPECT_NE(saved.find("1=" + document + "\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("LastWorkingDir=" + docs.string() + "\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("Property Database= 1\r\n"), std::string::npos) << saved;
+
+    // Reading the recent files moves the working folder; the later sections still come
+    // from the same settings file.
+    std::filesystem::current_path(start);
+    RecentFiles = {};
+    UseIF97 = true;
+    Start();
+    EXPECT_EQ(std::filesystem::current_path(), docs);
+    EXPECT_EQ(RecentFiles[0], document);
+    EXPECT_FALSE(UseIF97) << "the property database saved after the recent files";
+    Exit();
+    std::filesystem::current_path(started);
+}
+
+TEST_F(SessionFlow, ASettingsFileThatBeginsWithAByteOrderMarkKeepsItsFirstSection)
+{
+    const std::string document = work.File("boiler.vpq");
+    test::WriteFileBytes(config.File("Thermix2.ini"), "\xEF\xBB\xBF[Last Files]\r\n1=" + document + "\r\n");
+    RecentFiles = {};
+    Start();
+    EXPECT_EQ(RecentFiles[0], document);
+    Exit();
+    const std::string saved = test::ReadFileBytes(config.File("Thermix2.ini"));
+    EXPECT_EQ(saved.find("[Last Files]"), saved.rfind("[Last Files]")) << saved;
+    EXPECT_NE(saved.find("1=" + document + "\r\n"), std::string::npos) << saved;
+}
+
 TEST_F(SessionFlow, GermanNumbersFromTheBoxesToTheDocumentAndBack)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

@@ -205,6 +205,34 @@ TEST_F(DocumentFileTest, MissingSectionsAreReported)
     EXPECT_EQ(host.newDocuments, 0);
 }
 
+TEST_F(DocumentFileTest, AUnitSectionCutShortGivesTheWholeDefaultUnitPreferences)
+{
+    // A Range document in SI units, with the English lengths not in use.
+    ChangeEverything(2, 1);
+    const CUnitFamily* length = UnitFamilies[LengthFamily].get();
+    for (int p = 1; p <= length->NumUnits(); ++p)
+        if (length->UnitType(p)->UnitSystem == UnitSystemEnglish)
+            length->UnitType(p)->ListState = UnitNotInUse;
+    ASSERT_TRUE(WriteInputFile(doc));
+    const std::string bytes = ReadFileBytes(doc);
+    ASSERT_NE(bytes.find("Length Units=cm,*feet,*inches,km,meters,*microinches,*miles,mm \r\n"), std::string::npos) << bytes;
+    WriteFileBytes(doc, bytes.substr(0, bytes.find("Area Units=") + 8));
+
+    bool cancelled = false;
+    EXPECT_TRUE(ReadInputFile(doc, cancelled, true));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "An error occurred reading file into Orm Vapoquant.\r\nCan't find variable name "
+                                   "Kinematic Viscosity Units.\r\nUsing Vapoquant defaults.");
+    EXPECT_EQ(UnitPrefs.UnitSystem, UnitSystemGeneral);
+    length = UnitFamilies[LengthFamily].get();
+    for (int p = 1; p <= length->NumUnits(); ++p)
+        EXPECT_EQ(length->UnitType(p)->ListState, UnitInUse) << length->UnitType(p)->Name;
+    EXPECT_EQ(UnitPrefs.PreferredUnits[PressureFamily], GetDefaultUnits(PressureFamily, UnitSystemGeneral));
+    EXPECT_EQ(UnitPrefs.AtmosphericPressureUnits, "atm");
+    EXPECT_EQ(UnitPrefs.AtmosphericPressure, 1.0);
+    EXPECT_EQ(OutputPrefs.Digits, 3) << "the output section is still read";
+}
+
 TEST_F(DocumentFileTest, TruncatedAndGarbledDocumentsNeverCrash)
 {
     ChangeEverything(2, 1);
