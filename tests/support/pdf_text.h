@@ -22,16 +22,29 @@ inline std::string CommandOutput(const std::string& command)
     return out;
 }
 
+// pdftotext's output with the letters of ligature glyphs (the font joins "fl" in a
+// random folder name into one glyph) in place of their ligature characters.
+inline std::string PdfToText(const std::string& arguments)
+{
+    std::string text = CommandOutput("pdftotext " + arguments + " - 2>/dev/null");
+    static const char* const ligatures[][2] = {{"\uFB00", "ff"}, {"\uFB01", "fi"}, {"\uFB02", "fl"},
+                                               {"\uFB03", "ffi"}, {"\uFB04", "ffl"}};
+    for (const auto& [ligature, letters] : ligatures)
+        for (size_t at; (at = text.find(ligature)) != std::string::npos;)
+            text.replace(at, std::strlen(ligature), letters);
+    return text;
+}
+
 inline std::string PdfText(const std::string& path)
 {
-    return CommandOutput("pdftotext -layout '" + path + "' - 2>/dev/null");
+    return PdfToText("-layout '" + path + "'");
 }
 
 // The text of page n alone.
 inline std::string PdfPageText(const std::string& path, int n)
 {
     const std::string page = std::to_string(n);
-    return CommandOutput("pdftotext -layout -f " + page + " -l " + page + " '" + path + "' - 2>/dev/null");
+    return PdfToText("-layout -f " + page + " -l " + page + " '" + path + "'");
 }
 
 inline int PdfPages(const std::string& path)
@@ -65,7 +78,7 @@ struct PdfPageWords {
 // Every page's size and its words with their boxes (pdftotext -bbox).
 inline std::vector<PdfPageWords> PdfWordBoxes(const std::string& path)
 {
-    const std::string html = CommandOutput("pdftotext -bbox '" + path + "' - 2>/dev/null");
+    const std::string html = PdfToText("-bbox '" + path + "'");
     auto number = [&](size_t tag, const char* key) {
         const size_t at = html.find(std::string(" ") + key + "=\"", tag) + std::strlen(key) + 3;
         return std::stod(html.substr(at, html.find('"', at) - at));
