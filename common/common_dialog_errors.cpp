@@ -2,7 +2,6 @@
 
 #include "common/program_identity.h"
 #include "common/safe_file.h"
-#include "common/section_reader.h"
 #include "common/user_interface.h"
 
 #include <utility>
@@ -53,7 +52,7 @@ std::string ReadSupportFile(const std::string& path)
 {
     std::string content;
     std::string errorText;
-    if (ReadTextFile(path, content, errorText) != FileReadStatus::Ok)
+    if (ReadWholeFile(path, content, errorText) != FileReadStatus::Ok)
         return {};
     std::vector<std::string> lines = SplitFileLines(content);
     if (lines.size() > 9)

@@ -218,6 +218,9 @@ FileReadStatus ReadWholeFile(const std::string& path, std::string& content, std:
         content.clear();
         return FileReadStatus::Failed;
     }
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (std::string_view(content).substr(0, byteOrderMark.size()) == byteOrderMark)
+        content.erase(0, byteOrderMark.size());
     return FileReadStatus::Ok;
 }
 

@@ -21,8 +21,9 @@ std::string JoinFileLines(const std::vector<std::string>& lines);
 
 enum class FileReadStatus { Ok, Missing, Failed };
 
-// Reads a whole file. Missing: no such file; Failed: it exists but cannot be read as a
-// regular file (a folder, no permission). errorText describes a failure.
+// Reads a whole file, without the UTF-8 byte-order mark that some editors put at its
+// start. Missing: no such file; Failed: it exists but cannot be read as a regular file
+// (a folder, no permission). errorText describes a failure.
 FileReadStatus ReadWholeFile(const std::string& path, std::string& content, std::string& errorText);
 
 // Replaces the file at path by content (created when missing). On failure returns

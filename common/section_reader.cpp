@@ -12,21 +12,12 @@ namespace vq {
 std::vector<std::string> SectionNames;
 std::vector<std::string> SectionValues;
 
-FileReadStatus ReadTextFile(const std::string& path, std::string& content, std::string& errorText)
-{
-    const FileReadStatus status = ReadWholeFile(path, content, errorText);
-    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (std::string_view(content).substr(0, byteOrderMark.size()) == byteOrderMark)
-        content.erase(0, byteOrderMark.size());
-    return status;
-}
-
 bool TextFileReader::Open(const std::string& path)
 {
     Close();
     std::string text;
     std::string errorText;
-    if (ReadTextFile(path, text, errorText) != FileReadStatus::Ok)
+    if (ReadWholeFile(path, text, errorText) != FileReadStatus::Ok)
         return false;
     SetText(text);
     return true;

@@ -3,18 +3,12 @@
 // parallel lists SectionNames and SectionValues.
 #pragma once
 
-#include "common/safe_file.h"
-
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vq {
-
-// Reads a text file of the program whole, as ReadWholeFile does, without the UTF-8
-// byte-order mark that some editors put at its start.
-FileReadStatus ReadTextFile(const std::string& path, std::string& content, std::string& errorText);
 
 // A text held as lines, read one line at a time from a movable position.
 // Lines end at LF, CR LF or a lone CR.

@@ -4,7 +4,6 @@
 #include "common/messages.h"
 #include "common/safe_file.h"
 #include "common/section_heading.h"
-#include "common/section_reader.h"
 #include "common/settings_text.h"
 
 #include <algorithm>
@@ -36,7 +35,7 @@ bool RewriteSettingsSection(const std::string& path, const std::string& heading,
         return false;
     }
     std::string content;
-    if (ReadTextFile(path, content, errorText) == FileReadStatus::Failed)
+    if (ReadWholeFile(path, content, errorText) == FileReadStatus::Failed)
         return false;
     const std::vector<std::string> lines = SplitFileLines(content);
 

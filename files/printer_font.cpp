@@ -2,7 +2,6 @@
 
 #include "common/safe_file.h"
 #include "common/section_heading.h"
-#include "common/section_reader.h"
 #include "common/section_writer.h"
 #include "common/settings_text.h"
 
@@ -65,7 +64,7 @@ void ReadPrinterFontSection(const std::string& path, BadFileItems* badItems)
 {
     std::string content;
     std::string errorText;
-    if (ReadTextFile(path, content, errorText) != FileReadStatus::Ok)
+    if (ReadWholeFile(path, content, errorText) != FileReadStatus::Ok)
         return;
     const std::vector<std::string> lines = SplitFileLines(content);
     auto heading = std::find_if(lines.begin(), lines.end(),

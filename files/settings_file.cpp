@@ -192,7 +192,7 @@ void ReadLastFilesSection(const std::string& path)
 {
     std::string content;
     std::string errorText;
-    if (ReadTextFile(path, content, errorText) == FileReadStatus::Ok) {
+    if (ReadWholeFile(path, content, errorText) == FileReadStatus::Ok) {
         const std::vector<std::string> lines = SplitFileLines(content);
         auto it = std::find_if(lines.begin(), lines.end(),
                                [](const std::string& line) { return IsSectionHeading(line, LastFilesHeading); });

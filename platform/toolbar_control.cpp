@@ -1,7 +1,6 @@
 #include "platform/toolbar_control.h"
 
 #include "common/safe_file.h"
-#include "common/section_reader.h"
 #include "platform/tool_icons.h"
 #include "platform/view_width.h"
 
@@ -348,7 +347,7 @@ bool ToolbarControl::SetToolCaption(const std::string& bandName, int id, const s
 bool ToolbarControl::LoadLayout(const std::string& path, const std::string& bandName, std::string& errorText)
 {
     std::string text;
-    if (ReadTextFile(path, text, errorText) != FileReadStatus::Ok) {
+    if (ReadWholeFile(path, text, errorText) != FileReadStatus::Ok) {
         if (errorText.empty())
             errorText = "The file " + path + " was not found.";
         return false;

@@ -567,8 +567,8 @@ bool RefusedEmptyRange(int first, int last, int pageCount, const std::vector<Pag
 }
 
 constexpr int PrinterCannotOpenFile = 1;
-constexpr const char* ExportFailureLeadIn = "The following error occurred while exporting file:";
 constexpr int PrinterCannotAccess = 3;
+constexpr const char* ExportFailureLeadIn = "The following error occurred while exporting file:";
 
 } // namespace
 
