@@ -73,9 +73,6 @@ double RangePointValue(double start, double end, double increment, int i);
 enum class RangeVerdict { Ok, EndNotAboveStart, IncrementNotPositive, IncrementTooSmall };
 RangeVerdict CheckRange(double start, double end, double increment);
 
-// A double in its shortest general form with up to 15 significant digits, as
-// 150, 0.3, 1E+16 or 1E-05, with the given decimal symbol.
-std::string DefaultDoubleText(double value, const std::string& decimalSymbol);
 // The value rounded to 15 significant digits.
 double RoundTo15Digits(double value);
 

@@ -1,6 +1,7 @@
 #include "app/results_layout.h"
 
 #include "app/input_panel_logic.h"
+#include "common/number_format.h"
 #include "equations/flag_values.h"
 
 #include <cmath>

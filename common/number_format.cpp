@@ -296,4 +296,23 @@ std::string FormatNumberText(double x, double magMax, double magMin, int digits)
     return FormatNumberText(x, magMax, magMin, digits, CurrentLocaleSeparators());
 }
 
+std::string DefaultDoubleText(double value, const std::string& decimalSymbol)
+{
+    if (!std::isfinite(value))
+        return "N/A";
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
+    std::string out;
+    for (char ch : text) {
+        if (ch == '.')
+            out += decimalSymbol;
+        else if (ch == 'e')
+            out += 'E';
+        else
+            out += ch;
+    }
+    return out;
+}
+
 } // namespace vq

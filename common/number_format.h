@@ -32,4 +32,8 @@ std::string FormatWithPattern(double x, std::string_view pattern, const LocaleSe
 std::string FormatNumberText(double x, double magMax, double magMin, int digits);
 std::string FormatNumberText(double x, double magMax, double magMin, int digits, const LocaleSeparators& separators);
 
+// A double in its shortest general form with up to 15 significant digits, as
+// 150, 0.3, 1E+16 or 1E-05, with the given decimal symbol.
+std::string DefaultDoubleText(double value, const std::string& decimalSymbol);
+
 } // namespace vq

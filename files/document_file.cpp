@@ -3,6 +3,7 @@
 #include "files/calculation_defaults.h"
 #include "common/main_window_host.h"
 #include "common/messages.h"
+#include "common/number_format.h"
 #include "common/number_parsing.h"
 #include "files/preference_sections.h"
 #include "common/program_identity.h"
@@ -66,7 +67,7 @@ bool DocumentNumberToBoxText(const std::string& item, std::string& boxText)
     // Older documents may hold the locale's form of a number.
     if (!ParseFileDouble(text, v) && ReadTypedNumber(text, v) != TypedNumber::Ok)
         return false;
-    boxText = ToLocaleDecimal(ShortestDoubleText(v));
+    boxText = DefaultDoubleText(v, DecimalSymbol);
     return true;
 }
 

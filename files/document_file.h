@@ -27,8 +27,8 @@ float DocumentVersionNumber(const std::string& firstLine);
 // as the shortest text with "." that reads back as the same double; "" for an empty box
 // and for text that is not a typed number.
 std::string DocumentNumberText(const std::string& typed);
-// A number of a document read back as the text of an input box (the locale's decimal
-// symbol): the whole item with "." (older documents: "," or the locale's notation).
+// A number of a document read back as the text of an input box, in its default text
+// (up to 15 significant digits, the locale's decimal symbol): the whole item with "." (older documents: "," or the locale's notation).
 // False for an item that is not wholly such a number.
 bool DocumentNumberToBoxText(const std::string& item, std::string& boxText);
 

@@ -1,4 +1,5 @@
 #include "app/input_panel_logic.h"
+#include "common/number_format.h"
 #include "app/results_layout.h"
 #include "equations/flag_values.h"
 

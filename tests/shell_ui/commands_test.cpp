@@ -34,6 +34,7 @@
 #include <QDialogButtonBox>
 #include <QComboBox>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -625,6 +626,24 @@ TEST_F(CommandsTest, EveryModeComesBackAfterSaveAndOpen)
     }
 }
 
+TEST_F(CommandsTest, AReopenedDocumentShowsItsNumbersInTheirDefaultText)
+{
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    test::FillPanel(*main, test::PanelSetups[4]);
+    const std::string path = folder.File("small.vpq");
+    for (const auto& [typed, shown] : {std::pair{"0.0001", "0.0001"}, {"0.00001", "1E-05"}}) {
+        main->TXT_State2Inc->clear();
+        QTest::keyClicks(main->TXT_State2Inc, typed);
+        answers = {{0, path, "small.vpq"}, {0, path, "small.vpq"}};
+        ClickMenuEntry("&File", ToolSaveAs);
+        ClickMenuEntry("&File", ToolNew);
+        ClickMenuEntry("&File", ToolOpen);
+        ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
+        EXPECT_EQ(main->TXT_State2Inc->text().toStdString(), shown);
+    }
+}
+
 TEST_F(CommandsTest, ValuesThatAreNotNumbersOpenAsEmptyBoxesAndAreNamed)
 {
     const ScopedLocaleSeparators arabic({"\u066B", "\u066C"});
@@ -1074,3 +1093,4 @@ TEST_F(CommandsTest, OutputControlMovesParametersTheWayItsArrowsPoint)
 
 } // namespace
 } // namespace vq
+
