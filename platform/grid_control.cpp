@@ -9,6 +9,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyleOptionHeader>
 
 #include <algorithm>
@@ -106,20 +107,21 @@ GridControl::GridControl(QWidget* parent) : QTableView(parent)
         corner_->installEventFilter(this);
 
     model_.SetListener([this](GridModel::Change c) { OnModelChanged(c); });
+    // A double-click makes the clicked cell current; on a heading it selects the heading's
+    // whole line, as a click on a heading does in the view.
     connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         model_.SetCurrentCell(index.row() + model_.FixedRows(), index.column() + model_.FixedCols());
-        if (model_.DblClick)
-            model_.DblClick();
+        OnDoubleClick();
     });
     connect(verticalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int section) {
-        model_.SetCurrentCell(section + model_.FixedRows(), 0);
-        if (model_.DblClick)
-            model_.DblClick();
+        const int row = section + model_.FixedRows();
+        model_.SetSelection(row, 0, row, model_.Cols() - 1);
+        OnDoubleClick();
     });
     connect(horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int section) {
-        model_.SetCurrentCell(0, section + model_.FixedCols());
-        if (model_.DblClick)
-            model_.DblClick();
+        const int col = section + model_.FixedCols();
+        model_.SetSelection(0, col, model_.Rows() - 1, col);
+        OnDoubleClick();
     });
     OnModelChanged(GridModel::Change::Layout);
 }
@@ -191,8 +193,38 @@ void GridControl::ApplySizes()
         verticalHeader()->setFixedWidth(TwipsToPixels(model_.ColWidth(0), dpiX));
 }
 
+void GridControl::OnDoubleClick()
+{
+    ShowModelSelection();
+    if (model_.DblClick)
+        model_.DblClick();
+}
+
+void GridControl::ShowModelSelection()
+{
+    const QScopedValueRollback guard(showingModel_, true);
+    QItemSelectionModel* selection = selectionModel();
+    const int fr = model_.FixedRows(), fc = model_.FixedCols();
+    const int lastRow = table_->rowCount() - 1, lastCol = table_->columnCount() - 1;
+    selection->setCurrentIndex(table_->index(std::clamp(model_.Row() - fr, 0, std::max(lastRow, 0)),
+                                             std::clamp(model_.Col() - fc, 0, std::max(lastCol, 0))),
+                               QItemSelectionModel::NoUpdate);
+    // Only data cells show selected; the headings stand for their lines.
+    const int top = std::max(std::min(model_.Row(), model_.RowSel()) - fr, 0);
+    const int bottom = std::min(std::max(model_.Row(), model_.RowSel()) - fr, lastRow);
+    const int left = std::max(std::min(model_.Col(), model_.ColSel()) - fc, 0);
+    const int right = std::min(std::max(model_.Col(), model_.ColSel()) - fc, lastCol);
+    if (model_.HasSelection() && top <= bottom && left <= right)
+        selection->select(QItemSelection(table_->index(top, left), table_->index(bottom, right)),
+                          QItemSelectionModel::ClearAndSelect);
+    else
+        selection->clearSelection();
+}
+
 void GridControl::OnCurrentChanged()
 {
+    if (showingModel_)
+        return;
     const QModelIndexList picked = selectionModel()->selectedIndexes();
     if (picked.isEmpty()) {
         model_.ClearSelection();

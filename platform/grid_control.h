@@ -53,12 +53,16 @@ private:
     void ApplySizes();
     void UpdateHeaders();
     void OnCurrentChanged();
+    void OnDoubleClick();
+    // The view selects the data cells of the model's selection and makes its current cell current.
+    void ShowModelSelection();
     TextWidths& Widths() const;
 
     GridModel model_;
     GridTableModel* table_ = nullptr;
     QAbstractButton* corner_ = nullptr;
     bool refreshPosted_ = false;
+    bool showingModel_ = false;
     bool textsChanged_ = false;
     bool sizesChanged_ = false;
     mutable std::unique_ptr<TextWidths> widths_; // for the current font

@@ -21,6 +21,7 @@
 #include "platform/toolbar_control.h"
 #include "preferences/output_mod.h"
 #include "preferences/ui/output_preference_form.h"
+#include "preferences/ui/unit_change_form.h"
 #include "input_panel_setups.h"
 #include "program_tables.h"
 #include "recording_user_interface.h"
@@ -387,6 +388,44 @@ TEST_F(CommandsTest, AFillLeavesNoHiddenSelectionToCopy)
     clipboard->setText("kept");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard->text().toStdString(), "kept");
+}
+
+TEST_F(CommandsTest, CopyAfterTheUnitPopupOfARowHeadingTakesTheLineTheGridShows)
+{
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    test::FillPanel(*main, test::PanelSetups[0]);
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    GridControl* grid = main->GRD_Output;
+    const GridModel& cells = grid->Model();
+    QApplication::processEvents();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+    QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+
+    // Double-click the heading of the density row; its unit popup is cancelled.
+    int row = 1;
+    while (row < cells.Rows() && !cells.TextMatrix(row, 0).starts_with("Density"))
+        ++row;
+    ASSERT_LT(row, cells.Rows());
+    QTimer::singleShot(0, [] {
+        auto* form = qobject_cast<UnitChangeForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(form, nullptr);
+        QTest::mouseClick(form->BTN_Cancel, Qt::LeftButton);
+    });
+    QHeaderView* headings = grid->verticalHeader();
+    const int y = headings->sectionViewportPosition(row - 1) + headings->sectionSize(row - 1) / 2;
+    QTest::mouseDClick(headings->viewport(), Qt::LeftButton, {}, QPoint(5, y));
+
+    // The grid shows that line selected, and Copy takes it.
+    const QModelIndexList shown = grid->selectionModel()->selectedIndexes();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown.front().row(), row - 1);
+    ClickMenuEntry("&Edit", ToolCopy);
+    QClipboard* clipboard = QApplication::clipboard();
+    EXPECT_EQ(clipboard->text().toStdString(), cells.TextMatrix(row, 0) + "\t" + cells.TextMatrix(row, 1) + "\n");
+    QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text().count('\n'), cells.Rows());
 }
 
 TEST_F(CommandsTest, AltLettersTypeNothingIntoTextBoxes)
