@@ -299,6 +299,36 @@ TEST_F(PrintJobTest, AFailedPrintLeavesThePreviewAbleToPrintAgain)
     EXPECT_EQ(PdfPages(file), 2) << "one page, two copies";
 }
 
+TEST_F(PrintJobTest, AJobThePrintSystemRefusesIsSaidAndKeepsThePreviewOpen)
+{
+    std::string refusal = "Destination \"Q\" is not accepting jobs.";
+    SetHandOverRefusalSource([&](const QPrinter&) { return refusal; });
+    const std::string said = "The following error occurred while printing:\r\n\r\n      " + refusal;
+    const std::string file = folder.File("handed-over.pdf");
+    dialogs.printAction = [&](QPrinter& printer) { printer.setOutputFileName(QString::fromStdString(file)); };
+    main->ABR_Main_Click(ToolPrint);
+    EXPECT_EQ(ui.LastMessage(), said);
+
+    main->show();
+    PrinterForm* form = &LoadPrinterForm(*main);
+    form->SetPreview(true);
+    RunPrintJob(*main);
+    form->Printer().setOutputFileName(QString::fromStdString(file));
+    QAction* printAll = form->ABR_Local->actions().at(0);
+    ui.messages.clear();
+    printAll->trigger();
+    EXPECT_EQ(ui.LastMessage(), said);
+    EXPECT_EQ(LoadedPrinterForm(), form);
+    EXPECT_TRUE(form->isVisible());
+
+    // Taken, as a paused queue takes it: the preview closes as after any printed job.
+    refusal.clear();
+    ui.messages.clear();
+    printAll->trigger();
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    EXPECT_EQ(LoadedPrinterForm(), nullptr);
+}
+
 TEST_F(PrintJobTest, PreviewClosedFromCodeBringsTheMainWindowBack)
 {
     main->show();
