@@ -28,6 +28,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPixmap>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -156,6 +157,12 @@ int ChosenPaperCode(const QPageSize& chosen, int kept)
     const std::string keptName = keptPaper ? keptPaper->name : FindPaperSize(PaperLetter)->name;
     ui.Message(UnknownPaperMessage(chosen.name().toStdString(), keptName), MessageStyle::Exclamation, ProgramTitle);
     return kept;
+}
+
+int DefaultPrinterPaperCode()
+{
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    return printer.isNull() ? 0 : PaperCodeOf(printer.defaultPageSize());
 }
 
 PrinterForm::PrinterForm(MainWindowView* main)

@@ -145,5 +145,7 @@ int PaperCodeOf(const QPageSize& size, int preferred = 0);
 QPageSize PageSizeOf(int paperCode);
 // The code of a paper a dialog chose; a paper without one is said, and kept stays.
 int ChosenPaperCode(const QPageSize& chosen, int kept);
+// The code of the default printer's paper; 0 without a default printer or a code for it.
+int DefaultPrinterPaperCode();
 
 } // namespace vq

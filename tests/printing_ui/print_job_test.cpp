@@ -329,6 +329,31 @@ TEST_F(PrintJobTest, AJobThePrintSystemRefusesIsSaidAndKeepsThePreviewOpen)
     EXPECT_EQ(LoadedPrinterForm(), nullptr);
 }
 
+TEST_F(PrintJobTest, TheFirstJobIsLaidOutOnTheDefaultPrintersPaper)
+{
+    int printerPaper = PaperCodeOf(QPageSize(QPageSize::A4));
+    SetDefaultPaperSource([&] { return printerPaper; });
+    QTimer::singleShot(0, [] {
+        auto* quick = qobject_cast<PrintSpecialForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(quick, nullptr);
+        QTest::mouseClick(quick->BTN_Preview, Qt::LeftButton);
+    });
+    main->ABR_Main_Click(ToolPrintPreview);
+    PrinterForm* form = LoadedPrinterForm();
+    ASSERT_NE(form, nullptr);
+    const std::string file = folder.File("first.pdf");
+    form->Printer().setOutputFileName(QString::fromStdString(file));
+    form->ABR_Local->actions().at(0)->trigger(); // Print All Pages
+    EXPECT_EQ(test::PdfInfoField(file, "Page size"), "595 x 842 pts (A4)");
+    EXPECT_EQ(host.page.PaperSize, PaperA4) << "the first job records it";
+
+    // Stored page settings win over the printer's paper.
+    printerPaper = PaperLetter;
+    dialogs.saveName = folder.File("second.pdf");
+    main->ABR_Main_Click(ToolCreatePdf);
+    EXPECT_NE(test::PdfInfoField(dialogs.saveName, "Page size").find("(A4)"), std::string::npos);
+}
+
 TEST_F(PrintJobTest, PreviewClosedFromCodeBringsTheMainWindowBack)
 {
     main->show();

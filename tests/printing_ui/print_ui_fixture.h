@@ -100,6 +100,7 @@ protected:
         main.reset();
         ResetPrintPageSettings();
         SetHandOverRefusalSource({});
+        SetDefaultPaperSource({});
     }
 
     // A results grid of parameters down the rows and rows - 1 points across.
