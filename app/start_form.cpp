@@ -16,6 +16,7 @@
 #include "common/ui/qt_user_interface.h"
 #include "platform/twips.h"
 #include "preferences/output_mod.h"
+#include "printing/printer_form.h"
 #include "units/unit_catalogue.h"
 
 #include <QApplication>
@@ -137,6 +138,8 @@ ThermixMain* StartProgram(const StartupOptions& options)
     TrapErrors = true;
     // The messages of the control and settings files show in message boxes.
     InstallUserInterface(&qtInterface);
+    // A print control without stored page settings starts on the default printer's paper.
+    SetDefaultPaperSource(DefaultPrinterPaperCode);
     SetProgramIdentity();
     GetLocaleSeparators();
     ReadControlFile();

@@ -13,6 +13,7 @@
 #include "printing/layout/print_engine.h"
 #include "printing/layout/print_job_logic.h"
 #include "printing/print_dialog_service.h"
+#include "printing/print_hand_over.h"
 #include "printing/print_range_form.h"
 
 #include <QBuffer>
@@ -27,6 +28,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPixmap>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -155,6 +157,12 @@ int ChosenPaperCode(const QPageSize& chosen, int kept)
     const std::string keptName = keptPaper ? keptPaper->name : FindPaperSize(PaperLetter)->name;
     ui.Message(UnknownPaperMessage(chosen.name().toStdString(), keptName), MessageStyle::Exclamation, ProgramTitle);
     return kept;
+}
+
+int DefaultPrinterPaperCode()
+{
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    return printer.isNull() ? 0 : PaperCodeOf(printer.defaultPageSize());
 }
 
 PrinterForm::PrinterForm(MainWindowView* main)
@@ -568,6 +576,7 @@ bool RefusedEmptyRange(int first, int last, int pageCount, const std::vector<Pag
 
 constexpr int PrinterCannotOpenFile = 1;
 constexpr int PrinterCannotAccess = 3;
+constexpr const char* PrintFailureLeadIn = "The following error occurred while printing:";
 constexpr const char* ExportFailureLeadIn = "The following error occurred while exporting file:";
 
 } // namespace
@@ -584,10 +593,13 @@ bool PrinterForm::PrintPages(int first, int last)
     const std::vector<int> pages =
         PrintedPageOrder(first, last, vsPrinter.PageCount(), PageSpansOf(*printer_), deviceCopies ? 1 : printer_->copyCount(),
                          printer_->collateCopies());
-    const bool ok = PaintPages(*printer_, vsPrinter, pages, printer_->resolution() / 1440.0);
+    bool ok = PaintPages(*printer_, vsPrinter, pages, printer_->resolution() / 1440.0);
     if (!ok) {
         printer_ = SuccessorOf(*printer_);
-        ReportOutputFailure("The following error occurred while printing:", PrinterCannotAccess);
+        ReportOutputFailure(PrintFailureLeadIn, PrinterCannotAccess);
+    } else if (const std::string refusal = HandOverRefusal(*printer_); !refusal.empty()) {
+        ok = false;
+        ReportOutputFailure(PrintFailureLeadIn, refusal);
     }
     PrinterFromControl();
     return ok;

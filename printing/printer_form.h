@@ -57,8 +57,9 @@ public:
     void HandJobTo(PrinterForm& next);
     MainWindowView* MainWindow() const { return main_; }
     // Prints pages first..last of the kept document as one job, within the printer's page
-    // ranges and with its copies; false when the printer cannot start. A range that
-    // holds no page prints nothing and is said (false too).
+    // ranges and with its copies; false when the printer cannot start or the print system
+    // refuses the job, which is said. A range that holds no page prints nothing and is
+    // said (false too).
     bool PrintPages(int first, int last);
     // Writes pages first..last as a PDF file; false when it cannot be written or the
     // range holds no page, which is said.
@@ -144,5 +145,7 @@ int PaperCodeOf(const QPageSize& size, int preferred = 0);
 QPageSize PageSizeOf(int paperCode);
 // The code of a paper a dialog chose; a paper without one is said, and kept stays.
 int ChosenPaperCode(const QPageSize& chosen, int kept);
+// The code of the default printer's paper; 0 without a default printer or a code for it.
+int DefaultPrinterPaperCode();
 
 } // namespace vq

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace vq {
 
@@ -128,6 +129,23 @@ int PaperCodeOfSize(double widthTwips, double heightTwips, std::initializer_list
 
 namespace {
 
+std::function<int()> defaultPaperSource;
+
+} // namespace
+
+void SetDefaultPaperSource(std::function<int()> source)
+{
+    defaultPaperSource = std::move(source);
+}
+
+int DefaultPaperSize()
+{
+    const int code = defaultPaperSource ? defaultPaperSource() : 0;
+    return FindPaperSize(code) ? code : PaperLetter;
+}
+
+namespace {
+
 const FixedPitchMeasurer& DefaultMeasurer()
 {
     static const FixedPitchMeasurer m;
@@ -136,7 +154,10 @@ const FixedPitchMeasurer& DefaultMeasurer()
 
 } // namespace
 
-PrintControl::PrintControl(const TextMeasurer* measurer) : measurer_(measurer ? measurer : &DefaultMeasurer()) {}
+PrintControl::PrintControl(const TextMeasurer* measurer)
+    : measurer_(measurer ? measurer : &DefaultMeasurer()), paperSize_(DefaultPaperSize())
+{
+}
 
 void PrintControl::SetPaperSize(int code)
 {

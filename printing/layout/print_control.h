@@ -68,6 +68,10 @@ const PaperSizeInfo* FindPaperSize(int code);
 int PaperCodeOfSize(double widthTwips, double heightTwips, std::initializer_list<int> candidates);
 inline constexpr int PaperLetter = 1;
 inline constexpr int PaperA4 = 9;
+// The paper a new print control starts with: the code the installed source gives (the
+// Qt layer hands in the default printer's), else Letter, as for a code the table lacks.
+void SetDefaultPaperSource(std::function<int()> source);
+int DefaultPaperSize();
 
 class PrintControl {
 public:
@@ -161,7 +165,7 @@ private:
     void LineBreak();
 
     const TextMeasurer* measurer_;
-    int paperSize_ = PaperLetter;
+    int paperSize_;
     int orientation_ = 0;
     bool pageAvailable_ = true;
     int marginLeft_ = 1440;

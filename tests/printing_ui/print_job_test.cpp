@@ -299,6 +299,61 @@ TEST_F(PrintJobTest, AFailedPrintLeavesThePreviewAbleToPrintAgain)
     EXPECT_EQ(PdfPages(file), 2) << "one page, two copies";
 }
 
+TEST_F(PrintJobTest, AJobThePrintSystemRefusesIsSaidAndKeepsThePreviewOpen)
+{
+    std::string refusal = "Destination \"Q\" is not accepting jobs.";
+    SetHandOverRefusalSource([&](const QPrinter&) { return refusal; });
+    const std::string said = "The following error occurred while printing:\r\n\r\n      " + refusal;
+    const std::string file = folder.File("handed-over.pdf");
+    dialogs.printAction = [&](QPrinter& printer) { printer.setOutputFileName(QString::fromStdString(file)); };
+    main->ABR_Main_Click(ToolPrint);
+    EXPECT_EQ(ui.LastMessage(), said);
+
+    main->show();
+    PrinterForm* form = &LoadPrinterForm(*main);
+    form->SetPreview(true);
+    RunPrintJob(*main);
+    form->Printer().setOutputFileName(QString::fromStdString(file));
+    QAction* printAll = form->ABR_Local->actions().at(0);
+    ui.messages.clear();
+    printAll->trigger();
+    EXPECT_EQ(ui.LastMessage(), said);
+    EXPECT_EQ(LoadedPrinterForm(), form);
+    EXPECT_TRUE(form->isVisible());
+
+    // Taken, as a paused queue takes it: the preview closes as after any printed job.
+    refusal.clear();
+    ui.messages.clear();
+    printAll->trigger();
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    EXPECT_EQ(LoadedPrinterForm(), nullptr);
+}
+
+TEST_F(PrintJobTest, TheFirstJobIsLaidOutOnTheDefaultPrintersPaper)
+{
+    int printerPaper = PaperCodeOf(QPageSize(QPageSize::A4));
+    SetDefaultPaperSource([&] { return printerPaper; });
+    QTimer::singleShot(0, [] {
+        auto* quick = qobject_cast<PrintSpecialForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(quick, nullptr);
+        QTest::mouseClick(quick->BTN_Preview, Qt::LeftButton);
+    });
+    main->ABR_Main_Click(ToolPrintPreview);
+    PrinterForm* form = LoadedPrinterForm();
+    ASSERT_NE(form, nullptr);
+    const std::string file = folder.File("first.pdf");
+    form->Printer().setOutputFileName(QString::fromStdString(file));
+    form->ABR_Local->actions().at(0)->trigger(); // Print All Pages
+    EXPECT_EQ(test::PdfInfoField(file, "Page size"), "595 x 842 pts (A4)");
+    EXPECT_EQ(host.page.PaperSize, PaperA4) << "the first job records it";
+
+    // Stored page settings win over the printer's paper.
+    printerPaper = PaperLetter;
+    dialogs.saveName = folder.File("second.pdf");
+    main->ABR_Main_Click(ToolCreatePdf);
+    EXPECT_NE(test::PdfInfoField(dialogs.saveName, "Page size").find("(A4)"), std::string::npos);
+}
+
 TEST_F(PrintJobTest, PreviewClosedFromCodeBringsTheMainWindowBack)
 {
     main->show();

@@ -8,6 +8,7 @@
 #include "pdf_text.h"
 #include "platform/file_dialog.h"
 #include "printing/layout/print_job_logic.h"
+#include "printing/print_hand_over.h"
 #include "printing/print_job.h"
 #include "printing/printer_form.h"
 #include "program_tables.h"
@@ -98,6 +99,8 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         main.reset();
         ResetPrintPageSettings();
+        SetHandOverRefusalSource({});
+        SetDefaultPaperSource({});
     }
 
     // A results grid of parameters down the rows and rows - 1 points across.
