@@ -91,7 +91,11 @@ bool IsTemporaryOf(const std::string& entry, const std::string& prefix)
 // Removes a temporary no running save holds locked: one that a killed save left.
 void RemoveUnlockedTemporary(const std::filesystem::path& file)
 {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    // A temporary that takes a write-only target's mode opens only for writing.
+    constexpr int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    int fd = ::open(file.c_str(), O_RDONLY | flags);
+    if (fd < 0 && errno == EACCES)
+        fd = ::open(file.c_str(), O_WRONLY | flags);
     if (fd < 0)
         return;
     struct stat st {};
