@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -12,11 +13,20 @@ namespace {
 constexpr std::chrono::milliseconds RetryInterval{10};
 
 // The lock file, opened for writing where that is allowed (some file systems lock only
-// such files), else for reading.
+// such files), else for reading; -1 unless it is a plain file. The open neither waits
+// (a named pipe) nor follows a link.
 int OpenLockFile(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    return fd >= 0 || errno != EACCES ? fd : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    constexpr int flags = O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC;
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | flags, 0666);
+    if (fd < 0 && errno == EACCES)
+        fd = ::open(path.c_str(), O_RDONLY | flags);
+    struct stat st {};
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 } // namespace

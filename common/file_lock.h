@@ -7,8 +7,9 @@
 namespace vq {
 
 // Holds an exclusive flock on the file at path (created when missing) for the object's
-// life, waiting at most longestWait for another holder. Where no lock file can be made
-// or the file system has no locks, nothing is held and nothing is in the way.
+// life, waiting at most longestWait for another holder. Where no lock file can be made,
+// no plain file stands at path or the file system has no locks, nothing is held and
+// nothing is in the way.
 class FileLock {
 public:
     FileLock(const std::string& path, std::chrono::milliseconds longestWait);
