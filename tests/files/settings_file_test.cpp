@@ -259,6 +259,17 @@ TEST_F(SettingsFileTest, ALockPathThatIsNoPlainFileNeitherBlocksNorIsFollowed)
     EXPECT_FALSE(std::filesystem::exists(dir.File("elsewhere")));
 }
 
+TEST_F(SettingsFileTest, CopiesTakeTurnsOnTheFolderWhereTheLockFileCannotBeUsed)
+{
+    const std::string lock = dir.File(".Thermix2.ini.lock");
+    std::filesystem::create_directory(lock);
+    ExpectBothSectionsKeptFromCopiesAtOnce(path, path, path);
+    std::filesystem::remove(lock);
+    std::filesystem::remove(path);
+    std::filesystem::create_symlink(dir.File("elsewhere"), lock);
+    ExpectBothSectionsKeptFromCopiesAtOnce(path, path, path);
+}
+
 TEST_F(SettingsFileTest, ToolbarWriterSavesAChangedLayoutFirst)
 {
     host.layoutChanged = true;
