@@ -15,10 +15,11 @@ namespace {
 // How long a rewrite waits for another running copy's rewrite of the same file.
 constexpr std::chrono::seconds LongestLockWait{10};
 
-// The hidden lock file beside the settings file that its rewrites take in turn.
+// The hidden lock file that rewrites of the settings file take in turn, beside the file
+// really written: settings files linked to one file share it.
 std::string LockFileOf(const std::string& path)
 {
-    const std::filesystem::path file(path);
+    const std::filesystem::path file(ReplacedFilePath(path));
     return (file.parent_path() / ("." + file.filename().string() + ".lock")).string();
 }
 

@@ -16,7 +16,7 @@ struct SectionLayout {
 // file has no such heading). Every other line stays as it is; the file is replaced
 // through a temporary file and created when missing. False on failure, with errorText;
 // the file is then unchanged. Rewrites of the same file by running copies take turns
-// on a lock file beside it, with a bounded wait.
+// on a lock file beside the file really written (a link resolved), with a bounded wait.
 bool RewriteSettingsSection(const std::string& path, const std::string& heading,
                             const std::vector<std::string>& keyLines, SectionLayout layout,
                             std::string& errorText);

@@ -270,6 +270,26 @@ TEST_F(SettingsFileTest, CopiesTakeTurnsOnTheFolderWhereTheLockFileCannotBeUsed)
     ExpectBothSectionsKeptFromCopiesAtOnce(path, path, path);
 }
 
+TEST_F(SettingsFileTest, SettingsFilesLinkedToOneFileTakeTurnsAndStayLinks)
+{
+    // Two settings folders whose settings files a dotfile manager links to one file.
+    for (const char* folder : {"dotfiles", "one", "two"})
+        std::filesystem::create_directory(dir.File(folder));
+    const std::string shared = dir.File("dotfiles/Thermix2.ini");
+    WriteFileBytes(shared, "VAPOQUANT INI FILE\r\n");
+    std::filesystem::create_symlink(shared, dir.File("one/Thermix2.ini"));
+    std::filesystem::create_symlink("../dotfiles/Thermix2.ini", dir.File("two/Thermix2.ini"));
+    ExpectBothSectionsKeptFromCopiesAtOnce(dir.File("one/Thermix2.ini"), dir.File("two/Thermix2.ini"), shared);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("one/Thermix2.ini")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("two/Thermix2.ini")));
+
+    // A link whose file is not there yet makes it.
+    std::filesystem::remove(shared);
+    EXPECT_TRUE(WritePropertyDatabaseSection(dir.File("two/Thermix2.ini")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("two/Thermix2.ini")));
+    EXPECT_EQ(ReadFileBytes(shared), "[Property Database]\r\nProperty Database= 1\r\n");
+}
+
 TEST_F(SettingsFileTest, ToolbarWriterSavesAChangedLayoutFirst)
 {
     host.layoutChanged = true;
