@@ -6,6 +6,7 @@
 #include "common/main_window_host.h"
 #include "common/number_parsing.h"
 #include "common/program_identity.h"
+#include "common/section_writer.h"
 #include "common/session_state.h"
 #include "files/settings_file.h"
 #include "common/user_interface.h"
@@ -44,6 +45,7 @@ void ShowOpenDialog()
         ShowDialogError("The following error occurred while opening the file:", chosen.error);
         return;
     }
+    const SettingsCommandScope command;
     if (QuerySaveChanges())
         return;
     // The document takes the file's name only once it is read; a refused file leaves

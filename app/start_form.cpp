@@ -5,6 +5,7 @@
 #include "app/thermix_main.h"
 #include "common/number_parsing.h"
 #include "common/program_identity.h"
+#include "common/safe_file.h"
 #include "common/search_paths.h"
 #include "common/session_state.h"
 #include "files/calculation_defaults.h"
@@ -21,15 +22,16 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <cerrno>
 #include <cmath>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
+#include <unistd.h>
 
 namespace vq {
 namespace {
@@ -98,13 +100,16 @@ bool CreateSettingsFileIfMissing(const std::string& path)
 {
     if (path.empty())
         return false;
-    if (QFileInfo::exists(QString::fromStdString(path)))
-        return true;
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
-    std::ofstream out(path, std::ios::binary);
-    out << SettingsFileHeaderLine() << "\r\n";
-    return static_cast<bool>(out);
+    // An exclusive create: a file that is there, even one another running copy has just
+    // made, is never cut. A link's missing target is made.
+    const int fd = ::open(ReplacedFilePath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return errno == EEXIST;
+    const std::string header = SettingsFileHeaderLine() + "\r\n";
+    const bool written = ::write(fd, header.data(), header.size()) == static_cast<ssize_t>(header.size());
+    return ::close(fd) == 0 && written;
 }
 
 StartForm::StartForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)

@@ -3,6 +3,7 @@
 #include "printing/output_report.h"
 #include "common/common_dialog_errors.h"
 #include "common/safe_file.h"
+#include "common/section_writer.h"
 #include "app/document_commands.h"
 #include "platform/file_dialog.h"
 #include "files/document_file.h"
@@ -31,6 +32,7 @@ void OpenRecentFile(int n)
     if (n < 1 || n > static_cast<int>(RecentFiles.size()))
         return;
     const std::string path(TrimBlanks(RecentFiles[static_cast<std::size_t>(n - 1)]));
+    const SettingsCommandScope command;
     if (path.empty() || QuerySaveChanges())
         return;
     // A file that cannot be opened leaves the current document as it is.
@@ -44,6 +46,8 @@ bool ExitProgram(bool force)
         EndProgram();
         return false;
     }
+    // The save asked for and the settings writes wait for another copy's lock once.
+    const SettingsCommandScope command;
     if (QuerySaveChanges())
         return true;
     const BusyScope busy;

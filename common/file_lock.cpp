@@ -2,45 +2,80 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
 namespace vq {
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 constexpr std::chrono::milliseconds RetryInterval{10};
 
 // The lock file, opened for writing where that is allowed (some file systems lock only
-// such files), else for reading.
+// such files), else for reading; -1 unless it is a plain file. The open neither waits
+// (a named pipe) nor follows a link.
 int OpenLockFile(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    return fd >= 0 || errno != EACCES ? fd : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    constexpr int flags = O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC;
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | flags, 0666);
+    if (fd < 0 && errno == EACCES)
+        fd = ::open(path.c_str(), O_RDONLY | flags);
+    struct stat st {};
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// The folder that holds path.
+int OpenFolderOf(const std::string& path)
+{
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (folder.empty())
+        folder = ".";
+    return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+enum class LockOutcome { Held, TimedOut, Unlockable };
+
+// Takes the flock on fd, retrying until giveUp while another holder has it.
+LockOutcome LockUntil(int fd, Clock::time_point giveUp)
+{
+    if (fd < 0)
+        return LockOutcome::Unlockable;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return LockOutcome::Unlockable;
+        if (Clock::now() >= giveUp)
+            return LockOutcome::TimedOut;
+        std::this_thread::sleep_for(RetryInterval);
+    }
+    return LockOutcome::Held;
 }
 
 } // namespace
 
 FileLock::FileLock(const std::string& path, std::chrono::milliseconds longestWait)
 {
+    const auto giveUp = Clock::now() + longestWait;
     fd_ = OpenLockFile(path);
-    if (fd_ < 0)
-        return;
-    const auto giveUp = std::chrono::steady_clock::now() + longestWait;
-    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-        if (errno != EWOULDBLOCK && errno != EINTR) {
+    LockOutcome outcome = LockUntil(fd_, giveUp);
+    if (outcome == LockOutcome::Unlockable) {
+        if (fd_ >= 0)
             ::close(fd_);
-            fd_ = -1;
-            return;
-        }
-        if (std::chrono::steady_clock::now() >= giveUp) {
-            timedOut_ = true;
-            ::close(fd_);
-            fd_ = -1;
-            return;
-        }
-        std::this_thread::sleep_for(RetryInterval);
+        fd_ = OpenFolderOf(path);
+        outcome = LockUntil(fd_, giveUp);
     }
+    if (outcome != LockOutcome::Held && fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    timedOut_ = outcome == LockOutcome::TimedOut;
 }
 
 FileLock::~FileLock()

@@ -6,9 +6,11 @@
 
 namespace vq {
 
-// Holds an exclusive flock on the file at path (created when missing) for the object's
-// life, waiting at most longestWait for another holder. Where no lock file can be made
-// or the file system has no locks, nothing is held and nothing is in the way.
+// Holds an exclusive flock for the object's life on the lock file at path (created when
+// missing), waiting at most longestWait for another holder. Where no plain file can be
+// used there (a folder, a link, a pipe, another user's unreadable file) the lock is taken
+// on the folder that holds path instead; where neither can be locked, nothing is held
+// and nothing is in the way.
 class FileLock {
 public:
     FileLock(const std::string& path, std::chrono::milliseconds longestWait);

@@ -91,7 +91,11 @@ bool IsTemporaryOf(const std::string& entry, const std::string& prefix)
 // Removes a temporary no running save holds locked: one that a killed save left.
 void RemoveUnlockedTemporary(const std::filesystem::path& file)
 {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    // A temporary that takes a write-only target's mode opens only for writing.
+    constexpr int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    int fd = ::open(file.c_str(), O_RDONLY | flags);
+    if (fd < 0 && errno == EACCES)
+        fd = ::open(file.c_str(), O_WRONLY | flags);
     if (fd < 0)
         return;
     struct stat st {};
@@ -224,17 +228,32 @@ FileReadStatus ReadWholeFile(const std::string& path, std::string& content, std:
     return FileReadStatus::Ok;
 }
 
+std::string ReplacedFilePath(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    // The links are followed one by one, so that a dangling one leads to the file it
+    // names (which the write then makes) and stays a link.
+    constexpr int LongestLinkChain = 40;
+    std::error_code ec;
+    fs::path file(path);
+    for (int links = 0; fs::is_symlink(fs::symlink_status(file, ec)); ++links) {
+        const fs::path target = fs::read_symlink(file, ec);
+        if (ec || links == LongestLinkChain)
+            return path;
+        file = file.parent_path() / target;
+    }
+    if (file == fs::path(path))
+        return path;
+    const fs::path resolved = fs::weakly_canonical(file, ec);
+    return ec ? file.string() : resolved.string();
+}
+
 bool WriteFileSafely(const std::string& path, const std::string& content, std::string& errorText)
 {
     namespace fs = std::filesystem;
     errorText.clear();
     std::error_code ec;
-    fs::path target(path);
-    if (fs::is_symlink(fs::symlink_status(target, ec))) {
-        fs::path resolved = fs::weakly_canonical(target, ec);
-        if (!ec)
-            target = resolved;
-    }
+    const fs::path target(ReplacedFilePath(path));
     if (fs::is_directory(target, ec)) {
         errorText = "Is a directory";
         return false;

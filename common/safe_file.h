@@ -26,9 +26,14 @@ enum class FileReadStatus { Ok, Missing, Failed };
 // (a folder, no permission). errorText describes a failure.
 FileReadStatus ReadWholeFile(const std::string& path, std::string& content, std::string& errorText);
 
+// The file that a write of path replaces: path itself or, where path is a symbolic
+// link, the file the link leads to, also where that file is missing.
+std::string ReplacedFilePath(const std::string& path);
+
 // Replaces the file at path by content (created when missing). On failure returns
 // false with a description in errorText; the file at path is then unchanged and no
-// temporary file is left behind. A symbolic link is followed: its target is replaced.
+// temporary file is left behind. A symbolic link is followed (ReplacedFilePath): its
+// target is replaced, or made where it is missing, and the link stays.
 // A read-only file is refused; a success removes the temporaries of earlier saves of
 // the same file that were killed midway. A save holds its temporary locked (flock), and
 // the clean-up removes only temporaries it can lock, so another running copy's save goes on.

@@ -12,14 +12,23 @@
 namespace vq {
 namespace {
 
-// How long a rewrite waits for another running copy's rewrite of the same file.
-constexpr std::chrono::seconds LongestLockWait{10};
+std::chrono::milliseconds longestLockWait = DefaultSettingsLockWait;
+// The open command scopes, and whether a rewrite in them has waited out the bound.
+int commandScopes = 0;
+bool commandTimedOut = false;
 
-// The hidden lock file beside the settings file that its rewrites take in turn.
+// The hidden lock file that rewrites of the settings file take in turn, beside the file
+// really written: settings files linked to one file share it.
 std::string LockFileOf(const std::string& path)
 {
-    const std::filesystem::path file(path);
+    const std::filesystem::path file(ReplacedFilePath(path));
     return (file.parent_path() / ("." + file.filename().string() + ".lock")).string();
+}
+
+// The wait of the next rewrite: none once its command has waited out the bound.
+std::chrono::milliseconds LockWait()
+{
+    return commandTimedOut ? std::chrono::milliseconds::zero() : longestLockWait;
 }
 
 } // namespace
@@ -29,8 +38,10 @@ bool RewriteSettingsSection(const std::string& path, const std::string& heading,
                             std::string& errorText)
 {
     // Another running copy's rewrite between this read and write would be lost.
-    const FileLock lock(LockFileOf(path), LongestLockWait);
+    const FileLock lock(LockFileOf(path), LockWait());
     if (lock.TimedOut()) {
+        if (commandScopes > 0)
+            commandTimedOut = true;
         errorText = "The file is being changed by another running copy of the program";
         return false;
     }
@@ -67,6 +78,22 @@ bool RewriteSettingsSection(const std::string& path, const std::string& heading,
         out.push_back(" ");
     out.insert(out.end(), next, lines.end());
     return WriteFileSafely(path, JoinFileLines(out), errorText);
+}
+
+SettingsCommandScope::SettingsCommandScope()
+{
+    ++commandScopes;
+}
+
+SettingsCommandScope::~SettingsCommandScope()
+{
+    if (--commandScopes == 0)
+        commandTimedOut = false;
+}
+
+void SetSettingsLockWait(std::chrono::milliseconds wait)
+{
+    longestLockWait = wait;
 }
 
 std::string SettingsFailureLine(const std::string& path, const std::string& errorText)

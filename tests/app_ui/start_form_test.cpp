@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace vq {
 namespace {
 
@@ -48,6 +50,18 @@ TEST(StartUp, LogoScreenAndSettingsFile)
     EXPECT_EQ(test::ReadFileBytes(empty), "");
 }
 
+TEST(StartUp, CreatingTheSettingsFileNeverCutsAnExistingOne)
+{
+    SetProgramIdentity();
+    test::TempFolder folder;
+    // A settings folder whose name is no UTF-8 text.
+    const std::string config = folder.File("Einstellungen-\xe9");
+    std::filesystem::create_directory(config);
+    const std::string path = config + "/Thermix2.ini";
+    test::WriteFileBytes(path, "[Last Files]\r\n1=/data/x.vpq\r\n");
+    EXPECT_TRUE(CreateSettingsFileIfMissing(path));
+    EXPECT_EQ(test::ReadFileBytes(path), "[Last Files]\r\n1=/data/x.vpq\r\n");
+}
 
 TEST(StartUp, SequenceReachesTheMainWindowWithANewDocument)
 {

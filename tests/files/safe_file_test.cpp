@@ -1,4 +1,5 @@
 #include "common/safe_file.h"
+#include "ordinary_user.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -162,6 +163,27 @@ TEST(SafeFile, ASaveLeavesTheTemporaryOfAnotherRunningSave)
     EXPECT_TRUE(WriteFileSafely(path, "this copy", error)) << error;
     EXPECT_TRUE(otherSaved) << otherError;
     EXPECT_EQ(ReadFileBytes(path), "this copy");
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"doc.vpq"});
+}
+
+TEST(SafeFile, ASaveRemovesAKilledSavesTemporaryThatOnlyItsWriterMayOpen)
+{
+    if (!test::OrdinaryUserAvailable())
+        GTEST_SKIP() << "no ordinary user to run as";
+    TempFolder dir;
+    auto saveAsOrdinaryUser = [&] {
+        if (!test::BecomeOrdinaryUser(dir.Path()))
+            ::_exit(2);
+        // A write-only document, and the temporary a killed save of it left.
+        const std::string path = dir.File("doc.vpq");
+        for (const std::string& file : {path, dir.File(".doc.vpq.vqsave-Ab3xZ9")}) {
+            WriteFileBytes(file, "old");
+            ::chmod(file.c_str(), 0200);
+        }
+        std::string error;
+        ::_exit(WriteFileSafely(path, "new", error) ? 0 : 3);
+    };
+    EXPECT_EXIT(saveAsOrdinaryUser(), ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"doc.vpq"});
 }
 

@@ -4,6 +4,7 @@
 #include "common/session_state.h"
 #include "files/settings_file.h"
 #include "fake_main_window_host.h"
+#include "ordinary_user.h"
 #include "recording_user_interface.h"
 #include "temp_folder.h"
 
@@ -12,6 +13,7 @@
 #include <chrono>
 #include <filesystem>
 #include <future>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vq {
@@ -38,6 +40,29 @@ protected:
         ResetSessionState();
     }
     std::string Cwd() const { return std::filesystem::current_path().string(); }
+    // This copy rewrites "[Last Files]" of thisPath; another copy rewrites "[Property
+    // Database]" of otherPath while this one is between its read and write. readPath
+    // keeps both.
+    void ExpectBothSectionsKeptFromCopiesAtOnce(const std::string& thisPath, const std::string& otherPath,
+                                                const std::string& readPath)
+    {
+        std::future<bool> other;
+        InterruptNextWrite([&] {
+            other = std::async(std::launch::async, [&] {
+                std::string error;
+                return WritePropertyDatabaseSection(otherPath, error);
+            });
+            // Unless it waits for this copy, the other copy is done at once.
+            other.wait_for(std::chrono::milliseconds(200));
+        });
+        RecentFiles[0] = "/data/x.vpq";
+        UseIF97 = false;
+        ASSERT_TRUE(WriteLastFilesSection(thisPath));
+        ASSERT_TRUE(other.get());
+        const std::string text = ReadFileBytes(readPath);
+        EXPECT_NE(text.find("[Last Files]\r\n1=/data/x.vpq\r\n"), std::string::npos) << text;
+        EXPECT_NE(text.find("[Property Database]\r\nProperty Database= 1\r\n"), std::string::npos) << text;
+    }
 
     test::TempFolder dir;
     test::RecordingUserInterface ui;
@@ -210,23 +235,59 @@ TEST_F(SettingsFileTest, CreatesAMissingFileAndReportsFailures)
 
 TEST_F(SettingsFileTest, TwoRunningCopiesRewritingSectionsAtOnceKeepBoth)
 {
-    // The other copy rewrites its section while this one is between its read and write.
-    std::future<bool> other;
-    InterruptNextWrite([&] {
-        other = std::async(std::launch::async, [&] {
-            std::string error;
-            return WritePropertyDatabaseSection(path, error);
-        });
-        // Unless it waits for this copy, the other copy is done at once.
-        other.wait_for(std::chrono::milliseconds(200));
-    });
-    RecentFiles[0] = "/data/x.vpq";
-    UseIF97 = false;
-    ASSERT_TRUE(WriteLastFilesSection(path));
-    ASSERT_TRUE(other.get());
-    const std::string text = ReadFileBytes(path);
-    EXPECT_NE(text.find("[Last Files]\r\n1=/data/x.vpq\r\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("[Property Database]\r\nProperty Database= 1\r\n"), std::string::npos) << text;
+    ExpectBothSectionsKeptFromCopiesAtOnce(path, path, path);
+}
+
+TEST_F(SettingsFileTest, ALockPathThatIsNoPlainFileNeitherBlocksNorIsFollowed)
+{
+    if (!test::OrdinaryUserAvailable())
+        GTEST_SKIP() << "no ordinary user to run as";
+    // A named pipe that the user may only read: no one ever writes to it.
+    const std::string lock = dir.File(".Thermix2.ini.lock");
+    ASSERT_EQ(::mkfifo(lock.c_str(), 0444), 0);
+    auto writeAsOrdinaryUser = [&] {
+        ::alarm(10); // a write that blocks fails the test
+        std::string error;
+        ::_exit(test::BecomeOrdinaryUser(dir.Path()) && WritePropertyDatabaseSection(path, error) ? 0 : 1);
+    };
+    EXPECT_EXIT(writeAsOrdinaryUser(), ::testing::ExitedWithCode(0), "");
+
+    // A dangling link does not make its target.
+    std::filesystem::remove(lock);
+    std::filesystem::create_symlink(dir.File("elsewhere"), lock);
+    EXPECT_TRUE(WritePropertyDatabaseSection(path));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("elsewhere")));
+}
+
+TEST_F(SettingsFileTest, CopiesTakeTurnsOnTheFolderWhereTheLockFileCannotBeUsed)
+{
+    const std::string lock = dir.File(".Thermix2.ini.lock");
+    std::filesystem::create_directory(lock);
+    ExpectBothSectionsKeptFromCopiesAtOnce(path, path, path);
+    std::filesystem::remove(lock);
+    std::filesystem::remove(path);
+    std::filesystem::create_symlink(dir.File("elsewhere"), lock);
+    ExpectBothSectionsKeptFromCopiesAtOnce(path, path, path);
+}
+
+TEST_F(SettingsFileTest, SettingsFilesLinkedToOneFileTakeTurnsAndStayLinks)
+{
+    // Two settings folders whose settings files a dotfile manager links to one file.
+    for (const char* folder : {"dotfiles", "one", "two"})
+        std::filesystem::create_directory(dir.File(folder));
+    const std::string shared = dir.File("dotfiles/Thermix2.ini");
+    WriteFileBytes(shared, "VAPOQUANT INI FILE\r\n");
+    std::filesystem::create_symlink(shared, dir.File("one/Thermix2.ini"));
+    std::filesystem::create_symlink("../dotfiles/Thermix2.ini", dir.File("two/Thermix2.ini"));
+    ExpectBothSectionsKeptFromCopiesAtOnce(dir.File("one/Thermix2.ini"), dir.File("two/Thermix2.ini"), shared);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("one/Thermix2.ini")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("two/Thermix2.ini")));
+
+    // A link whose file is not there yet makes it.
+    std::filesystem::remove(shared);
+    EXPECT_TRUE(WritePropertyDatabaseSection(dir.File("two/Thermix2.ini")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("two/Thermix2.ini")));
+    EXPECT_EQ(ReadFileBytes(shared), "[Property Database]\r\nProperty Database= 1\r\n");
 }
 
 TEST_F(SettingsFileTest, ToolbarWriterSavesAChangedLayoutFirst)

@@ -12,6 +12,7 @@
 #include "common/safe_file.h"
 #include "common/ui/help_topic.h"
 #include "common/search_paths.h"
+#include "common/section_writer.h"
 #include "common/session_state.h"
 #include "files/settings_file.h"
 #include "app/document_commands.h"
@@ -53,8 +54,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <sys/file.h>
+#include <sys/time.h>
 
 namespace vq {
 namespace {
@@ -786,6 +790,28 @@ TEST_F(CommandsTest, ExitTellsOnceWhyTheSettingsWereNotStored)
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Error updating initialization file. User updates not made.\r\n" + SettingsFilePath +
                                        ": Not a file\r\n" + CustomToolbarFile + ": Is a directory");
+}
+
+TEST_F(CommandsTest, ExitWaitsForAnotherCopysSettingsLockOnce)
+{
+    // Another running copy holds the settings lock for good.
+    const int other = ::open(folder.File(".Thermix2.ini.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+    SetSettingsLockWait(std::chrono::seconds(1));
+    main->show();
+    // A wait for each of the three settings writes ends the test.
+    const itimerval guard{{0, 0}, {2, 500000}};
+    ::setitimer(ITIMER_REAL, &guard, nullptr);
+    Action(ToolExit)->trigger();
+    const itimerval off{};
+    ::setitimer(ITIMER_REAL, &off, nullptr);
+    SetSettingsLockWait(DefaultSettingsLockWait);
+    ::close(other);
+    EXPECT_EQ(ends, 1);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Error updating initialization file. User updates not made.\r\n" + SettingsFilePath +
+                                       ": The file is being changed by another running copy of the program");
+    EXPECT_EQ(test::ReadFileBytes(SettingsFilePath), "VAPOQUANT INI FILE\r\n");
 }
 
 TEST_F(CommandsTest, SetAsDefaultTellsWhyTheToolbarSettingsWereNotStored)
