@@ -296,23 +296,25 @@ std::string FormatNumberText(double x, double magMax, double magMin, int digits)
     return FormatNumberText(x, magMax, magMin, digits, CurrentLocaleSeparators());
 }
 
-std::string DefaultDoubleText(double value, const std::string& decimalSymbol)
+std::string GeneralFormText(double value, int digits, const std::string& decimalSymbol)
 {
-    if (!std::isfinite(value))
-        return "N/A";
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    std::string text(buffer, result.ptr);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
     std::string out;
-    for (char ch : text) {
-        if (ch == '.')
+    for (const char* ch = buffer; ch != result.ptr; ++ch) {
+        if (*ch == '.')
             out += decimalSymbol;
-        else if (ch == 'e')
+        else if (*ch == 'e')
             out += 'E';
         else
-            out += ch;
+            out += *ch;
     }
     return out;
+}
+
+std::string DefaultDoubleText(double value, const std::string& decimalSymbol)
+{
+    return std::isfinite(value) ? GeneralFormText(value, 15, decimalSymbol) : "N/A";
 }
 
 } // namespace vq

@@ -32,6 +32,9 @@ std::string FormatWithPattern(double x, std::string_view pattern, const LocaleSe
 std::string FormatNumberText(double x, double magMax, double magMin, int digits);
 std::string FormatNumberText(double x, double magMax, double magMin, int digits, const LocaleSeparators& separators);
 
+// value in its shortest general form with at most digits significant digits, "E" for the
+// exponent and the given decimal symbol; value must be finite.
+std::string GeneralFormText(double value, int digits, const std::string& decimalSymbol);
 // A double in its shortest general form with up to 15 significant digits, as
 // 150, 0.3, 1E+16 or 1E-05, with the given decimal symbol.
 std::string DefaultDoubleText(double value, const std::string& decimalSymbol);

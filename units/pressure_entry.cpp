@@ -1,9 +1,9 @@
 #include "units/pressure_entry.h"
 
+#include "common/number_format.h"
 #include "common/number_parsing.h"
 #include "units/pressure_temperature.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace vq {
@@ -23,23 +23,8 @@ std::string AtmosphericPressureRangeMessage(const std::string& fieldName)
 
 std::string SingleToText(float value)
 {
-    if (!std::isfinite(value))
-        return "0";
-    if (value == 0.0F)
-        return "0";
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
-    std::string text(buffer, result.ptr);
-    std::string out;
-    for (char c : text) {
-        if (c == '.')
-            out += DecimalSymbol;
-        else if (c == 'e')
-            out += 'E';
-        else
-            out += c;
-    }
-    return out;
+    // A float widens to double exactly, so its 7-digit form is the same.
+    return std::isfinite(value) ? GeneralFormText(value, 7, DecimalSymbol) : "0";
 }
 
 PressureEntryVerdict CheckPressureEntry(const std::string& text, const std::string& units,

@@ -131,6 +131,12 @@ namespace {
 
 std::function<int()> defaultPaperSource;
 
+const FixedPitchMeasurer& DefaultMeasurer()
+{
+    static const FixedPitchMeasurer m;
+    return m;
+}
+
 } // namespace
 
 void SetDefaultPaperSource(std::function<int()> source)
@@ -143,16 +149,6 @@ int DefaultPaperSize()
     const int code = defaultPaperSource ? defaultPaperSource() : 0;
     return FindPaperSize(code) ? code : PaperLetter;
 }
-
-namespace {
-
-const FixedPitchMeasurer& DefaultMeasurer()
-{
-    static const FixedPitchMeasurer m;
-    return m;
-}
-
-} // namespace
 
 PrintControl::PrintControl(const TextMeasurer* measurer)
     : measurer_(measurer ? measurer : &DefaultMeasurer()), paperSize_(DefaultPaperSize())
