@@ -62,26 +62,41 @@ LockOutcome LockUntil(int fd, Clock::time_point giveUp)
 
 FileLock::FileLock(const std::string& path, std::chrono::milliseconds longestWait)
 {
+    // Every copy takes the folder first and then the lock file where it can use one, so
+    // a copy that cannot open another user's lock file still shares a lock with it, a copy
+    // that holds only the lock file is still waited for, and the order rules out a
+    // deadlock. Both waits together stay within longestWait.
     const auto giveUp = Clock::now() + longestWait;
-    fd_ = OpenLockFile(path);
-    LockOutcome outcome = LockUntil(fd_, giveUp);
-    if (outcome == LockOutcome::Unlockable) {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = OpenFolderOf(path);
-        outcome = LockUntil(fd_, giveUp);
+    folderFd_ = OpenFolderOf(path);
+    const LockOutcome folder = LockUntil(folderFd_, giveUp);
+    if (folder != LockOutcome::Held && folderFd_ >= 0) {
+        ::close(folderFd_);
+        folderFd_ = -1;
     }
-    if (outcome != LockOutcome::Held && fd_ >= 0) {
+    if (folder == LockOutcome::TimedOut) {
+        timedOut_ = true;
+        return;
+    }
+    fd_ = OpenLockFile(path);
+    const LockOutcome file = LockUntil(fd_, giveUp);
+    if (file != LockOutcome::Held && fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;
     }
-    timedOut_ = outcome == LockOutcome::TimedOut;
+    if (file == LockOutcome::TimedOut) {
+        if (folderFd_ >= 0)
+            ::close(folderFd_);
+        folderFd_ = -1;
+        timedOut_ = true;
+    }
 }
 
 FileLock::~FileLock()
 {
     if (fd_ >= 0)
         ::close(fd_);
+    if (folderFd_ >= 0)
+        ::close(folderFd_);
 }
 
 } // namespace vq

@@ -6,11 +6,11 @@
 
 namespace vq {
 
-// Holds an exclusive flock for the object's life on the lock file at path (created when
-// missing), waiting at most longestWait for another holder. Where no plain file can be
-// used there (a folder, a link, a pipe, another user's unreadable file) the lock is taken
-// on the folder that holds path instead; where neither can be locked, nothing is held
-// and nothing is in the way.
+// Holds an exclusive flock for the object's life on the folder that holds path and then
+// on the lock file at path (created when missing), waiting at most longestWait in all
+// for other holders. Where no plain file can be used at path (a folder, a link, a pipe,
+// another user's unreadable file) the folder's lock alone is held; where neither can be
+// locked, nothing is held and nothing is in the way.
 class FileLock {
 public:
     FileLock(const std::string& path, std::chrono::milliseconds longestWait);
@@ -22,6 +22,7 @@ public:
     bool TimedOut() const { return timedOut_; }
 
 private:
+    int folderFd_ = -1;
     int fd_ = -1;
     bool timedOut_ = false;
 };

@@ -166,6 +166,26 @@ void IgnoreFileSizeSignal()
     (void)ignored;
 }
 
+// The folder that holds file.
+std::filesystem::path FolderOf(const std::filesystem::path& file)
+{
+    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
+// Whether the kernel follows the link at link (fs.protected_symlinks): not where it sits
+// in a sticky world-writable folder and belongs neither to the user nor to the folder's
+// owner, as another user's link planted in a shared temporary folder does.
+bool KernelFollowsLink(const std::filesystem::path& link)
+{
+    struct stat linkStat {};
+    struct stat folderStat {};
+    if (::lstat(link.c_str(), &linkStat) != 0 || ::stat(FolderOf(link).c_str(), &folderStat) != 0)
+        return false;
+    constexpr mode_t sharedFolder = S_ISVTX | S_IWOTH;
+    return linkStat.st_uid == ::geteuid() || (folderStat.st_mode & sharedFolder) != sharedFolder ||
+           linkStat.st_uid == folderStat.st_uid;
+}
+
 } // namespace
 
 std::vector<std::string> SplitFileLines(const std::string& text)
@@ -232,11 +252,12 @@ std::string ReplacedFilePath(const std::string& path)
 {
     namespace fs = std::filesystem;
     // The links are followed one by one, so that a dangling one leads to the file it
-    // names (which the write then makes) and stays a link.
+    // names (which the write then makes) and stays a link. One the kernel would not
+    // follow is where the chain ends: the write replaces that link itself.
     constexpr int LongestLinkChain = 40;
     std::error_code ec;
     fs::path file(path);
-    for (int links = 0; fs::is_symlink(fs::symlink_status(file, ec)); ++links) {
+    for (int links = 0; fs::is_symlink(fs::symlink_status(file, ec)) && KernelFollowsLink(file); ++links) {
         const fs::path target = fs::read_symlink(file, ec);
         if (ec || links == LongestLinkChain)
             return path;
@@ -244,6 +265,10 @@ std::string ReplacedFilePath(const std::string& path)
     }
     if (file == fs::path(path))
         return path;
+    if (fs::is_symlink(fs::symlink_status(file, ec))) {
+        const fs::path folder = fs::weakly_canonical(FolderOf(file), ec);
+        return ec ? file.string() : (folder / file.filename()).string();
+    }
     const fs::path resolved = fs::weakly_canonical(file, ec);
     return ec ? file.string() : resolved.string();
 }
@@ -254,14 +279,14 @@ bool WriteFileSafely(const std::string& path, const std::string& content, std::s
     errorText.clear();
     std::error_code ec;
     const fs::path target(ReplacedFilePath(path));
-    if (fs::is_directory(target, ec)) {
+    // A link that is not followed is replaced itself: what it leads to does not count.
+    const bool replacesLink = fs::is_symlink(fs::symlink_status(target, ec));
+    if (!replacesLink && fs::is_directory(target, ec)) {
         errorText = "Is a directory";
         return false;
     }
-    fs::path folder = target.parent_path();
-    if (folder.empty())
-        folder = ".";
-    if (const int refusal = ReplaceRefusal(target.c_str())) {
+    const fs::path folder = FolderOf(target);
+    if (const int refusal = replacesLink ? 0 : ReplaceRefusal(target.c_str())) {
         errorText = SystemErrorText(refusal);
         return false;
     }
@@ -285,7 +310,7 @@ bool WriteFileSafely(const std::string& path, const std::string& content, std::s
     // Keep the permissions of the file being replaced; a new file gets the usual ones.
     struct stat old {};
     mode_t mode = 0;
-    if (::stat(target.c_str(), &old) == 0) {
+    if (!replacesLink && ::stat(target.c_str(), &old) == 0) {
         mode = old.st_mode & 07777;
     } else {
         mode_t mask = ::umask(0);

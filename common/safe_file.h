@@ -27,7 +27,9 @@ enum class FileReadStatus { Ok, Missing, Failed };
 FileReadStatus ReadWholeFile(const std::string& path, std::string& content, std::string& errorText);
 
 // The file that a write of path replaces: path itself or, where path is a symbolic
-// link, the file the link leads to, also where that file is missing.
+// link, the file the link leads to, also where that file is missing. A link is followed
+// only where the kernel would follow it: not another user's link in a sticky
+// world-writable folder (unless the folder is that user's), which is replaced itself.
 std::string ReplacedFilePath(const std::string& path);
 
 // Replaces the file at path by content (created when missing). On failure returns

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <pwd.h>
 #include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -196,6 +197,32 @@ TEST(SafeFile, ReplacesTheTargetOfALink)
     ASSERT_TRUE(WriteFileSafely(dir.File("link.ini"), "new", error)) << error;
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.ini")));
     EXPECT_EQ(ReadFileBytes(dir.File("real.ini")), "new");
+}
+
+TEST(SafeFile, AnotherUsersLinkInAStickySharedFolderIsReplacedNotFollowed)
+{
+    const passwd* other = ::getpwnam("nobody");
+    if (::geteuid() != 0 || !other)
+        GTEST_SKIP() << "no other user to own the link";
+    TempFolder dir;
+    WriteFileBytes(dir.File("mine.vpq"), "mine");
+    std::filesystem::create_directory(dir.File("shared"));
+    ::chmod(dir.File("shared").c_str(), 01777);
+    const std::string planted = dir.File("shared/report.vpq");
+    std::filesystem::create_symlink(dir.File("mine.vpq"), planted);
+    ASSERT_EQ(::lchown(planted.c_str(), other->pw_uid, other->pw_gid), 0);
+    std::string error;
+    ASSERT_TRUE(WriteFileSafely(planted, "report", error)) << error;
+    EXPECT_EQ(ReadFileBytes(dir.File("mine.vpq")), "mine");
+    EXPECT_FALSE(std::filesystem::is_symlink(planted));
+    EXPECT_EQ(ReadFileBytes(planted), "report");
+
+    // The user's own link there is followed.
+    std::filesystem::remove(planted);
+    std::filesystem::create_symlink(dir.File("mine.vpq"), planted);
+    ASSERT_TRUE(WriteFileSafely(planted, "report", error)) << error;
+    EXPECT_TRUE(std::filesystem::is_symlink(planted));
+    EXPECT_EQ(ReadFileBytes(dir.File("mine.vpq")), "report");
 }
 
 } // namespace

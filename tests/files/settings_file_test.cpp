@@ -14,6 +14,8 @@
 #include <filesystem>
 #include <future>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace vq {
@@ -268,6 +270,47 @@ TEST_F(SettingsFileTest, CopiesTakeTurnsOnTheFolderWhereTheLockFileCannotBeUsed)
     std::filesystem::remove(path);
     std::filesystem::create_symlink(dir.File("elsewhere"), lock);
     ExpectBothSectionsKeptFromCopiesAtOnce(path, path, path);
+}
+
+TEST_F(SettingsFileTest, CopiesOfTwoUsersTakeTurnsWhereOneCannotOpenTheOthersLockFile)
+{
+    if (::geteuid() != 0 || !test::OrdinaryUserAvailable())
+        GTEST_SKIP() << "no second user to run as";
+    // A shared folder whose lock file the first user left readable only to itself.
+    std::filesystem::permissions(dir.Path(), std::filesystem::perms::all);
+    WriteFileBytes(path, "VAPOQUANT INI FILE\r\n");
+    ::chmod(path.c_str(), 0666);
+    const std::string lock = dir.File(".Thermix2.ini.lock");
+    WriteFileBytes(lock, "");
+    ::chmod(lock.c_str(), 0600);
+    RecentFiles[0] = "/data/x.vpq";
+    UseIF97 = false;
+    // The second user's copy rewrites "[Property Database]" once told to go.
+    int go[2];
+    ASSERT_EQ(::pipe(go), 0);
+    const pid_t other = ::fork();
+    if (other == 0) {
+        ::alarm(20);
+        char byte = 0;
+        std::string error;
+        const bool written = test::BecomeOrdinaryUser(dir.Path()) && ::read(go[0], &byte, 1) == 1 &&
+                             WritePropertyDatabaseSection(path, error);
+        ::_exit(written ? 0 : 1);
+    }
+    InterruptNextWrite([&] {
+        ASSERT_EQ(::write(go[1], "x", 1), 1);
+        // Unless it waits for this copy, the other copy is done by then.
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    });
+    EXPECT_TRUE(WriteLastFilesSection(path));
+    int status = 0;
+    ASSERT_EQ(::waitpid(other, &status, 0), other);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ::close(go[0]);
+    ::close(go[1]);
+    const std::string text = ReadFileBytes(path);
+    EXPECT_NE(text.find("[Last Files]\r\n1=/data/x.vpq\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("[Property Database]\r\nProperty Database= 1\r\n"), std::string::npos) << text;
 }
 
 TEST_F(SettingsFileTest, SettingsFilesLinkedToOneFileTakeTurnsAndStayLinks)
