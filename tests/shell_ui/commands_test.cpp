@@ -432,6 +432,38 @@ TEST_F(CommandsTest, CopyAfterTheUnitPopupOfARowHeadingTakesTheLineTheGridShows)
     EXPECT_EQ(clipboard->text().count('\n'), cells.Rows());
 }
 
+TEST_F(CommandsTest, ADoubleClickOnTheEmptyPartOfAHeadingBarLeavesTheSelectionShown)
+{
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    test::FillPanel(*main, test::PanelSetups[0]);
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    GridControl* grid = main->GRD_Output;
+    const GridModel& cells = grid->Model();
+    QApplication::processEvents();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+    int popups = 0;
+    QHeaderView* rows = grid->verticalHeader();
+    QHeaderView* cols = grid->horizontalHeader();
+    ASSERT_LT(rows->length(), rows->height()) << "no empty part below the last row";
+    for (auto [bar, empty] : {std::pair{rows, QPoint(5, rows->length() + 5)},
+                              std::pair{cols, QPoint(cols->length() + 5, cols->height() / 2)}}) {
+        QTimer::singleShot(0, [&popups] {
+            if (QWidget* popup = QApplication::activeModalWidget()) {
+                ++popups;
+                popup->close();
+            }
+        });
+        QTest::mouseDClick(bar->viewport(), Qt::LeftButton, {}, empty);
+        const QModelIndexList shown = grid->selectionModel()->selectedIndexes();
+        ASSERT_EQ(shown.size(), 1);
+        EXPECT_EQ(shown.front(), grid->model()->index(0, 0));
+        ClickMenuEntry("&Edit", ToolCopy);
+        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), cells.TextMatrix(1, 0) + "\t" + cells.TextMatrix(1, 1) + "\n");
+    }
+    EXPECT_EQ(popups, 0);
+}
+
 TEST_F(CommandsTest, AltLettersTypeNothingIntoTextBoxes)
 {
     main->show();
