@@ -20,6 +20,8 @@
 #include "platform/grid_control.h"
 #include "platform/grid_model.h"
 #include "platform/toolbar_control.h"
+#include "printing/output_report.h"
+#include "printing/print_dialogs.h"
 #include "preferences/output_mod.h"
 #include "preferences/ui/output_preference_form.h"
 #include "preferences/ui/unit_change_form.h"
@@ -462,6 +464,53 @@ TEST_F(CommandsTest, ADoubleClickOnTheEmptyPartOfAHeadingBarLeavesTheSelectionSh
         EXPECT_EQ(QApplication::clipboard()->text().toStdString(), cells.TextMatrix(1, 0) + "\t" + cells.TextMatrix(1, 1) + "\n");
     }
     EXPECT_EQ(popups, 0);
+}
+
+TEST_F(CommandsTest, CopyAndSaveOutputKeepAWrappedLabelOnItsRow)
+{
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    GridControl* grid = main->GRD_Output;
+    const GridModel& cells = grid->Model();
+    OutputPrefs.WrapHeaders[0] = 1;
+    OutputPrefs.RowColOrder[1] = 0; // Range values in rows: a parameter per row
+    ResetOutputReportState();
+    answers = {{0, folder.File("wrapped.out"), "wrapped.out"}};
+    for (int setup : {0, 4}) { // Single Point, Range
+        test::FillPanel(*main, test::PanelSetups[setup]);
+        QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+        QApplication::processEvents();
+        int row = 1;
+        while (row < cells.Rows() && cells.TextMatrix(row, 0).find("\r\n") == std::string::npos)
+            ++row;
+        ASSERT_LT(row, cells.Rows()) << "a wrapped label";
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+        QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        const std::string copied = QApplication::clipboard()->text().toStdString();
+        EXPECT_EQ(std::count(copied.begin(), copied.end(), '\n'), cells.Rows()) << copied;
+        std::string label = cells.TextMatrix(row, 0);
+        label.replace(label.find("\r\n"), 2, " ");
+        EXPECT_NE(copied.find("\n" + label + "\t" + cells.TextMatrix(row, 1)), std::string::npos) << copied;
+
+        // Save Output: every line of the first block as wide as its first heading line.
+        QTimer::singleShot(0, [] { qobject_cast<PrintFormatForm*>(QApplication::activeModalWidget())->BTN_OK->click(); });
+        ClickMenuEntry("&File", ToolSaveOutput);
+        const std::string report = test::ReadFileBytes(OutputFileName);
+        std::size_t at = report.find("*** Results ***") + 1;
+        at = report.find("\r\n\r\n", at) + 4;
+        const std::string block = report.substr(at, report.find("\r\n\r\n", at) - at);
+        std::vector<std::string> lines;
+        for (std::size_t from = 0, end = 0; end != std::string::npos; from = end + 2)
+            lines.push_back(block.substr(from, (end = block.find("\r\n", from)) - from));
+        ASSERT_EQ(lines.size(), GetGridHeaderLines(cells) + 1u + (cells.Rows() - 1u)) << report;
+        for (const std::string& line : lines)
+            EXPECT_TRUE(line == " " || QString::fromStdString(line).size() == QString::fromStdString(lines[0]).size())
+                << line;
+        const std::string& body = lines[static_cast<std::size_t>(GetGridHeaderLines(cells) + row)];
+        EXPECT_EQ(body.substr(body.find_first_not_of(' '), label.size() + 2), label + "  ") << block;
+    }
+    ResetOutputReportState();
 }
 
 TEST_F(CommandsTest, AltLettersTypeNothingIntoTextBoxes)
