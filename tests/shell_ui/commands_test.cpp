@@ -461,7 +461,8 @@ TEST_F(CommandsTest, ADoubleClickOnTheEmptyPartOfAHeadingBarLeavesTheSelectionSh
         ASSERT_EQ(shown.size(), 1);
         EXPECT_EQ(shown.front(), grid->model()->index(0, 0));
         ClickMenuEntry("&Edit", ToolCopy);
-        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), cells.TextMatrix(1, 0) + "\t" + cells.TextMatrix(1, 1) + "\n");
+        EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+                  cells.TextMatrix(1, 0) + "\t" + cells.TextMatrix(1, 1) + "\n");
     }
     EXPECT_EQ(popups, 0);
 }
@@ -494,7 +495,11 @@ TEST_F(CommandsTest, CopyAndSaveOutputKeepAWrappedLabelOnItsRow)
         EXPECT_NE(copied.find("\n" + label + "\t" + cells.TextMatrix(row, 1)), std::string::npos) << copied;
 
         // Save Output: every line of the first block as wide as its first heading line.
-        QTimer::singleShot(0, [] { qobject_cast<PrintFormatForm*>(QApplication::activeModalWidget())->BTN_OK->click(); });
+        QTimer::singleShot(0, [] {
+            auto* form = qobject_cast<PrintFormatForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(form, nullptr);
+            form->BTN_OK->click();
+        });
         ClickMenuEntry("&File", ToolSaveOutput);
         const std::string report = test::ReadFileBytes(OutputFileName);
         std::size_t at = report.find("*** Results ***") + 1;
