@@ -80,7 +80,8 @@ std::string GridCopyText(const GridModel& grid, int row, int col, int rowSel, in
     for (int r = std::max(r1, 0); r <= r2 && r < grid.Rows(); ++r) {
         for (int c = std::max(c1, 0); c <= c2 && c < grid.Cols(); ++c) {
             const std::string& cell = grid.TextMatrix(r, c);
-            text += r == 0 ? ReplaceCrLf(cell, " ") : cell;
+            // A label of a wrapped heading stays on its row.
+            text += r == 0 ? ReplaceCrLf(cell, " ") : OneLineText(cell);
             text += c < c2 && c + 1 < grid.Cols() ? '\t' : '\n';
         }
     }

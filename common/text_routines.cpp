@@ -75,6 +75,19 @@ std::string ReplaceCrLf(std::string_view text, std::string_view replacement)
     return ReplaceText(trimmed, "\r\n", replacement, false);
 }
 
+std::string OneLineText(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        out += c == '\r' || c == '\n' ? ' ' : c;
+    }
+    return out;
+}
+
 void SplitHeaderText(std::string_view text, std::string& first, std::string& second)
 {
     const std::size_t slash = text.find('/');

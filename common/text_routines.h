@@ -18,6 +18,8 @@ std::string ReplaceCrLfCommaWithSpace(std::string_view text);
 // The trimmed text with every CR LF pair replaced by replacement (an empty
 // replacement stands for the character with code 21).
 std::string ReplaceCrLf(std::string_view text, std::string_view replacement);
+// The text on one line: each CR LF pair, and each CR or LF alone, becomes one blank.
+std::string OneLineText(std::string_view text);
 // Splits a column header into two lines: after the first "/", else at the
 // blank nearest the middle; second is "" when there is nothing to split.
 void SplitHeaderText(std::string_view text, std::string& first, std::string& second);

@@ -108,17 +108,22 @@ GridControl::GridControl(QWidget* parent) : QTableView(parent)
 
     model_.SetListener([this](GridModel::Change c) { OnModelChanged(c); });
     // A double-click makes the clicked cell current; on a heading it selects the heading's
-    // whole line, as a click on a heading does in the view.
+    // whole line, as a click on a heading does in the view. The empty part of a heading
+    // bar (section -1) is no heading: a double-click there does nothing.
     connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         model_.SetCurrentCell(index.row() + model_.FixedRows(), index.column() + model_.FixedCols());
         OnDoubleClick();
     });
     connect(verticalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int section) {
+        if (section < 0)
+            return;
         const int row = section + model_.FixedRows();
         model_.SetSelection(row, 0, row, model_.Cols() - 1);
         OnDoubleClick();
     });
     connect(horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int section) {
+        if (section < 0)
+            return;
         const int col = section + model_.FixedCols();
         model_.SetSelection(0, col, model_.Rows() - 1, col);
         OnDoubleClick();

@@ -1,6 +1,7 @@
 #include "printing/graph_chart.h"
 
 #include "common/safe_file.h"
+#include "printing/print_hand_over.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -262,6 +263,8 @@ void GraphChart::Print()
     Render(painter, QRectF(page.topLeft(), fitted));
     if (!painter.end())
         lastError_ = "The graph could not be printed.";
+    else
+        lastError_ = HandOverRefusal(*printer_); // the print system's answer to this job
 }
 
 std::vector<std::string> GraphChart::WritableImageTypes()

@@ -358,14 +358,18 @@ void GraphPropertiesForm::PrintGraphDialog()
         ShowGraphError(PrintErrorLeadIn, GetCommonDialogErrorText(error));
         return;
     }
-    // Each copy is printed as its own job.
+    // Each copy is printed as its own job; none is sent after one that failed. Each job
+    // starts with no error, so an earlier action's failure is not this job's.
     const int copies = std::clamp(printer.copyCount(), 1, 32767);
     printer.setCopyCount(1);
     GRA_Curve->SetPrinter(&printer);
     {
         const BusyScope busy;
-        for (int i = 0; i < copies && GRA_Curve->LastError().empty(); ++i)
+        for (int i = 0; i < copies; ++i) {
             GRA_Curve->SetAction(GraphActionPrint);
+            if (!GRA_Curve->LastError().empty())
+                break;
+        }
     }
     GRA_Curve->SetPrinter(nullptr);
     if (!GRA_Curve->LastError().empty())

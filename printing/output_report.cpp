@@ -10,6 +10,7 @@
 #include "common/safe_file.h"
 #include "common/session_state.h"
 #include "common/settings_text.h"
+#include "common/text_routines.h"
 #include "common/ui/main_window_view.h"
 #include "common/user_interface.h"
 #include "platform/file_dialog.h"
@@ -69,6 +70,12 @@ std::string PadRight(const std::string& text, std::size_t width)
 {
     const std::size_t length = TextLength(text);
     return length >= width ? text : text + std::string(width - length, ' ');
+}
+
+// A body cell as a table line holds it: trimmed, and a wrapped label on one line.
+std::string TableCellText(const std::string& text)
+{
+    return TrimText(OneLineText(text));
 }
 
 // The three header lines of a header cell.
@@ -169,7 +176,7 @@ int GetColumnTextWidth(GridModel& grid, int col)
     for (int r = 1; r < grid.Rows(); ++r) {
         const std::string text = TrimText(grid.TextMatrix(r, col));
         grid.SetTextMatrix(r, col, text);
-        widest = std::max(widest, TextLength(text));
+        widest = std::max(widest, TextLength(TableCellText(text)));
     }
     return static_cast<int>(widest);
 }
@@ -199,9 +206,9 @@ std::vector<std::string> WriteOutputTable(GridModel& grid)
         }
         lines.emplace_back(" ");
         for (int r = 1; r < grid.Rows(); ++r) {
-            std::string line = PadLeft(TrimText(grid.TextMatrix(r, 0)), width[0]);
+            std::string line = PadLeft(TableCellText(grid.TextMatrix(r, 0)), width[0]);
             for (int c = first; c <= last; ++c)
-                line += PadLeft(TrimText(grid.TextMatrix(r, c)), width[static_cast<std::size_t>(c)] + 2);
+                line += PadLeft(TableCellText(grid.TextMatrix(r, c)), width[static_cast<std::size_t>(c)] + 2);
             lines.push_back(line + " ");
         }
         lines.emplace_back();

@@ -37,7 +37,8 @@ void WriteOutputHeader(int& count, std::vector<std::string>& lines);
 // The number of header lines of the grid's row 0: 1 to 3.
 int GetGridHeaderLines(const GridModel& grid);
 
-// Length of the longest text line of column col; trims the column's body cells.
+// Length of the longest text line of column col, a body cell taken on one line as the
+// table writes it; trims the column's body cells.
 int GetColumnTextWidth(GridModel& grid, int col);
 
 // The grid as fixed-width blocks of at most five data columns, one entry per line.

@@ -14,8 +14,11 @@ std::function<std::string(const QPrinter&)> refusalSource;
 
 std::string PrintSystemRefusal(const QPrinter& printer)
 {
-    // Only a job for a print queue is handed over; the answer is libcups' last one.
-    if (printer.outputFormat() != QPrinter::NativeFormat || !printer.outputFileName().isEmpty())
+    // Only a job for a named print queue is handed over, when painting ends; the answer
+    // is then libcups' last one. Without a queue nothing was handed over, and the last
+    // answer belongs to an earlier job.
+    if (printer.outputFormat() != QPrinter::NativeFormat || !printer.outputFileName().isEmpty() ||
+        printer.printerName().isEmpty())
         return {};
     const ipp_status_t status = cupsLastError();
     if (status <= IPP_STATUS_OK_EVENTS_COMPLETE)

@@ -7,6 +7,7 @@
 #include "common/session_state.h"
 #include "printing/graph_customize_dialog.h"
 #include "printing/graph_logic.h"
+#include "printing/print_hand_over.h"
 #include "temp_folder.h"
 
 #include <QApplication>
@@ -54,6 +55,7 @@ protected:
         });
         ui.Clear();
     }
+    void TearDown() override { SetHandOverRefusalSource({}); }
 
     static QByteArray FormatOf(const std::string& path)
     {
@@ -250,6 +252,33 @@ TEST_F(GraphOutputTest, PrintsOneJobPerCopy)
     EXPECT_TRUE(ui.busyCalls.front());
     EXPECT_FALSE(ui.busyCalls.back());
     EXPECT_EQ(form->GRA_Curve->Action(), GraphActionPrint);
+}
+
+TEST_F(GraphOutputTest, AJobThePrintSystemRefusesIsSaidAndNoFurtherCopyIsSent)
+{
+    std::string refusal = "Destination \"Q\" is not accepting jobs.";
+    int answers = 0;
+    SetHandOverRefusalSource([&](const QPrinter&) {
+        ++answers;
+        return refusal;
+    });
+    form->SetPrintDialogRunner([&](QPrinter& printer) {
+        printer.setOutputFileName(QString::fromStdString(folder.File("graph.pdf")));
+        printer.setCopyCount(3);
+        return 0;
+    });
+    form->show();
+    form->BTN_Print->click();
+    EXPECT_EQ(ui.LastMessage(), "The following error occurred while printing:\r\n\r\n      " + refusal);
+    EXPECT_EQ(answers, 1) << "no copy after the refused one";
+    EXPECT_TRUE(form->isVisible());
+
+    // The next jobs are taken: each answer is read once, for its own job.
+    refusal.clear();
+    ui.Clear();
+    form->BTN_Print->click();
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    EXPECT_EQ(answers, 4);
 }
 
 TEST_F(GraphOutputTest, CopiesThePictureToTheClipboard)

@@ -20,6 +20,8 @@
 #include "platform/grid_control.h"
 #include "platform/grid_model.h"
 #include "platform/toolbar_control.h"
+#include "printing/output_report.h"
+#include "printing/print_dialogs.h"
 #include "preferences/output_mod.h"
 #include "preferences/ui/output_preference_form.h"
 #include "preferences/ui/unit_change_form.h"
@@ -430,6 +432,90 @@ TEST_F(CommandsTest, CopyAfterTheUnitPopupOfARowHeadingTakesTheLineTheGridShows)
     QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard->text().count('\n'), cells.Rows());
+}
+
+TEST_F(CommandsTest, ADoubleClickOnTheEmptyPartOfAHeadingBarLeavesTheSelectionShown)
+{
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    test::FillPanel(*main, test::PanelSetups[0]);
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    GridControl* grid = main->GRD_Output;
+    const GridModel& cells = grid->Model();
+    QApplication::processEvents();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+    int popups = 0;
+    QHeaderView* rows = grid->verticalHeader();
+    QHeaderView* cols = grid->horizontalHeader();
+    ASSERT_LT(rows->length(), rows->height()) << "no empty part below the last row";
+    for (auto [bar, empty] : {std::pair{rows, QPoint(5, rows->length() + 5)},
+                              std::pair{cols, QPoint(cols->length() + 5, cols->height() / 2)}}) {
+        QTimer::singleShot(0, [&popups] {
+            if (QWidget* popup = QApplication::activeModalWidget()) {
+                ++popups;
+                popup->close();
+            }
+        });
+        QTest::mouseDClick(bar->viewport(), Qt::LeftButton, {}, empty);
+        const QModelIndexList shown = grid->selectionModel()->selectedIndexes();
+        ASSERT_EQ(shown.size(), 1);
+        EXPECT_EQ(shown.front(), grid->model()->index(0, 0));
+        ClickMenuEntry("&Edit", ToolCopy);
+        EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+                  cells.TextMatrix(1, 0) + "\t" + cells.TextMatrix(1, 1) + "\n");
+    }
+    EXPECT_EQ(popups, 0);
+}
+
+TEST_F(CommandsTest, CopyAndSaveOutputKeepAWrappedLabelOnItsRow)
+{
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    GridControl* grid = main->GRD_Output;
+    const GridModel& cells = grid->Model();
+    OutputPrefs.WrapHeaders[0] = 1;
+    OutputPrefs.RowColOrder[1] = 0; // Range values in rows: a parameter per row
+    ResetOutputReportState();
+    answers = {{0, folder.File("wrapped.out"), "wrapped.out"}};
+    for (int setup : {0, 4}) { // Single Point, Range
+        test::FillPanel(*main, test::PanelSetups[setup]);
+        QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+        QApplication::processEvents();
+        int row = 1;
+        while (row < cells.Rows() && cells.TextMatrix(row, 0).find("\r\n") == std::string::npos)
+            ++row;
+        ASSERT_LT(row, cells.Rows()) << "a wrapped label";
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+        QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        const std::string copied = QApplication::clipboard()->text().toStdString();
+        EXPECT_EQ(std::count(copied.begin(), copied.end(), '\n'), cells.Rows()) << copied;
+        std::string label = cells.TextMatrix(row, 0);
+        label.replace(label.find("\r\n"), 2, " ");
+        EXPECT_NE(copied.find("\n" + label + "\t" + cells.TextMatrix(row, 1)), std::string::npos) << copied;
+
+        // Save Output: every line of the first block as wide as its first heading line.
+        QTimer::singleShot(0, [] {
+            auto* form = qobject_cast<PrintFormatForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(form, nullptr);
+            form->BTN_OK->click();
+        });
+        ClickMenuEntry("&File", ToolSaveOutput);
+        const std::string report = test::ReadFileBytes(OutputFileName);
+        std::size_t at = report.find("*** Results ***") + 1;
+        at = report.find("\r\n\r\n", at) + 4;
+        const std::string block = report.substr(at, report.find("\r\n\r\n", at) - at);
+        std::vector<std::string> lines;
+        for (std::size_t from = 0, end = 0; end != std::string::npos; from = end + 2)
+            lines.push_back(block.substr(from, (end = block.find("\r\n", from)) - from));
+        ASSERT_EQ(lines.size(), GetGridHeaderLines(cells) + 1u + (cells.Rows() - 1u)) << report;
+        for (const std::string& line : lines)
+            EXPECT_TRUE(line == " " || QString::fromStdString(line).size() == QString::fromStdString(lines[0]).size())
+                << line;
+        const std::string& body = lines[static_cast<std::size_t>(GetGridHeaderLines(cells) + row)];
+        EXPECT_EQ(body.substr(body.find_first_not_of(' '), label.size() + 2), label + "  ") << block;
+    }
+    ResetOutputReportState();
 }
 
 TEST_F(CommandsTest, AltLettersTypeNothingIntoTextBoxes)
