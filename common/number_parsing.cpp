@@ -76,7 +76,7 @@ struct DecimalDigits {
     std::string digits;     // significant digits, no leading zeros
     long long exponent = 0; // decimal exponent of the point before digits
     long long pending = 0;  // integer digits seen so far (before normalisation)
-    bool evenGroups = true; // thousands separators only between groups of three digits
+    bool evenGroups = true; // thousands separators only between groups of three digits, and no exponent
 };
 
 // Collects mantissa digits: leading zeros are dropped and the exponent kept.
@@ -220,6 +220,9 @@ bool ReadLocaleNumber(std::string_view s, DecimalDigits& out)
         while (i < s.size() && IsDigit(s[i]))
             e = AddExponentDigit(e, s[i++]);
         collect.Exponent(expNegative, e);
+        // Nobody groups the digits of a number written with an exponent.
+        if (grouped)
+            evenGroups = false;
     }
     if (i != s.size())
         return false;

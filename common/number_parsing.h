@@ -74,8 +74,8 @@ double RoundHalfEven(double x);
 
 // A number typed into a box: the whole text (blanks around it allowed) in the locale's
 // notation, with the thousands separator only between groups of three digits before
-// the decimal symbol ("1,234.5" in English, "1.234,5" in German). value is 0 unless
-// the verdict is Ok.
+// the decimal symbol ("1,234.5" in English, "1.234,5" in German) and never in a number
+// with an exponent. value is 0 unless the verdict is Ok.
 enum class TypedNumber { Ok, NotANumber, MisplacedSeparator, OutOfRange };
 TypedNumber ReadTypedNumber(std::string_view text, double& value);
 // The message that refuses text typed into the named box ("" for Ok).
