@@ -369,6 +369,20 @@ TEST_F(SessionFlow, AGroupedNumberWithAnExponentIsRefused)
     Exit();
 }
 
+TEST_F(SessionFlow, NumbersInTheLocalesOwnDigitsAreReadAndAnotherDecimalSymbolIsNamed)
+{
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    Start();
+    TypeAndCalculate("\u0661\u066B\u0665", "\u0662\u0660\u0660"); // 1.5 and 200
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    const auto texts = GridTexts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "217\u066B557"), texts.end()) << "psia, as the grid shows it";
+    TypeAndCalculate("1.5", "200");
+    EXPECT_EQ(ui->LastMessage(),
+              "The Pressure Value box holds \"1.5\", which is not a number. The decimal symbol is \"\u066B\".");
+    Exit();
+}
+
 TEST_F(SessionFlow, RangeThenGraph)
 {
     Start();
