@@ -1,5 +1,6 @@
 #include "common/number_parsing.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -10,17 +11,70 @@ namespace vq {
 std::string DecimalSymbol = ".";
 std::string ThousandsSeparator = ",";
 
+namespace {
+
+// The locale's own digits 0-9 (UTF-8), read besides the ASCII ones; all empty
+// where the locale writes ASCII digits.
+std::array<std::string, 10> LocaleDigits;
+
+// The code point of a text that is one UTF-8 character, else -1.
+long DecodeOneCharacter(std::string_view text)
+{
+    if (text.empty())
+        return -1;
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const std::size_t size = lead < 0x80             ? 1
+                             : (lead >> 5) == 0x06 ? 2
+                             : (lead >> 4) == 0x0E ? 3
+                             : (lead >> 3) == 0x1E ? 4
+                                                   : 0;
+    if (size == 0 || text.size() != size)
+        return -1;
+    long code = size == 1 ? lead : lead & (0x7F >> size);
+    for (std::size_t i = 1; i < size; ++i) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0) != 0x80)
+            return -1;
+        code = (code << 6) | (next & 0x3F);
+    }
+    return code;
+}
+
+std::string EncodeUtf8(long code)
+{
+    std::string out;
+    if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    }
+    out += static_cast<char>(0x80 | (code & 0x3F));
+    return out;
+}
+
+} // namespace
+
 void SetLocaleSeparators(const LocaleSeparators& separators)
 {
     DecimalSymbol = separators.decimal.empty() ? std::string(".") : separators.decimal;
     ThousandsSeparator = separators.thousands;
     if (ThousandsSeparator.empty() || ThousandsSeparator == DecimalSymbol)
         ThousandsSeparator = DecimalSymbol == "," ? "." : ",";
+    // Ten digits from the zero on, none of them a surrogate.
+    const long zero = DecodeOneCharacter(separators.zeroDigit);
+    const bool ownDigits = zero >= 0x80 && zero + 9 <= 0x10FFFF && (zero > 0xDFFF || zero + 9 < 0xD800);
+    for (long d = 0; d < 10; ++d)
+        LocaleDigits[static_cast<std::size_t>(d)] = ownDigits ? EncodeUtf8(zero + d) : std::string();
 }
 
 LocaleSeparators CurrentLocaleSeparators()
 {
-    return {DecimalSymbol, ThousandsSeparator};
+    return {DecimalSymbol, ThousandsSeparator, LocaleDigits[0].empty() ? std::string("0") : LocaleDigits[0]};
 }
 
 void ResetLocaleSeparators()
@@ -76,7 +130,7 @@ struct DecimalDigits {
     std::string digits;     // significant digits, no leading zeros
     long long exponent = 0; // decimal exponent of the point before digits
     long long pending = 0;  // integer digits seen so far (before normalisation)
-    bool evenGroups = true; // thousands separators only between groups of three digits
+    bool evenGroups = true; // thousands separators only between groups of three digits, and no exponent
 };
 
 // Collects mantissa digits: leading zeros are dropped and the exponent kept.
@@ -160,11 +214,37 @@ bool StartsWith(std::string_view text, std::size_t at, std::string_view what)
     return !what.empty() && text.substr(at, what.size()) == what;
 }
 
+// The text with the locale's own digits written as ASCII digits.
+std::string WithAsciiDigits(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t d = 0;
+        while (d < LocaleDigits.size() && !StartsWith(text, i, LocaleDigits[d]))
+            ++d;
+        if (d < LocaleDigits.size()) {
+            out += static_cast<char>('0' + d);
+            i += LocaleDigits[d].size();
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
 // Whole text (already trimmed of blanks) as a number in the locale's notation:
 // sign, digits (thousands separators between them), decimal symbol, digits,
-// exponent. Returns false when the text is not such a number.
-bool ReadLocaleNumber(std::string_view s, DecimalDigits& out)
+// exponent; the digits ASCII or the locale's own. Returns false when the text is
+// not such a number.
+bool ReadLocaleNumber(std::string_view text, DecimalDigits& out)
 {
+    std::string ascii;
+    std::string_view s = text;
+    if (!LocaleDigits[0].empty()) {
+        ascii = WithAsciiDigits(text);
+        s = ascii;
+    }
     const std::string& dec = DecimalSymbol;
     const std::string& group = ThousandsSeparator;
     DigitCollector collect;
@@ -220,6 +300,9 @@ bool ReadLocaleNumber(std::string_view s, DecimalDigits& out)
         while (i < s.size() && IsDigit(s[i]))
             e = AddExponentDigit(e, s[i++]);
         collect.Exponent(expNegative, e);
+        // Nobody groups the digits of a number written with an exponent.
+        if (grouped)
+            evenGroups = false;
     }
     if (i != s.size())
         return false;
@@ -545,12 +628,38 @@ TypedNumber ReadTypedNumber(std::string_view text, double& value)
     return TypedNumber::Ok;
 }
 
+namespace {
+
+// Whether the text would be a number with another decimal symbol in place of the
+// locale's (one ".", "," or U+066B that is not the locale's grouping).
+bool NumberWithOtherDecimalSymbol(std::string_view text)
+{
+    const std::string_view t = TrimBlanks(text);
+    for (const std::string_view other : {".", ",", "\u066B"}) {
+        const std::size_t at = t.find(other);
+        if (other == DecimalSymbol || other == ThousandsSeparator || at == std::string_view::npos
+            || t.find(other, at + other.size()) != std::string_view::npos)
+            continue;
+        std::string swapped(t);
+        swapped.replace(at, other.size(), DecimalSymbol);
+        DecimalDigits number;
+        if (ReadLocaleNumber(swapped, number))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 std::string TypedNumberMessage(TypedNumber verdict, const std::string& boxName, std::string_view text)
 {
     const std::string holds = "The " + boxName + " box holds \"" + std::string(text) + "\", which ";
     switch (verdict) {
     case TypedNumber::Ok: return {};
-    case TypedNumber::NotANumber: return holds + "is not a number.";
+    case TypedNumber::NotANumber:
+        if (NumberWithOtherDecimalSymbol(text))
+            return holds + "is not a number. The decimal symbol is \"" + DecimalSymbol + "\".";
+        return holds + "is not a number.";
     case TypedNumber::OutOfRange: return holds + "is out of range.";
     case TypedNumber::MisplacedSeparator: break;
     }

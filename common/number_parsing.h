@@ -9,10 +9,12 @@
 
 namespace vq {
 
-// The locale's separators, UTF-8 (a separator may be several bytes, e.g. U+202F).
+// The locale's separators, UTF-8 (a separator may be several bytes, e.g. U+202F),
+// and the zero of its digits, UTF-8; the other nine digits follow the zero in Unicode.
 struct LocaleSeparators {
     std::string decimal = ".";
     std::string thousands = ",";
+    std::string zeroDigit = "0";
 
     static LocaleSeparators English() { return {".", ","}; }
     static LocaleSeparators German() { return {",", "."}; }
@@ -23,9 +25,10 @@ struct LocaleSeparators {
 extern std::string DecimalSymbol;
 extern std::string ThousandsSeparator;
 
-// Sets both separators. An empty decimal symbol becomes "." and an empty
-// thousands separator (or one equal to the decimal symbol) becomes "," (or "."
-// when the decimal symbol is ",").
+// Sets both separators and the locale's digits. An empty decimal symbol becomes "."
+// and an empty thousands separator (or one equal to the decimal symbol) becomes ","
+// (or "." when the decimal symbol is ","). A zero digit that is not one character
+// beyond ASCII becomes "0". The digits 0-9 are read in every locale.
 void SetLocaleSeparators(const LocaleSeparators& separators);
 LocaleSeparators CurrentLocaleSeparators();
 void ResetLocaleSeparators();
@@ -74,11 +77,12 @@ double RoundHalfEven(double x);
 
 // A number typed into a box: the whole text (blanks around it allowed) in the locale's
 // notation, with the thousands separator only between groups of three digits before
-// the decimal symbol ("1,234.5" in English, "1.234,5" in German). value is 0 unless
-// the verdict is Ok.
+// the decimal symbol ("1,234.5" in English, "1.234,5" in German) and never in a number
+// with an exponent. value is 0 unless the verdict is Ok.
 enum class TypedNumber { Ok, NotANumber, MisplacedSeparator, OutOfRange };
 TypedNumber ReadTypedNumber(std::string_view text, double& value);
-// The message that refuses text typed into the named box ("" for Ok).
+// The message that refuses text typed into the named box ("" for Ok). It names the
+// locale's decimal symbol where the text would be a number with another one.
 std::string TypedNumberMessage(TypedNumber verdict, const std::string& boxName, std::string_view text);
 
 // Every "." replaced by DecimalSymbol (the text trimmed first).

@@ -9,7 +9,8 @@ namespace vq {
 void GetLocaleSeparators()
 {
     const QLocale locale;
-    SetLocaleSeparators({locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()});
+    SetLocaleSeparators({locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString(),
+                         locale.zeroDigit().toStdString()});
 }
 
 } // namespace vq

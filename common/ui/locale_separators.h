@@ -3,8 +3,8 @@
 
 namespace vq {
 
-// Sets DecimalSymbol and ThousandsSeparator from the default QLocale (the
-// user's locale unless the program set another).
+// Sets DecimalSymbol, ThousandsSeparator and the locale's digits from the
+// default QLocale (the user's locale unless the program set another).
 void GetLocaleSeparators();
 
 } // namespace vq

@@ -119,6 +119,24 @@ protected:
                 texts.push_back(g.TextMatrix(r, c));
         return texts;
     }
+    // Types text key by key, as a keyboard of any script does (keyClicks takes Latin-1 only).
+    void TypeKeys(QLineEdit* box, const QString& text)
+    {
+        box->clear();
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, box, static_cast<Qt::Key>(c.unicode()), QString(c), Qt::NoModifier);
+    }
+    // Single Point in MPa and deg. C, the two values typed, then a click on Calculate.
+    void TypeAndCalculate(const QString& pressure, const QString& temperature)
+    {
+        main->TAB_InputMode->setCurrentIndex(SinglePointMode);
+        ChooseUnit(main->CMB_State1Units, "MPa");
+        ChooseUnit(main->CMB_State2Units, "deg. C");
+        TypeKeys(main->TXT_State1, pressure);
+        TypeKeys(main->TXT_State2, temperature);
+        ui->messages.clear();
+        QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    }
     // Pressure 1 MPa and temperature 200 deg. C, calculated.
     void CalculateSinglePoint()
     {
@@ -337,6 +355,31 @@ TEST_F(SessionFlow, GermanNumbersFromTheBoxesToTheDocumentAndBack)
     EXPECT_EQ(main->TXT_State2->text().toStdString(), "200,5");
     main->BTN_Calculate_Click();
     EXPECT_EQ(GridTexts(), first);
+    Exit();
+}
+
+TEST_F(SessionFlow, AGroupedNumberWithAnExponentIsRefused)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Start();
+    TypeAndCalculate("2.500E-3", "200");
+    EXPECT_EQ(ui->LastMessage(), "The Pressure Value box holds \"2.500E-3\", which is not a number: the thousands "
+                                 "separator \".\" stands only between groups of three digits, and the decimal symbol "
+                                 "is \",\".");
+    Exit();
+}
+
+TEST_F(SessionFlow, NumbersInTheLocalesOwnDigitsAreReadAndAnotherDecimalSymbolIsNamed)
+{
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    Start();
+    TypeAndCalculate("\u0661\u066B\u0665", "\u0662\u0660\u0660"); // 1.5 and 200
+    ASSERT_TRUE(ui->messages.empty()) << ui->LastMessage();
+    const auto texts = GridTexts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "217\u066B557"), texts.end()) << "psia, as the grid shows it";
+    TypeAndCalculate("1.5", "200");
+    EXPECT_EQ(ui->LastMessage(),
+              "The Pressure Value box holds \"1.5\", which is not a number. The decimal symbol is \"\u066B\".");
     Exit();
 }
 
