@@ -161,16 +161,42 @@ void RefuseNumberBox(QLineEdit* box, const std::string& message)
 
 namespace {
 
-// Centres the form on the main window, kept on the main window's screen.
+// The frame around form: its own once the window system has told it, else (before
+// the form is first on the screen) one like the main window's.
+QMargins FrameMargins(const QWidget* form, const QWidget* main)
+{
+    if (form->windowFlags() & Qt::FramelessWindowHint)
+        return {};
+    const QWidget* framed = (form->frameGeometry() != form->geometry() || !main) ? form : main;
+    const QRect frame = framed->frameGeometry();
+    const QRect client = framed->geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+
+// Centres the form on the main window, kept on the main window's screen. A shown form
+// that is larger than the screen's free area, frame included, is first made to fit,
+// never below its minimum size (a hidden one gets its size only when shown).
 void PlaceOnMain(QWidget* form)
 {
     const QWidget* main = MainWidget();
     const QRect screen = (main ? main->screen() : form->screen())->availableGeometry();
     const QPoint origin = screen.topLeft();
     const WindowRect owner = RectOf((main ? main->frameGeometry() : screen).translated(-origin));
+    const QMargins frame = FrameMargins(form, main);
+    QSize size = form->size();
+    if (form->isVisible())
+        size = size.boundedTo(screen.size().shrunkBy(frame)).expandedTo(form->minimumSize());
     const WindowRect placed =
-        CenterFormOnMain(owner, RectOf(form->frameGeometry().translated(-origin)), screen.width(), screen.height());
-    form->move(placed.left + origin.x(), placed.top + origin.y());
+        CenterFormOnMain(owner, RectOf(QRect(QPoint(), size).marginsAdded(frame)), screen.width(), screen.height());
+    const QPoint frameTopLeft(placed.left + origin.x(), placed.top + origin.y());
+    if (!form->isVisible()) {
+        form->move(frameTopLeft);
+        return;
+    }
+    // The client area is set, so that the frame lands in place even where the window
+    // system draws the frame only later.
+    form->setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), size));
 }
 
 void PlaceOverOwner(const QWidget* owner, QWidget* form)

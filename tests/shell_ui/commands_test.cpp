@@ -47,6 +47,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -372,6 +373,29 @@ TEST_F(CommandsTest, TabLeavesTheResultsGridAndArrowsMoveInIt)
     press(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_NE(QApplication::focusWidget(), grid);
     EXPECT_NE(QApplication::focusWidget(), next);
+}
+
+TEST_F(CommandsTest, TheGraphWindowOpensWholeOnASmallScreen)
+{
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    const QRect screen = main->screen()->availableGeometry();
+    ASSERT_EQ(screen.size(), QSize(800, 600)) << "smaller than the window's opening size";
+    test::FillPanel(*main, test::PanelSetups[4]);
+    ui.mode = RangeMode;
+    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+    ASSERT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    QRect placed;
+    QTimer::singleShot(0, [&] {
+        auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(form, nullptr);
+        placed = form->frameGeometry();
+        form->reject();
+    });
+    ClickMenuEntry("&Options", ToolCreateGraph);
+    ASSERT_FALSE(placed.isNull());
+    EXPECT_TRUE(screen.contains(placed)) << placed.x() << "," << placed.y() << " " << placed.width() << "x"
+                                         << placed.height();
 }
 
 TEST_F(CommandsTest, AFillLeavesNoHiddenSelectionToCopy)
