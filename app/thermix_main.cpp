@@ -761,4 +761,12 @@ void ThermixMain::EndWithSession()
     EndProgram();
 }
 
+void ThermixMain::SaveSettingsAtSignal()
+{
+    if (closingByProgram_)
+        return;
+    const SettingsCommandScope command;
+    SaveSettingsAtExitUnattended();
+}
+
 } // namespace vq

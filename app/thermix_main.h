@@ -120,6 +120,9 @@ public:
     // allows one (Cancel cancels the logout and changes nothing), then the settings that
     // Exit writes. When the session then ends the program, it ends without asking again.
     void CommitSessionData(SessionRequest& request);
+    // A terminating signal: the settings that Exit writes, with no question and no message
+    // box, unless the window is already closing.
+    void SaveSettingsAtSignal();
 
     // The window's load size, which is also its smallest size.
     QSize LoadSize() const { return loadSize_; }
