@@ -14,14 +14,14 @@ int main(int argc, char** argv)
     const QStringList args = QApplication::arguments();
     if (args.size() > 1)
         options.commandLineDocument = args.at(1).toStdString();
-    const QPointer<vq::ThermixMain> main = vq::StartProgram(options);
-    if (!main)
+    const QPointer<vq::ThermixMain> window = vq::StartProgram(options);
+    if (!window)
         return 1;
     // The signals with which a desktop ends its programs keep the settings that Exit
     // writes; nobody is there to answer a question, so an unsaved document is not kept.
-    vq::WatchTerminationSignals([main](int signal) {
-        if (main)
-            main->SaveSettingsAtSignal();
+    vq::WatchTerminationSignals([window](int signal) {
+        if (window)
+            window->SaveSettingsAtSignal();
         vq::EndBySignal(signal);
     });
     return QApplication::exec();

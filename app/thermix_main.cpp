@@ -1,8 +1,8 @@
 #include "app/thermix_main.h"
 
 #include "app/command_dispatch.h"
-#include "app/property_sources.h"
 #include "app/document_commands.h"
+#include "app/property_sources.h"
 #include "app/thermix_work.h"
 #include "common/main_window_host.h"
 #include "common/number_format.h"
