@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QSessionManager>
 #include <QVBoxLayout>
 
 #include <cerrno>
@@ -40,6 +41,17 @@ constexpr int LogoEndLeft = 405, LogoEndTop = 465, LogoStartSize = 480;
 
 QtUserInterface qtInterface;
 ThermixMainHost* mainHost = nullptr;
+
+// The session manager's request as the main window answers it.
+class SessionManagerRequest final : public SessionRequest {
+public:
+    explicit SessionManagerRequest(QSessionManager& manager) : manager_(manager) {}
+    bool AllowsQuestion() override { return manager_.allowsInteraction(); }
+    void Cancel() override { manager_.cancel(); }
+
+private:
+    QSessionManager& manager_;
+};
 
 int RoundTo16Bit(double v)
 {
@@ -226,6 +238,11 @@ ThermixMain* StartProgram(const StartupOptions& options)
     qtInterface.SetBusy(false);
     splash->close();
     splash->deleteLater();
+    // From now on a logout or a checkpoint asks the main window to store the user's work.
+    QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, main, [main](QSessionManager& manager) {
+        SessionManagerRequest request(manager);
+        main->CommitSessionData(request);
+    });
     return main;
 }
 

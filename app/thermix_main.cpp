@@ -1,12 +1,14 @@
 #include "app/thermix_main.h"
 
 #include "app/command_dispatch.h"
+#include "app/document_commands.h"
 #include "app/property_sources.h"
 #include "app/thermix_work.h"
 #include "common/main_window_host.h"
 #include "common/number_format.h"
 #include "common/number_parsing.h"
 #include "common/program_identity.h"
+#include "common/section_writer.h"
 #include "common/session_state.h"
 #include "common/ui/widget_routines.h"
 #include "common/ui/unit_combos.h"
@@ -731,6 +733,40 @@ void ThermixMain::closeEvent(QCloseEvent* event)
     closingByProgram_ = true;
     event->accept();
     EndProgram();
+}
+
+void ThermixMain::CommitSessionData(SessionRequest& request)
+{
+    // The session manager is asked for its leave only when there is something to ask;
+    // without it nothing may wait for the user, a failure message included.
+    const SettingsCommandScope command;
+    const bool asking = !DocumentSaved && request.AllowsQuestion();
+    if (asking && QuerySaveChanges()) {
+        request.Cancel();
+        return;
+    }
+    if (asking)
+        SaveSettingsAtExit();
+    else
+        SaveSettingsAtExitUnattended();
+    sessionCommitted_ = true;
+}
+
+void ThermixMain::EndWithSession()
+{
+    // The session manager has had the answers and the settings are written.
+    ReleaseObjectArrays();
+    closingByProgram_ = true;
+    close();
+    EndProgram();
+}
+
+void ThermixMain::SaveSettingsAtSignal()
+{
+    if (closingByProgram_)
+        return;
+    const SettingsCommandScope command;
+    SaveSettingsAtExitUnattended();
 }
 
 } // namespace vq

@@ -33,6 +33,18 @@ inline constexpr int ToolSaveOutputAs = 1006;
 inline constexpr int ToolCreatePdf = 1016;
 inline constexpr int ToolCreateGraph = 1203;
 
+// The session manager's request to store the user's work before a logout or a
+// checkpoint, as the main window answers it.
+class SessionRequest {
+public:
+    virtual ~SessionRequest() = default;
+    // Whether the user may be asked now (the session manager may first make the program
+    // wait for its turn).
+    virtual bool AllowsQuestion() = 0;
+    // Cancels the logout.
+    virtual void Cancel() = 0;
+};
+
 class ThermixMain : public MainWindowView {
     Q_OBJECT
 public:
@@ -104,6 +116,14 @@ public:
     // Replaces the property sources that UseIF97 selects (tests script their own).
     void SetPointSource(PointSource source) { pointSource_ = std::move(source); }
 
+    // The session manager asks to store the user's work: the save-changes question when it
+    // allows one (Cancel cancels the logout and changes nothing), then the settings that
+    // Exit writes. When the session then ends the program, it ends without asking again.
+    void CommitSessionData(SessionRequest& request);
+    // A terminating signal: the settings that Exit writes, with no question and no message
+    // box, unless the window is already closing.
+    void SaveSettingsAtSignal();
+
     // The window's load size, which is also its smallest size.
     QSize LoadSize() const { return loadSize_; }
 
@@ -149,6 +169,8 @@ private:
     void ShowHelpContents();
     void ReloadShippedLayout(const std::string& bandName);
     void ExitCommand();
+    // Ends the program when the session ends it after a request was answered.
+    void EndWithSession();
     void ApplyToolStates();
     int Px(int twips) const;
 
@@ -159,6 +181,8 @@ private:
     int showTooltips_ = -1;
     int dockableMainMenu_ = 0;
     bool closingByProgram_ = false;
+    // The session manager's last request was answered and not cancelled.
+    bool sessionCommitted_ = false;
     PointSource pointSource_;
     QSize loadSize_;
     std::unique_ptr<MainWindowHost> host_;

@@ -343,6 +343,13 @@ void ThermixMain::ABR_Main_PreCustomizeMenu()
 
 bool ThermixMain::eventFilter(QObject* watched, QEvent* event)
 {
+    // The platform ends the program at the session's end; after the session manager's
+    // request was answered, nothing is asked again.
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance() && sessionCommitted_ &&
+        !closingByProgram_) {
+        EndWithSession();
+        return true;
+    }
     if (event->type() != QEvent::KeyPress)
         return MainWindowView::eventFilter(watched, event);
     // The window sees a key before its focused control does, so that no control but a

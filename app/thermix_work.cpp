@@ -86,6 +86,14 @@ void SaveSettingsAtExit()
         ReportSettingsUpdateFailure(text);
 }
 
+void SaveSettingsAtExitUnattended()
+{
+    UserInterface& shown = CurrentUserInterface();
+    InstallUserInterface(nullptr);
+    SaveSettingsAtExit();
+    InstallUserInterface(&shown);
+}
+
 void ReleaseObjectArrays()
 {
     ReleaseOutputParams();

@@ -21,6 +21,9 @@ bool ExitProgram(bool force);
 // failure of one does not stop the next, and the failures are told in one message.
 void SaveSettingsAtExit();
 
+// The same with nobody there to answer: a failure is told on standard error only.
+void SaveSettingsAtExitUnattended();
+
 // Releases the output parameters, the unit families and the search paths.
 void ReleaseObjectArrays();
 

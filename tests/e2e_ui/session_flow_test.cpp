@@ -912,6 +912,51 @@ TEST_F(SessionFlow, ExitAsksToSaveAndACancelledSaveKeepsTheProgram)
     Exit();
 }
 
+// Stands in for the session manager's request to store the user's work.
+struct SessionRequestStandIn final : SessionRequest {
+    explicit SessionRequestStandIn(bool allows) : allows(allows) {}
+    bool AllowsQuestion() override { return allows; }
+    void Cancel() override { cancelled = true; }
+    bool allows;
+    bool cancelled = false;
+};
+
+TEST_F(SessionFlow, ALogoutAsksOnlyWhenAllowedCanBeCancelledAndEndsWithoutAskingAgain)
+{
+    Start();
+    CalculateSinglePoint();
+    main->ABR_Main_Click(ToolPropertyNBS);
+    const std::string settings = config.File("Thermix2.ini");
+    const std::string before = test::ReadFileBytes(settings);
+    SessionRequestStandIn cancelled(true);
+    ui->answers = {Answer::Cancel};
+    main->CommitSessionData(cancelled);
+    EXPECT_TRUE(cancelled.cancelled);
+    ASSERT_EQ(ui->questions.size(), 1u);
+    EXPECT_EQ(ui->questions[0].text, "Save changes to 'Untitled'?");
+    EXPECT_EQ(test::ReadFileBytes(settings), before) << "a cancelled logout changes nothing";
+
+    SessionRequestStandIn checkpoint(false);
+    main->CommitSessionData(checkpoint);
+    EXPECT_FALSE(checkpoint.cancelled);
+    EXPECT_EQ(ui->questions.size(), 1u) << "no question when none is allowed";
+    EXPECT_NE(test::ReadFileBytes(settings).find("Property Database= 1\r\n"), std::string::npos);
+
+    SessionRequestStandIn logout(true);
+    ui->answers = {Answer::No};
+    main->CommitSessionData(logout);
+    EXPECT_FALSE(logout.cancelled);
+    EXPECT_EQ(ui->questions.size(), 2u);
+    EXPECT_FALSE(DocumentSaved);
+    // The session's end closes the program as the platform does.
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+    QApplication::processEvents();
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(ui->questions.size(), 2u) << "the session's end asks nothing again";
+    EXPECT_FALSE(main && main->isVisible());
+}
+
 TEST_F(SessionFlow, OutputControlRecalculatesOnlyWhatCanBe)
 {
     Start();
