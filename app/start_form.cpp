@@ -3,6 +3,7 @@
 #include "app/main_window_host_impl.h"
 #include "app/shell_windows.h"
 #include "app/thermix_main.h"
+#include "common/file_routines.h"
 #include "common/number_parsing.h"
 #include "common/program_identity.h"
 #include "common/safe_file.h"
@@ -112,8 +113,7 @@ bool CreateSettingsFileIfMissing(const std::string& path)
 {
     if (path.empty())
         return false;
-    std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+    MakeFolder(std::filesystem::path(path).parent_path().string());
     // An exclusive create: a file that is there, even one another running copy has just
     // made, is never cut. A link's missing target is made.
     const int fd = ::open(ReplacedFilePath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 namespace vq {
 
@@ -58,9 +59,46 @@ std::string GetWindowsFolder()
     folder = AbsoluteFolder(folder);
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
+    MakeFolder(folder);
+    return folder;
+}
+
+namespace {
+
+// The folders that could not be made, each with the system's reason.
+std::map<std::string, int>& UnmadeFolders()
+{
+    static std::map<std::string, int> folders;
+    return folders;
+}
+
+std::string FolderKey(const std::string& folder)
+{
+    std::string key = std::filesystem::path(folder).lexically_normal().string();
+    while (key.size() > 1 && key.back() == '/')
+        key.pop_back();
+    return key;
+}
+
+} // namespace
+
+bool MakeFolder(const std::string& folder)
+{
+    if (folder.empty())
+        return true; // the working folder
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
-    return folder;
+    if (ec)
+        UnmadeFolders()[FolderKey(folder)] = ec.value();
+    else
+        UnmadeFolders().erase(FolderKey(folder));
+    return !ec;
+}
+
+int FolderCreationError(const std::string& folder)
+{
+    const auto found = UnmadeFolders().find(FolderKey(folder));
+    return found == UnmadeFolders().end() ? 0 : found->second;
 }
 
 std::string GetSystemFolder()

@@ -1,5 +1,7 @@
 #include "common/safe_file.h"
 
+#include "common/file_routines.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -297,7 +299,10 @@ bool WriteFileSafely(const std::string& path, const std::string& content, std::s
     const int fd = CreateLockedTemporary(
         (folder / (prefix + std::string(TemporaryMarker) + std::string(TemporaryLetters))).string(), tempPath);
     if (fd < 0) {
-        errorText = SystemErrorText(errno);
+        // A folder the program could not make is missing for the reason it gave then.
+        const int error = errno;
+        const int unmade = error == ENOENT ? FolderCreationError(folder.string()) : 0;
+        errorText = SystemErrorText(unmade != 0 ? unmade : error);
         return false;
     }
     auto fail = [&](int error) {

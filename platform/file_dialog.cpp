@@ -1,6 +1,7 @@
 #include "platform/file_dialog.h"
 
 #include "common/common_dialog_errors.h"
+#include "common/user_interface.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -71,15 +72,25 @@ FileDialogResult RunFileDialog(QWidget* parent, const FileDialogRequest& request
     QFileDialog dialog(parent, title, proposed, filter);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QStringList types = dialog.nameFilters();
+    const QString shownType =
+        request.filterIndex > 1 && request.filterIndex <= types.size() ? types[request.filterIndex - 1] : QString();
+    if (!shownType.isEmpty())
+        dialog.selectNameFilter(shownType);
     QString extension = QString::fromStdString(request.defaultExtension);
     extension.remove('*').remove('.');
     if (request.save) {
+        // A desktop's own dialog would ask about the name as typed, before the default
+        // extension is added; ShowFileDialog asks about the name really written.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
         // A name typed without an extension takes that of the file type chosen.
-        dialog.setDefaultSuffix(extension);
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, extension](const QString& chosen) {
-            const QString own = FilterExtension(chosen);
-            dialog.setDefaultSuffix(own.isEmpty() ? extension : own);
-        });
+        auto suffixOf = [extension](const QString& type) {
+            const QString own = FilterExtension(type);
+            return own.isEmpty() ? extension : own;
+        };
+        dialog.setDefaultSuffix(shownType.isEmpty() ? extension : suffixOf(shownType));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, suffixOf](const QString& chosen) { dialog.setDefaultSuffix(suffixOf(chosen)); });
     }
     FileDialogResult result;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -89,17 +100,40 @@ FileDialogResult RunFileDialog(QWidget* parent, const FileDialogRequest& request
     const QString path = dialog.selectedFiles().constFirst();
     result.path = path.toStdString();
     result.title = QFileInfo(path).fileName().toStdString();
+    result.filterIndex = static_cast<int>(types.indexOf(dialog.selectedNameFilter())) + 1;
     return result;
+}
+
+// Whether the chosen file may be written: yes where there is none yet, else the user's
+// answer, as a file dialog asks it.
+bool MayReplace(const FileDialogResult& chosen, const std::string& dialogTitle)
+{
+    const QFileInfo file(QString::fromStdString(chosen.path));
+    if (!file.exists() || file.isDir())
+        return true;
+    const std::string name = chosen.title.empty() ? file.fileName().toStdString() : chosen.title;
+    return CurrentUserInterface().Ask(name + " already exists.\r\nDo you want to replace it?", dialogTitle, false,
+                                      Answer::No) == Answer::Yes;
 }
 
 } // namespace
 
 FileDialogResult ShowFileDialog(QWidget* parent, const FileDialogRequest& request)
 {
-    const FileDialogResult result = Handler() ? Handler()(request) : RunFileDialog(parent, request);
-    if (result.error == 0)
-        FollowChosenFile(result.path);
-    return result;
+    FileDialogRequest shown = request;
+    for (;;) {
+        const FileDialogResult result = Handler() ? Handler()(shown) : RunFileDialog(parent, shown);
+        if (result.error != 0)
+            return result;
+        if (!shown.save || MayReplace(result, shown.title)) {
+            FollowChosenFile(result.path);
+            return result;
+        }
+        // No: back to the dialog, on the name and type it gave.
+        shown.fileName = result.path;
+        if (result.filterIndex > 0)
+            shown.filterIndex = result.filterIndex;
+    }
 }
 
 void FollowChosenFile(const std::string& path)

@@ -14,6 +14,7 @@ struct FileDialogRequest {
     std::string filter;           // "Name (*.x)|*.x|Other (*.*)|*.*"
     std::string defaultExtension; // added to a chosen name without one
     std::string fileName;         // proposed name; a wildcard name proposes none
+    int filterIndex = 0;          // the type shown first, from 1; 0 the first
 };
 
 // error 0: path and title (file name without its folder) hold the choice;
@@ -22,6 +23,7 @@ struct FileDialogResult {
     int error = 0;
     std::string path;
     std::string title;
+    int filterIndex = 0; // the type chosen, from 1; 0 when not known
 };
 
 // The dialog filter in Qt's form: "Name (*.x);;Other (*.*)".
@@ -29,6 +31,9 @@ std::string QtFileFilter(const std::string& filter);
 
 // Shows the dialog modally over parent, or asks the installed handler. The dialog
 // opens in the working folder, and a chosen file's folder becomes the working folder.
+// A save dialog asks whether a file that is there may be replaced, once, about the name
+// that will be written (the default extension added); No shows the dialog again with
+// that name.
 FileDialogResult ShowFileDialog(QWidget* parent, const FileDialogRequest& request);
 
 // Makes the folder of a chosen file the working folder (nothing for an empty path or
@@ -36,7 +41,8 @@ FileDialogResult ShowFileDialog(QWidget* parent, const FileDialogRequest& reques
 void FollowChosenFile(const std::string& path);
 
 using FileDialogHandler = std::function<FileDialogResult(const FileDialogRequest&)>;
-// Tests answer the dialogs themselves; an empty handler restores the real dialogs and
+// Tests answer the dialogs themselves, as the dialog answers: with the name it gives
+// back, its overwrite question not yet asked; an empty handler restores the real dialogs and
 // the working folder the handler found, so that no answered folder is left behind.
 void SetFileDialogHandler(FileDialogHandler handler);
 

@@ -13,8 +13,6 @@
 #include "printing/graph_logic.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -330,22 +328,15 @@ int GraphPropertiesForm::RunSaveDialog(std::string& fileName)
 {
     if (saveDialog_)
         return saveDialog_(fileName);
-    QFileDialog dialog(this, "Save Graph As", QDir::currentPath());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    const QStringList filters = GraphSaveFilters();
-    dialog.setNameFilters(filters);
-    dialog.selectNameFilter(filters[2]);
-    dialog.setDefaultSuffix("jpg");
-    // A name typed without an extension takes the one of the chosen type.
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        const int dot = filter.lastIndexOf('.');
-        dialog.setDefaultSuffix(filter.mid(dot + 1).chopped(1));
-    });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return CommonDialogCancelError;
-    fileName = dialog.selectedFiles().first().toStdString();
-    return 0;
+    // The picture types, JPEG shown first; a name typed without an extension takes the
+    // one of the chosen type.
+    FileDialogRequest request{true, "Save Graph As", "", "jpg", "*.jpg", 3};
+    for (const QString& type : GraphSaveFilters())
+        request.filter += (request.filter.empty() ? "" : "|") + type.toStdString() + "|" +
+                          type.section('(', 1).chopped(1).toStdString();
+    const FileDialogResult chosen = ShowFileDialog(this, request);
+    fileName = chosen.path;
+    return chosen.error;
 }
 
 void GraphPropertiesForm::PrintGraphDialog()

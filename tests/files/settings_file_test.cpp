@@ -1,4 +1,5 @@
 #include "files/printer_font.h"
+#include "common/file_routines.h"
 #include "common/program_identity.h"
 #include "common/safe_file.h"
 #include "common/session_state.h"
@@ -11,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <future>
 #include <sys/stat.h>
@@ -311,6 +314,27 @@ TEST_F(SettingsFileTest, CopiesOfTwoUsersTakeTurnsWhereOneCannotOpenTheOthersLoc
     const std::string text = ReadFileBytes(path);
     EXPECT_NE(text.find("[Last Files]\r\n1=/data/x.vpq\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("[Property Database]\r\nProperty Database= 1\r\n"), std::string::npos) << text;
+}
+
+TEST_F(SettingsFileTest, ASettingsFolderThatCannotBeMadeIsToldWithTheReason)
+{
+    if (!test::OrdinaryUserAvailable())
+        GTEST_SKIP() << "no ordinary user to run as";
+    // A home folder the user may not write, with no settings folder in it yet.
+    const std::filesystem::path home = dir.Path() / "home";
+    std::filesystem::create_directory(home);
+    std::filesystem::permissions(home, std::filesystem::perms(0555));
+    auto exitAsOrdinaryUser = [&] {
+        if (!test::BecomeOrdinaryUser(dir.Path()))
+            ::_exit(2);
+        ::unsetenv("VAPOQUANT_CONFIG_DIR");
+        ::unsetenv("XDG_CONFIG_HOME");
+        ::setenv("HOME", home.c_str(), 1);
+        const bool written = WriteLastFilesSection(GetWindowsFolder() + "/Thermix2.ini");
+        std::fputs(ui.LastMessage().c_str(), stderr);
+        ::_exit(written ? 1 : 0);
+    };
+    EXPECT_EXIT(exitAsOrdinaryUser(), ::testing::ExitedWithCode(0), "/Vapoquant/Thermix2.ini: Permission denied$");
 }
 
 TEST_F(SettingsFileTest, SettingsFilesLinkedToOneFileTakeTurnsAndStayLinks)

@@ -668,6 +668,31 @@ TEST_F(CommandsTest, SaveAsNamesTheDocumentOnlyWhenWritten)
     EXPECT_TRUE(cancelled);
 }
 
+TEST_F(CommandsTest, SaveAsAsksOnceBeforeReplacingTheFileItWillWrite)
+{
+    // A bare "doc" comes back from the dialog as "doc.vpq", which is there.
+    const std::string path = folder.File("doc.vpq");
+    test::WriteFileBytes(path, "old\r\n");
+    answers = {{0, path, "doc.vpq"}};
+    ui.answers = {Answer::No};
+    Action(ToolSaveAs)->trigger();
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0].text, "doc.vpq already exists.\r\nDo you want to replace it?");
+    EXPECT_EQ(ui.questions[0].title, "Save As");
+    // No keeps the file and shows the dialog again on that name (here cancelled).
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[1].fileName, path);
+    EXPECT_EQ(test::ReadFileBytes(path), "old\r\n");
+    EXPECT_EQ(DocumentName, "Untitled");
+
+    answers = {{0, path, "doc.vpq"}};
+    ui.answers = {Answer::Yes};
+    Action(ToolSaveAs)->trigger();
+    EXPECT_EQ(ui.questions.size(), 2u);
+    EXPECT_EQ(DocumentName, "doc.vpq");
+    EXPECT_NE(test::ReadFileBytes(path), "old\r\n");
+}
+
 TEST_F(CommandsTest, OpenAndNewAskAboutUnsavedChanges)
 {
     const std::string path = folder.File("plant.vpq");
@@ -789,6 +814,7 @@ TEST_F(CommandsTest, AReopenedDocumentShowsItsNumbersInTheirDefaultText)
         main->TXT_State2Inc->clear();
         QTest::keyClicks(main->TXT_State2Inc, typed);
         answers = {{0, path, "small.vpq"}, {0, path, "small.vpq"}};
+        ui.answers = {Answer::Yes}; // the file of the round before is replaced
         ClickMenuEntry("&File", ToolSaveAs);
         ClickMenuEntry("&File", ToolNew);
         ClickMenuEntry("&File", ToolOpen);
