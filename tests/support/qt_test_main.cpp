@@ -10,7 +10,8 @@
 namespace {
 
 // A home folder of the tests' own, removed at exit: what the program and Qt keep in the
-// user's folders (settings, toolbar layouts, dialog history) never reaches the real ones.
+// user's folders (settings, toolbar layouts, dialog history, data, caches) never reaches
+// the real ones.
 class TemporaryHome {
 public:
     TemporaryHome()
@@ -23,6 +24,8 @@ public:
         path_ = name.data();
         ::setenv("HOME", path_.c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", (path_ / ".config").c_str(), 1);
+        for (const char* other : {"XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+            ::unsetenv(other);
     }
     ~TemporaryHome()
     {
