@@ -66,7 +66,7 @@ TEST_F(SearchPathsTest, BuildPathJoinsFolderAndName)
 {
     EXPECT_EQ(BuildPath("  Control.orm  ", PathKindProgram), Dir("program") + "/Control.orm");
     EXPECT_EQ(BuildPath("Control.orm", PathKindWindows), Dir("config") + "/Control.orm");
-    EXPECT_EQ(BuildPath("a.txt", PathKindCurrent), fs::current_path().string() + "/a.txt");
+    EXPECT_EQ(BuildPath("a.txt", PathKindCurrent), (fs::current_path() / "a.txt").string());
     EXPECT_EQ(BuildPath("a.txt", PathKindSystem), "/etc/xdg/Vapoquant/a.txt");
     SetProgramFolder(Dir("program") + "/");
     EXPECT_EQ(BuildPath("Control.orm", PathKindProgram), Dir("program") + "/Control.orm") << "no second slash";

@@ -188,6 +188,7 @@ protected:
         });
     }
 
+    test::WorkingFolderGuard workingFolder; // a chosen file's folder becomes the working folder
     test::TempFolder config;
     test::TempFolder work;
     QPointer<ThermixMain> main;

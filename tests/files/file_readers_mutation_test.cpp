@@ -40,11 +40,9 @@ protected:
         ResetSafeFileState();
         savedSettings = SettingsFilePath;
         SettingsFilePath = dir.File("Thermix2.ini");
-        savedFolder = std::filesystem::current_path();
     }
     void TearDown() override
     {
-        std::filesystem::current_path(savedFolder);
         SettingsFilePath = savedSettings;
         ResetSafeFileState();
         ReleaseOutputParams();
@@ -60,7 +58,7 @@ protected:
     test::RecordingUserInterface ui;
     test::FakeMainWindowHost host;
     std::string savedSettings;
-    std::filesystem::path savedFolder;
+    test::WorkingFolderGuard workingFolder;
 };
 
 TEST_F(FileReadersMutationTest, Documents)
@@ -109,7 +107,7 @@ TEST_F(FileReadersMutationTest, SettingsFileSections)
         ReadIniControlsSection(path);
         ReadUnitPreferencesSection(path);
         ReadOutputPreferencesSection(path);
-        std::filesystem::current_path(savedFolder);
+        std::filesystem::current_path(workingFolder.Folder());
         EXPECT_TRUE(PrintFontSize == 0 || (PrintFontSize >= SmallestReportFontSize && PrintFontSize <= LargestReportFontSize))
             << text;
         for (const std::string& file : RecentFiles)

@@ -35,12 +35,10 @@ protected:
         ResetPrinterFontState();
         ResetSafeFileState();
         path = dir.File("Thermix2.ini");
-        savedFolder = std::filesystem::current_path();
         std::filesystem::current_path(dir.Path());
     }
     void TearDown() override
     {
-        std::filesystem::current_path(savedFolder);
         ResetSafeFileState();
         ResetSessionState();
     }
@@ -73,7 +71,7 @@ protected:
     test::RecordingUserInterface ui;
     test::FakeMainWindowHost host;
     std::string path;
-    std::filesystem::path savedFolder;
+    test::WorkingFolderGuard workingFolder;
 };
 
 TEST_F(SettingsFileTest, AppendsMissingSectionsInEachLayout)

@@ -64,6 +64,7 @@ protected:
     }
 
     std::unique_ptr<GraphPropertiesForm> form;
+    test::WorkingFolderGuard workingFolder; // a saved image's folder becomes the working folder
     test::TempFolder folder;
     std::string saveAs;
     int saveError = 0;

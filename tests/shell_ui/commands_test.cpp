@@ -474,7 +474,8 @@ TEST_F(CommandsTest, ADoubleClickOnTheEmptyPartOfAHeadingBarLeavesTheSelectionSh
     ASSERT_LT(rows->length(), rows->height()) << "no empty part below the last row";
     for (auto [bar, empty] : {std::pair{rows, QPoint(5, rows->length() + 5)},
                               std::pair{cols, QPoint(cols->length() + 5, cols->height() / 2)}}) {
-        QTimer::singleShot(0, [&popups] {
+        // Tied to the grid: with no popup to close it must not outlive the test.
+        QTimer::singleShot(0, grid, [&popups] {
             if (QWidget* popup = QApplication::activeModalWidget()) {
                 ++popups;
                 popup->close();

@@ -45,6 +45,31 @@ private:
     std::filesystem::path path_;
 };
 
+// Puts back, at the end of its life, the working folder it found: a fixture whose actions
+// move the working folder (a file chosen in a dialog, a saved image, the last working
+// folder of a settings file) holds one, so that the next test starts where the program did.
+class WorkingFolderGuard {
+public:
+    WorkingFolderGuard()
+    {
+        std::error_code ec;
+        folder_ = std::filesystem::current_path(ec);
+    }
+    ~WorkingFolderGuard()
+    {
+        std::error_code ec;
+        if (!folder_.empty())
+            std::filesystem::current_path(folder_, ec);
+    }
+    WorkingFolderGuard(const WorkingFolderGuard&) = delete;
+    WorkingFolderGuard& operator=(const WorkingFolderGuard&) = delete;
+
+    const std::filesystem::path& Folder() const { return folder_; }
+
+private:
+    std::filesystem::path folder_;
+};
+
 inline std::string ReadFileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
