@@ -26,6 +26,7 @@ protected:
     void SetUp() override
     {
         test::SetUpProgramTables(UnitSystemSI);
+        ClearAsmeError();
         OutputPrefs.NumParams = static_cast<int>(std::size(Shown));
         for (std::size_t k = 0; k < std::size(Shown); ++k) {
             OutputPrefs.ParamIds[k] = Shown[k];
