@@ -163,6 +163,20 @@ protected:
                 return a->menu();
         return nullptr;
     }
+    // Clicks the first value cell of the results grid with the mouse.
+    void ClickFirstValue()
+    {
+        GridControl* grid = main->GRD_Output;
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+    }
+    // Calculates the first Single Point with the Calculate button and clicks its first value.
+    void CalculateAndClickFirstValue()
+    {
+        test::FillPanel(*main, test::PanelSetups[0]);
+        QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
+        QApplication::processEvents();
+        ClickFirstValue();
+    }
     // Opens a menu of the menu bar and clicks one of its entries with the mouse.
     void ClickMenuEntry(const QString& menuTitle, int toolId)
     {
@@ -424,12 +438,9 @@ TEST_F(CommandsTest, CopyAfterTheUnitPopupOfARowHeadingTakesTheLineTheGridShows)
 {
     main->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-    test::FillPanel(*main, test::PanelSetups[0]);
-    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
     GridControl* grid = main->GRD_Output;
     const GridModel& cells = grid->Model();
-    QApplication::processEvents();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+    CalculateAndClickFirstValue();
     QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
 
     // Double-click the heading of the density row; its unit popup is cancelled.
@@ -462,12 +473,9 @@ TEST_F(CommandsTest, ADoubleClickOnTheEmptyPartOfAHeadingBarLeavesTheSelectionSh
 {
     main->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-    test::FillPanel(*main, test::PanelSetups[0]);
-    QTest::mouseClick(main->BTN_Calculate, Qt::LeftButton);
     GridControl* grid = main->GRD_Output;
     const GridModel& cells = grid->Model();
-    QApplication::processEvents();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+    CalculateAndClickFirstValue();
     int popups = 0;
     QHeaderView* rows = grid->verticalHeader();
     QHeaderView* cols = grid->horizontalHeader();
@@ -510,7 +518,7 @@ TEST_F(CommandsTest, CopyAndSaveOutputKeepAWrappedLabelOnItsRow)
         while (row < cells.Rows() && cells.TextMatrix(row, 0).find("\r\n") == std::string::npos)
             ++row;
         ASSERT_LT(row, cells.Rows()) << "a wrapped label";
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+        ClickFirstValue();
         QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
         const std::string copied = QApplication::clipboard()->text().toStdString();
