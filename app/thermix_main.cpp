@@ -427,7 +427,7 @@ void ThermixMain::FocusIfUsable(QLineEdit* box)
 void ThermixMain::Invalidate()
 {
     ClearOutput();
-    DocumentSaved = false;
+    NoteDocumentChange();
 }
 
 void ThermixMain::CMB_State1_Click()
@@ -440,7 +440,7 @@ void ThermixMain::CMB_State1_Click()
     ClearOutput();
     BTN_Calculate->setEnabled(CheckCalcButtonEnabled());
     FocusIfUsable(TXT_State1);
-    DocumentSaved = false;
+    NoteDocumentChange();
 }
 
 void ThermixMain::CMB_State2_Click()
@@ -450,7 +450,7 @@ void ThermixMain::CMB_State2_Click()
     ClearOutput();
     BTN_Calculate->setEnabled(CheckCalcButtonEnabled());
     FocusIfUsable(TXT_State2);
-    DocumentSaved = false;
+    NoteDocumentChange();
 }
 
 void ThermixMain::TextChanged()
@@ -750,6 +750,7 @@ void ThermixMain::CommitSessionData(SessionRequest& request)
     else
         SaveSettingsAtExitUnattended();
     sessionCommitted_ = true;
+    committedChanges_ = DocumentChanges;
 }
 
 void ThermixMain::EndWithSession()

@@ -118,7 +118,8 @@ public:
 
     // The session manager asks to store the user's work: the save-changes question when it
     // allows one (Cancel cancels the logout and changes nothing), then the settings that
-    // Exit writes. When the session then ends the program, it ends without asking again.
+    // Exit writes. When the session then ends the program with the document unchanged
+    // since, it ends without asking again; after a change it asks as the close button does.
     void CommitSessionData(SessionRequest& request);
     // A terminating signal: the settings that Exit writes, with no question and no message
     // box, unless the window is already closing.
@@ -181,8 +182,10 @@ private:
     int showTooltips_ = -1;
     int dockableMainMenu_ = 0;
     bool closingByProgram_ = false;
-    // The session manager's last request was answered and not cancelled.
+    // The session manager's last request was answered and not cancelled, with the
+    // document's change count (DocumentChanges) at that time.
     bool sessionCommitted_ = false;
+    unsigned long committedChanges_ = 0;
     PointSource pointSource_;
     QSize loadSize_;
     std::unique_ptr<MainWindowHost> host_;

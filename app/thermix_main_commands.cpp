@@ -344,9 +344,9 @@ void ThermixMain::ABR_Main_PreCustomizeMenu()
 bool ThermixMain::eventFilter(QObject* watched, QEvent* event)
 {
     // The platform ends the program at the session's end; after the session manager's
-    // request was answered, nothing is asked again.
+    // request was answered, nothing is asked again unless the document changed since.
     if (event->type() == QEvent::Quit && watched == QCoreApplication::instance() && sessionCommitted_ &&
-        !closingByProgram_) {
+        committedChanges_ == DocumentChanges && !closingByProgram_) {
         EndWithSession();
         return true;
     }

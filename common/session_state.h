@@ -14,6 +14,9 @@ extern bool TrapErrors;
 extern bool UseIF97;
 // True while the document has no unsaved change.
 extern bool DocumentSaved;
+// Counts the changes to the document, so that a change shows while an earlier one is
+// still unsaved.
+extern unsigned long DocumentChanges;
 // The name in the caption: "Untitled" or the file name without its folder.
 extern std::string DocumentName;
 // Full path of the document, "Untitled" for a new one.
@@ -23,6 +26,9 @@ extern std::string CurrentInputFile;
 extern std::string OutputFileName;
 // Recently opened or saved documents, most recent first; index 0 is entry 1; "" = none.
 extern std::array<std::string, 4> RecentFiles;
+
+// A change to the document: DocumentSaved becomes false and DocumentChanges grows.
+void NoteDocumentChange();
 
 // Back to the state of a new run with a new document (for tests).
 void ResetSessionState();

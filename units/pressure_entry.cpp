@@ -56,12 +56,16 @@ PressureEntryVerdict CheckPressureEntry(const std::string& text, const std::stri
         verdict.text.clear();
         return verdict;
     }
-    if (!IsSensibleAtmosphericPressure(psia)) {
+    // The box and the files keep the single-precision digits, so those are checked as
+    // they read back (ParseSingle, as the preferences take the box's text).
+    const std::string stored = SingleToText(single);
+    const double storedPsia = ConvertPressure(ParseSingle(stored), units, "psia");
+    if (!IsSensibleAtmosphericPressure(psia) || !IsSensibleAtmosphericPressure(storedPsia)) {
         verdict.ok = false;
         verdict.message = AtmosphericPressureRangeMessage(fieldName);
         return verdict;
     }
-    verdict.text = SingleToText(single);
+    verdict.text = stored;
     return verdict;
 }
 

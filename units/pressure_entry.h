@@ -17,8 +17,9 @@ inline const std::string ImproperPressureMessage = "Improper entry for pressure.
 // is refused with TypedNumberMessage naming the field, and kept; a number beyond
 // single precision with ImproperPressureMessage. A value whose absolute
 // pressure in psia is below 0 is refused and the text emptied; one outside the sensible
-// atmospheric range (IsSensibleAtmosphericPressure) is refused and kept. Any other value
-// is accepted and rewritten in single precision with the locale's decimal symbol.
+// atmospheric range (IsSensibleAtmosphericPressure), typed or as its rewritten text reads
+// back, is refused and kept. Any other value is accepted and rewritten in single
+// precision with the locale's decimal symbol.
 PressureEntryVerdict CheckPressureEntry(const std::string& text, const std::string& units,
                                         const std::string& fieldName);
 

@@ -525,7 +525,7 @@ void OutputPreferenceForm::BTN_OK_Click()
         StorePrefsFromForm();
         if (main_ != nullptr && main_->CheckCalcButtonEnabled())
             main_->BTN_Calculate_Click();
-        DocumentSaved = false;
+        NoteDocumentChange();
     }
     accept();
 }

@@ -95,7 +95,7 @@ void UnitChangeForm::ApplyUnitChange()
     const std::string oldUnits = p.Units;
     p.Units = newUnits;
     if (newUnits != oldUnits)
-        DocumentSaved = false;
+        NoteDocumentChange();
     const UnitLineConverter converter(p.UnitFamily, oldUnits, newUnits);
 
     if (grid_ == nullptr)

@@ -449,7 +449,7 @@ void UnitPreferenceForm::BTN_OK_Click()
         return;
     }
     StoreFormIntoPrefs();
-    DocumentSaved = false;
+    NoteDocumentChange();
     accept();
     if (main_ == nullptr)
         return;

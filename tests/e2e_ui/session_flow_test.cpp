@@ -959,6 +959,23 @@ TEST_F(SessionFlow, ALogoutAsksOnlyWhenAllowedCanBeCancelledAndEndsWithoutAsking
     EXPECT_FALSE(main && main->isVisible());
 }
 
+TEST_F(SessionFlow, AChangeAfterACheckpointIsAskedAboutWhenTheSessionEndsTheProgram)
+{
+    Start();
+    SessionRequestStandIn checkpoint(true);
+    main->CommitSessionData(checkpoint);
+    TypeKeys(main->TXT_State1, "250");
+    ui->answers = {Answer::Cancel};
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+    QApplication::processEvents();
+    ASSERT_EQ(ui->questions.size(), 1u);
+    EXPECT_EQ(ui->questions[0].text, "Save changes to 'Untitled'?");
+    EXPECT_EQ(ends, 0);
+    ASSERT_TRUE(main && main->isVisible());
+    Exit();
+}
+
 TEST_F(SessionFlow, OutputControlRecalculatesOnlyWhatCanBe)
 {
     Start();

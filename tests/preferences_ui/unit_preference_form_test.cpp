@@ -249,6 +249,23 @@ TEST_F(UnitPreferenceFormTest, SaveAndSetAsDefaultCheckTheAtmosphericPressureAsO
     EXPECT_NE(form->result(), QDialog::Accepted);
 }
 
+TEST_F(UnitPreferenceFormTest, SetAsDefaultRefusesAPressureThatItsSingleDigitsPutOutOfRange)
+{
+    form->show();
+    for (const auto& [typed, units] : {std::pair{"1e-50", "atm"}, std::pair{"1034.2136", "kPa"}}) {
+        ui.Clear();
+        form->TXT_AtmosphericPressure->setText(typed);
+        form->CMB_AtmosphericPressureUnits->setCurrentText(units);
+        ui.answers = {Answer::Yes};
+        form->BTN_SetAsDefault->click();
+        ASSERT_EQ(ui.messages.size(), 1u) << typed;
+        EXPECT_EQ(ui.messages[0].text, "An atmospheric pressure must be above 0 and at most 150 psia.\r\n"
+                                       " Please enter a new pressure for the Atmospheric Pressure.");
+        EXPECT_EQ(form->TXT_AtmosphericPressure->text(), typed);
+    }
+    EXPECT_FALSE(std::filesystem::exists(SettingsFilePath));
+}
+
 TEST_F(UnitPreferenceFormTest, TheAtmosphericControlsShowWhatTheRecordHolds)
 {
     auto setPsia = [] {
