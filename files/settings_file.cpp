@@ -257,9 +257,16 @@ void LoadSettingsAtStartup(const std::string& path, const std::string& customToo
 void ReadIniControlsSection(const std::string& path)
 {
     std::string errorText = "Opening " + path;
+    std::string content;
+    std::string reason;
+    const FileReadStatus status = ReadRewritableFile(path, content, reason);
     TextFileReader file;
     int count = 0;
-    if (LoadSection(file, path, IniControlsHeading, count) && count > 0) {
+    if (status == FileReadStatus::Ok) {
+        file.SetText(content);
+        ReadSection(file, IniControlsHeading, count, false);
+    }
+    if (count > 0) {
         errorText.clear();
         int index = 0;
         std::string value;
@@ -267,7 +274,11 @@ void ReadIniControlsSection(const std::string& path)
             TrapErrors = ParseInteger(value) != 0;
         return;
     }
-    if (file.IsOpen() && !file.AtEnd()) {
+    // A settings file that is there but cannot be read is named with the reason; the
+    // settings writers refuse it the same way.
+    if (status == FileReadStatus::Failed)
+        errorText = "Opening " + SettingsFailureLine(path, reason);
+    if (status == FileReadStatus::Failed || (file.IsOpen() && !file.AtEnd())) {
         CurrentUserInterface().Beep();
         ShowMessage("Error reading " + path + " " + IniControlsHeading + " section." + AppName +
                         " default parameters were used.\r\n" + errorText,
