@@ -481,11 +481,13 @@ void RecallUserDefaults(bool& failed)
         failed = true;
         return;
     }
-    std::ifstream file(SettingsFilePath, std::ios::binary);
+    // Checked before the open, which would wait on a pipe for a writer.
     std::string reason;
     if (std::filesystem::is_directory(SettingsFilePath, ec))
         reason = "The path names a folder, not a file.";
-    else if (!file)
+    else if (!std::filesystem::is_regular_file(SettingsFilePath, ec))
+        reason = "The path names a pipe or device, not a plain file.";
+    else if (!std::ifstream(SettingsFilePath, std::ios::binary))
         reason = std::strerror(errno);
     if (reason.empty())
         return;
