@@ -250,6 +250,17 @@ FileReadStatus ReadWholeFile(const std::string& path, std::string& content, std:
     return FileReadStatus::Ok;
 }
 
+FileReadStatus ReadRewritableFile(const std::string& path, std::string& content, std::string& errorText)
+{
+    const FileReadStatus status = ReadWholeFile(path, content, errorText);
+    const std::string_view start = std::string_view(content).substr(0, 2);
+    if (status != FileReadStatus::Ok || (start != "\xFF\xFE" && start != "\xFE\xFF"))
+        return status;
+    content.clear();
+    errorText = "Saved as UTF-16 text, which is not read; save it as UTF-8 text";
+    return FileReadStatus::Failed;
+}
+
 std::string ReplacedFilePath(const std::string& path)
 {
     namespace fs = std::filesystem;

@@ -26,6 +26,11 @@ enum class FileReadStatus { Ok, Missing, Failed };
 // (a folder, no permission). errorText describes a failure.
 FileReadStatus ReadWholeFile(const std::string& path, std::string& content, std::string& errorText);
 
+// ReadWholeFile for a file whose sections the program rewrites in place: a file that
+// begins with a UTF-16 byte-order mark is Failed too, since its lines can be neither
+// read nor written back in that encoding.
+FileReadStatus ReadRewritableFile(const std::string& path, std::string& content, std::string& errorText);
+
 // The file that a write of path replaces: path itself or, where path is a symbolic
 // link, the file the link leads to, also where that file is missing. A link is followed
 // only where the kernel would follow it: not another user's link in a sticky

@@ -46,7 +46,7 @@ bool RewriteSettingsSection(const std::string& path, const std::string& heading,
         return false;
     }
     std::string content;
-    if (ReadWholeFile(path, content, errorText) == FileReadStatus::Failed)
+    if (ReadRewritableFile(path, content, errorText) == FileReadStatus::Failed)
         return false;
     const std::vector<std::string> lines = SplitFileLines(content);
 

@@ -15,9 +15,10 @@ struct SectionLayout {
 
 // Replaces the section of heading in the file at path by keyLines (appending it when the
 // file has no such heading). Every other line stays as it is; the file is replaced
-// through a temporary file and created when missing. False on failure, with errorText;
-// the file is then unchanged. Rewrites of the same file by running copies take turns
-// on a lock file beside the file really written (a link resolved), with a bounded wait.
+// through a temporary file and created when missing. False on failure, with errorText
+// (also for a file ReadRewritableFile refuses); the file is then unchanged. Rewrites of
+// the same file by running copies take turns on a lock file beside the file really
+// written (a link resolved), with a bounded wait.
 bool RewriteSettingsSection(const std::string& path, const std::string& heading,
                             const std::vector<std::string>& keyLines, SectionLayout layout,
                             std::string& errorText);

@@ -257,9 +257,16 @@ void LoadSettingsAtStartup(const std::string& path, const std::string& customToo
 void ReadIniControlsSection(const std::string& path)
 {
     std::string errorText = "Opening " + path;
+    std::string content;
+    std::string reason;
+    const FileReadStatus status = ReadRewritableFile(path, content, reason);
     TextFileReader file;
     int count = 0;
-    if (LoadSection(file, path, IniControlsHeading, count) && count > 0) {
+    if (status == FileReadStatus::Ok) {
+        file.SetText(content);
+        ReadSection(file, IniControlsHeading, count, false);
+    }
+    if (count > 0) {
         errorText.clear();
         int index = 0;
         std::string value;
@@ -267,7 +274,11 @@ void ReadIniControlsSection(const std::string& path)
             TrapErrors = ParseInteger(value) != 0;
         return;
     }
-    if (file.IsOpen() && !file.AtEnd()) {
+    // A settings file that is there but cannot be read is named with the reason; the
+    // settings writers refuse it the same way.
+    if (status == FileReadStatus::Failed)
+        errorText = "Opening " + SettingsFailureLine(path, reason);
+    if (status == FileReadStatus::Failed || (file.IsOpen() && !file.AtEnd())) {
         CurrentUserInterface().Beep();
         ShowMessage("Error reading " + path + " " + IniControlsHeading + " section." + AppName +
                         " default parameters were used.\r\n" + errorText,
@@ -470,11 +481,13 @@ void RecallUserDefaults(bool& failed)
         failed = true;
         return;
     }
-    std::ifstream file(SettingsFilePath, std::ios::binary);
+    // Checked before the open, which would wait on a pipe for a writer.
     std::string reason;
     if (std::filesystem::is_directory(SettingsFilePath, ec))
         reason = "The path names a folder, not a file.";
-    else if (!file)
+    else if (!std::filesystem::is_regular_file(SettingsFilePath, ec))
+        reason = "The path names a pipe or device, not a plain file.";
+    else if (!std::ifstream(SettingsFilePath, std::ios::binary))
         reason = std::strerror(errno);
     if (reason.empty())
         return;

@@ -62,6 +62,8 @@ void LoadSettingsAtStartup(const std::string& path, const std::string& customToo
                            BadFileItems* badItems = nullptr);
 
 // Reads "[INI Controls]": a present "EXE_Mode" sets TrapErrors (non-zero) or clears it.
+// A settings file that is there but cannot be read (ReadRewritableFile) is named with
+// the reason.
 void ReadIniControlsSection(const std::string& path);
 
 // Reads "[Toolbar]" into the main toolbar band, the toolbar options and the page

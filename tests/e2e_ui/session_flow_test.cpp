@@ -86,6 +86,21 @@ protected:
         ASSERT_TRUE(main);
         ui = std::make_unique<test::RecordingUserInterface>();
     }
+    // Starts the program; gives back the text of each message box of the start, closed with OK.
+    std::vector<std::string> StartAndReadMessageBoxes()
+    {
+        std::vector<std::string> shown;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown.push_back(box->text().toStdString());
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        watch.start(0);
+        Start();
+        return shown;
+    }
     // Ends the program with Exit, as the user does.
     void Exit()
     {
@@ -328,6 +343,24 @@ TEST_F(SessionFlow, ASettingsFileThatBeginsWithAByteOrderMarkKeepsItsFirstSectio
     const std::string saved = test::ReadFileBytes(config.File("Thermix2.ini"));
     EXPECT_EQ(saved.find("[Last Files]"), saved.rfind("[Last Files]")) << saved;
     EXPECT_NE(saved.find("1=" + document + "\r\n"), std::string::npos) << saved;
+}
+
+TEST_F(SessionFlow, AUtf16SettingsFileIsNamedAtStartAndNeverWrittenInto)
+{
+    const std::string settings = config.File("Thermix2.ini");
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : "[Last Files]\r\n1=" + work.File("boiler.vpq") + "\r\n")
+        utf16 += {c, '\0'};
+    test::WriteFileBytes(settings, utf16);
+    const std::string failure = settings + ": Saved as UTF-16 text, which is not read; save it as UTF-8 text";
+    EXPECT_EQ(StartAndReadMessageBoxes(),
+              std::vector<std::string>{"Error reading " + settings +
+                                       " [INI Controls] section.Vapoquant default parameters were used.\r\nOpening " +
+                                       failure});
+    ui->answers = {Answer::No};
+    main->ABR_Main_Click(ToolExit);
+    EXPECT_EQ(ui->LastMessage(), "Error updating initialization file. User updates not made.\r\n" + failure);
+    EXPECT_EQ(test::ReadFileBytes(settings), utf16);
 }
 
 TEST_F(SessionFlow, GermanNumbersFromTheBoxesToTheDocumentAndBack)
@@ -637,20 +670,10 @@ TEST_F(SessionFlow, SettingsItemsThatAreNotValidValuesKeepTheirDefaultsAndAreNam
                                    "[Toolbar]\r\nToolbarsTextStyle= 1.0\r\nTHERMIX PRINT=720,720,720,720,1,32768\r\n \r\n"
                                    "[Property Database]\r\nProperty Database= 1.0\r\n"
                                    "[Output Preferences]\r\nMagnitude Limit= 99\r\n");
-    std::vector<std::string> shown;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown.push_back(box->text().toStdString());
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
-    watch.start(0);
-    Start();
-    watch.stop();
-    EXPECT_EQ(shown, std::vector<std::string>{"The following items of " + settings +
-                                              " are not valid values and were skipped:\r\n\r\n      Italic, "
-                                              "ToolbarsTextStyle, THERMIX PRINT, Property Database, Magnitude Limit"});
+    EXPECT_EQ(StartAndReadMessageBoxes(),
+              std::vector<std::string>{"The following items of " + settings +
+                                       " are not valid values and were skipped:\r\n\r\n      Italic, "
+                                       "ToolbarsTextStyle, THERMIX PRINT, Property Database, Magnitude Limit"});
     EXPECT_TRUE(UseIF97);
     EXPECT_EQ(main->ToolbarsTextStyle(), 0);
     EXPECT_EQ(CurrentMainWindowHost().GetPageSettings(), (PageSettings{720, 720, 720, 720, 1, 0}));

@@ -23,7 +23,12 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
+#include <future>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace vq {
 namespace {
@@ -409,6 +414,26 @@ TEST_F(UnitPreferenceFormTest, PreferenceFilesAndUserDefaults)
     EXPECT_EQ(form->TXT_AtmosphericPressure->text(), "99");
     EXPECT_EQ(form->CMB_AtmosphericPressureUnits->currentText(), "kPa");
     EXPECT_EQ(Shown(PressureFamily), "kPa");
+}
+
+TEST_F(UnitPreferenceFormTest, UserDefaultSaysThatASettingsPipeIsNoFileWithoutOpeningIt)
+{
+    ASSERT_EQ(::mkfifo(SettingsFilePath.c_str(), 0600), 0);
+    // A click that opened the pipe would wait for a writer: this one comes after 3 s.
+    std::promise<void> clicked;
+    std::thread writer([path = SettingsFilePath, done = clicked.get_future()] {
+        if (done.wait_for(std::chrono::seconds(3)) == std::future_status::ready)
+            return;
+        const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd >= 0)
+            ::close(fd);
+    });
+    form->BTN_UserDefaults->click();
+    clicked.set_value();
+    writer.join();
+    EXPECT_EQ(ui.LastMessage(), "The following error occurred when opening file " + SettingsFilePath +
+                                    ":\r\n\r\n      The path names a pipe or device, not a plain file.\r\n\r\n"
+                                    "User defaults not obtained.");
 }
 
 TEST_F(UnitPreferenceFormTest, OkRefillsTheInputUnitListsAndEmptiesTheValues)
