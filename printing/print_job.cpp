@@ -81,14 +81,14 @@ bool AskRetry(QWidget* parent)
 
 } // namespace
 
-void RunPrintJob(MainWindowView& main)
+int RunPrintJob(MainWindowView& main)
 {
     UserInterface& ui = CurrentUserInterface();
     while (true) {
         ui.SetBusy(true);
         PrinterForm& form = LoadPrinterForm(main);
         if (!form.RebuildReport)
-            form.RebuildReport = [&main] { RunPrintJob(main); };
+            form.RebuildReport = [&main] { return RunPrintJob(main); };
         PrintControl& printer = form.vsPrinter;
 
         PrintPageSettings settings = CurrentPrintPageSettings();
@@ -124,11 +124,11 @@ void RunPrintJob(MainWindowView& main)
             form.HandJobTo(LoadPrinterForm(main));
             continue;
         }
-        if (status != PrintDocBuilt) {
+        if (status != PrintDocBuilt && !(status == PrintDocNoRoom && form.Preview())) {
             main.show();
             UnloadPrinterForm();
             ui.SetBusy(false);
-            return;
+            return status;
         }
 
         printer.Preview = form.Preview();
@@ -148,7 +148,7 @@ void RunPrintJob(MainWindowView& main)
             main.show();
         }
         ui.SetBusy(false);
-        return;
+        return status;
     }
 }
 

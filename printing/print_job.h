@@ -13,7 +13,9 @@ namespace vq {
 
 class MainWindowView;
 
-void RunPrintJob(MainWindowView& main);
+// The document status of the job (PrintDocBuilt when it was built). A preview whose page
+// leaves no room for the report opens without pages, so that its Page Setup can mend it.
+int RunPrintJob(MainWindowView& main);
 // The print window with Preview off and the orientation of the main window's page settings.
 void PrepareDirectPrint(MainWindowView& main);
 void ShowPrintDialog(MainWindowView& main);

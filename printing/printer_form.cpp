@@ -35,6 +35,7 @@
 #include <QTime>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vq {
@@ -286,7 +287,10 @@ void PrinterForm::SetSendTo(int value)
 
 void PrinterForm::UpdateControlBar()
 {
-    const ControlBarState s = GetControlBarState(vsPrinter.PreviewPage(), vsPrinter.PageCount(), vsPrinter.Zoom());
+    // A page that leaves no room for the report shows no page and offers nothing to print.
+    const int pages = vsPrinter.PageCount();
+    BTN_Print->setEnabled(pages > 0);
+    const ControlBarState s = GetControlBarState(std::min(vsPrinter.PreviewPage(), pages), pages, vsPrinter.Zoom());
     lblPage->setText(QString::fromStdString(s.pageText));
     cmdPage[0]->setEnabled(s.firstPrevEnabled);
     cmdPage[1]->setEnabled(s.firstPrevEnabled);
@@ -484,6 +488,22 @@ void PrinterForm::PrinterFromControl()
     printer_->setPageMargins(QMarginsF(vsPrinter.MarginLeft() / 20.0, vsPrinter.MarginTop() / 20.0,
                                       vsPrinter.MarginRight() / 20.0, vsPrinter.MarginBottom() / 20.0),
                             QPageLayout::Point);
+}
+
+void PrinterForm::RestoreControlPage(const PrintPageSettings& page, QPrinter::PaperSource source, const QString& device)
+{
+    vsPrinter.SetOrientation(page.page.Orientation);
+    vsPrinter.SetPaperSize(page.page.PaperSize);
+    vsPrinter.SetMarginLeft(page.page.MarginLeft);
+    vsPrinter.SetMarginTop(page.page.MarginTop);
+    vsPrinter.SetMarginRight(page.page.MarginRight);
+    vsPrinter.SetMarginBottom(page.page.MarginBottom);
+    vsPrinter.SetPaperBin(page.PaperBin);
+    vsPrinter.SetDevice(page.DeviceName);
+    if (printer_->printerName() != device)
+        printer_->setPrinterName(device);
+    printer_->setPaperSource(source);
+    PrinterFromControl();
 }
 
 void PrinterForm::ControlFromPrinter()
@@ -705,6 +725,7 @@ void PrinterForm::PageOrPrinterSetup(bool printerOnly)
     // The bin and device change only when the dialog changes them.
     const QPrinter::PaperSource source = printer_->paperSource();
     const QString device = printer_->printerName();
+    const PrintPageSettings shown = ControlPageSettings(vsPrinter);
     const int error = printerOnly ? dialogs.PrintSetup(this, *printer_, "Print Setup") : dialogs.PageSetup(this, *printer_);
     if (error == 0) {
         ControlFromPrinter();
@@ -714,6 +735,7 @@ void PrinterForm::PageOrPrinterSetup(bool printerOnly)
             vsPrinter.SetDevice(printer_->printerName().toStdString());
     }
     PrintPageSettings stored = CurrentPrintPageSettings();
+    const PrintPageSettings before = stored;
     const PrintPageSettings control = ControlPageSettings(vsPrinter);
     if (!PageSettingsChanged(stored, control, printerOnly))
         return;
@@ -721,10 +743,16 @@ void PrinterForm::PageOrPrinterSetup(bool printerOnly)
     SetCurrentPrintPageSettings(stored);
     BusyScope busy;
     if (vsPrinter.Error() == 0) {
+        const bool hadPages = vsPrinter.PageCount() > 0;
         vsPrinter.KillDoc();
         scroll_->hide();
-        if (RebuildReport)
-            RebuildReport();
+        if (RebuildReport && RebuildReport() == PrintDocNoRoom) {
+            // The refusal was said; the settings before the dialog stand, with their pages.
+            SetCurrentPrintPageSettings(before);
+            RestoreControlPage(shown, source, device);
+            if (hadPages)
+                RebuildReport();
+        }
         if (CMB_Zoom->currentIndex() == 0)
             CMB_Zoom_Click();
         scroll_->show();

@@ -24,6 +24,7 @@ namespace vq {
 
 class MainWindowView;
 class PreviewPane;
+struct PrintPageSettings;
 
 class PrinterForm : public QWidget {
     Q_OBJECT
@@ -33,8 +34,9 @@ public:
 
     std::string ContentTitle;
     std::string ExportFileName;
-    // Builds the report again after a page or printer set-up change; the print job sets it.
-    std::function<void()> RebuildReport;
+    // Builds the report again after a page or printer set-up change and returns the
+    // document status; the print job sets it.
+    std::function<int()> RebuildReport;
     // The PDF writer's three document texts.
     void SetPDFProperties();
     const std::array<std::string, 3>& PdfProperties() const { return pdfProperties_; }
@@ -113,6 +115,8 @@ private:
     void ApplyZoomSelection(QComboBox* list);
     void ApplyZoom(QComboBox* list);
     void PageOrPrinterSetup(bool printerOnly);
+    // Puts the control's page back as it was, and the printer's bin and device.
+    void RestoreControlPage(const PrintPageSettings& page, QPrinter::PaperSource source, const QString& device);
     std::string GetExportFileName(int kind);
     // The PDF properties, the file dialog and the conversion; false when no file was chosen.
     bool ExportPages(int first, int last);

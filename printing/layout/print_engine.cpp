@@ -354,7 +354,7 @@ void BuildPrintDocument(PrintControl& printer, const PrintReport& report, int& s
             CurrentUserInterface().SetBusy(false);
             CurrentUserInterface().Beep();
             CurrentUserInterface().Message(problem, MessageStyle::Exclamation, ProgramTitle);
-            status = PrintDocCancelled;
+            status = PrintDocNoRoom;
         };
         printer.StartDoc();
         if (const std::string problem = PageRoomProblem(printer, report); !problem.empty())

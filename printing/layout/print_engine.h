@@ -61,10 +61,12 @@ inline constexpr int PrintDocBuilt = 0;
 inline constexpr int PrintDocRetry = 1;
 inline constexpr int PrintDocCancelled = 2;
 inline constexpr int PrintDocAborted = 3;
+// The page settings leave no room for the report.
+inline constexpr int PrintDocNoRoom = 4;
 
 // Builds the whole report on the control (whose OnNewPage draws the frame). A page
 // that cannot hold the header and a table row, or a column that would run off the
-// paper, is said and nothing is kept (status PrintDocCancelled).
+// paper, is said and nothing is kept (status PrintDocNoRoom).
 void BuildPrintDocument(PrintControl& printer, const PrintReport& report, int& status);
 void PrintCalcInfoLines(PrintControl& printer, const std::vector<std::string>& lines);
 // Number of header lines of the grid: 1 to 3.

@@ -5,6 +5,7 @@
 #include "app/command_dispatch.h"
 #include "files/printer_font.h"
 #include "printing/layout/print_engine.h"
+#include "printing/print_dialogs.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -48,6 +49,24 @@ protected:
         host.page.MarginBottom = twips(bottom);
         PrintFontName = "DejaVu Sans";
         PrintFontSize = fontSize;
+    }
+    // Print Preview through the quick-print dialog; the preview window, null when none opened.
+    PrinterForm* PrintPreview()
+    {
+        QTimer::singleShot(0, [] {
+            if (auto* quick = qobject_cast<PrintSpecialForm*>(QApplication::activeModalWidget()))
+                QTest::mouseClick(quick->BTN_Preview, Qt::LeftButton);
+        });
+        main->ABR_Main_Click(ToolPrintPreview);
+        return LoadedPrinterForm();
+    }
+    // The preview's Page Setup, answered with these margins in inches.
+    void PageSetup(PrinterForm& preview, double margin)
+    {
+        dialogs.setupAction = [=](QPrinter& printer) {
+            printer.setPageMargins(QMarginsF(margin, margin, margin, margin) * 72, QPageLayout::Point);
+        };
+        QTest::mouseClick(preview.BTN_PageSetup, Qt::LeftButton);
     }
     // Create Adobe PDF into a new file; its path.
     std::string CreatePdf()
@@ -189,6 +208,51 @@ TEST_F(PaperAndPage, APageTooSmallForTheHeaderAndOneRowPrintsNothing)
                                     "no room for the page header, a blank line and one row of the table.\r\n\r\n"
                                     "Make the margins or the report font smaller, and print again.");
     }
+}
+
+const std::string LetterTooSmall = "The page (Letter, portrait) is too small for the report: between its margins there "
+                                   "is no room for the page header, a blank line and one row of the table.\r\n\r\n"
+                                   "Make the margins or the report font smaller, and print again.";
+
+TEST_F(PaperAndPage, APageSetupThatLeavesNoRoomIsSaidAndChangesNothing)
+{
+    main->show();
+    PrinterForm* preview = PrintPreview();
+    ASSERT_NE(preview, nullptr);
+    const int pages = preview->vsPrinter.PageCount();
+    ASSERT_GT(pages, 0);
+    const PageSettings before = host.page;
+    PageSetup(*preview, 100 / 25.4);
+    EXPECT_EQ(ui.LastMessage(), LetterTooSmall);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(host.page.MarginLeft, before.MarginLeft);
+    EXPECT_EQ(host.page.MarginTop, before.MarginTop);
+    ASSERT_EQ(LoadedPrinterForm(), preview);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->vsPrinter.PageCount(), pages);
+    EXPECT_EQ(preview->vsPrinter.MarginLeft(), before.MarginLeft);
+}
+
+TEST_F(PaperAndPage, StoredMarginsThatLeaveNoRoomAreMendedInThePreview)
+{
+    Page(3.93, 3.93, 3.93, 3.93, 10);
+    PrinterForm* preview = PrintPreview();
+    EXPECT_EQ(ui.LastMessage(), LetterTooSmall);
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->vsPrinter.PageCount(), 0);
+    EXPECT_FALSE(preview->BTN_Print->isEnabled());
+    for (int i = 0; i < 4; ++i) {
+        preview->cmdPage_Click(i);
+        preview->cmdZoom_Click(i);
+    }
+
+    PageSetup(*preview, 1);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_GT(preview->vsPrinter.PageCount(), 0);
+    EXPECT_EQ(host.page.MarginLeft, 1440);
+    QTest::mouseClick(preview->BTN_Close, Qt::LeftButton);
+    EXPECT_EQ(test::PdfPages(CreatePdf()), 1);
 }
 
 TEST_F(PaperAndPage, PrintSetupConfirmsWithOKInBothRoutes)
