@@ -1,5 +1,6 @@
 #include "common/search_paths.h"
 #include "recording_user_interface.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +22,7 @@ class SearchPathsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::random_device rd;
-        root_ = fs::temp_directory_path() / ("vq_paths_" + std::to_string(rd()) + std::to_string(rd()));
+        root_ = folder_.Path();
         fs::create_directories(root_ / "program");
         fs::create_directories(root_ / "config");
         fs::create_directories(root_ / "shared");
@@ -41,8 +41,6 @@ protected:
             setenv("VAPOQUANT_CONFIG_DIR", savedConfig_->c_str(), 1);
         else
             unsetenv("VAPOQUANT_CONFIG_DIR");
-        std::error_code ec;
-        fs::remove_all(root_, ec);
     }
 
     std::string Dir(const std::string& sub) const { return (root_ / sub).string(); }
@@ -57,6 +55,7 @@ protected:
     }
     static const CPathObj& Entry(int i) { return *PathObjects[static_cast<std::size_t>(i)]; }
 
+    test::TempFolder folder_;
     fs::path root_;
     fs::path cwd_;
     std::optional<std::string> savedConfig_;

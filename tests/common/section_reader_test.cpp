@@ -1,5 +1,6 @@
 #include "common/number_parsing.h"
 #include "common/section_reader.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -137,7 +138,8 @@ TEST(SectionReader, LookupsResumeAfterTheLastHit)
 
 TEST(SectionReader, ReadsFilesWithEitherLineEnd)
 {
-    const auto path = std::filesystem::temp_directory_path() / "vq_section_reader_test.ini";
+    const test::TempFolder folder;
+    const auto path = folder.Path() / "section_reader_test.ini";
     {
         std::ofstream out(path, std::ios::binary);
         out << "[One]\r\na = x\r\n[Two]\nb = y\n";
@@ -153,7 +155,7 @@ TEST(SectionReader, ReadsFilesWithEitherLineEnd)
     std::filesystem::remove(path);
     EXPECT_FALSE(file.Open(path.string()));
     EXPECT_FALSE(file.IsOpen());
-    EXPECT_FALSE(file.Open(std::filesystem::temp_directory_path().string())) << "a folder is not a file";
+    EXPECT_FALSE(file.Open(folder.Path().string())) << "a folder is not a file";
 }
 
 TEST(ListItems, DelimitersAndEmptyItems)

@@ -4,6 +4,7 @@
 #include "common/value_routines.h"
 #include "common/window_placement.h"
 #include "equations/flag_values.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -102,8 +103,8 @@ TEST(ValueRoutines, MinimaSkipFlagsAndInterpolationIsSafe)
 
 TEST(FileRoutines, FileExistsOnlyForReadableFiles)
 {
-    const fs::path dir = fs::temp_directory_path() / "vq_file_routines_test";
-    fs::create_directories(dir);
+    const test::TempFolder folder;
+    const fs::path& dir = folder.Path();
     const fs::path file = dir / "present.txt";
     std::ofstream(file) << "x";
     EXPECT_TRUE(FileExists(file.string()));
@@ -111,13 +112,12 @@ TEST(FileRoutines, FileExistsOnlyForReadableFiles)
     EXPECT_FALSE(FileExists((dir / "missing.txt").string()));
     EXPECT_FALSE(FileExists(dir.string())) << "a folder is not a file";
     EXPECT_FALSE(FileExists(""));
-    fs::remove_all(dir);
 }
 
 TEST(FileRoutines, ConfigurationFolders)
 {
-    const fs::path dir = fs::temp_directory_path() / "vq_config_dir_test" / "nested";
-    fs::remove_all(dir.parent_path());
+    const test::TempFolder folder;
+    const fs::path dir = folder.Path() / "nested";
     const char* saved = std::getenv("VAPOQUANT_CONFIG_DIR");
     const std::string savedValue = saved ? saved : "";
     setenv("VAPOQUANT_CONFIG_DIR", (dir.string() + "/").c_str(), 1);
@@ -135,7 +135,6 @@ TEST(FileRoutines, ConfigurationFolders)
     if (saved)
         setenv("VAPOQUANT_CONFIG_DIR", savedValue.c_str(), 1);
     EXPECT_EQ(GetSystemFolder(), "/etc/xdg/Vapoquant");
-    fs::remove_all(dir.parent_path());
 }
 
 TEST(ListRoutines, PsiAndPsfMatchTheFirstPrefixedItem)

@@ -1,4 +1,5 @@
 // The real program ended by the signals with which a desktop ends a session.
+#include "default_signals.h"
 #include "temp_folder.h"
 
 #include <QProcess>
@@ -35,6 +36,8 @@ TEST(SignalEnd, TermAndHangUpKeepTheSettingsThatExitWrites)
         environment.insert("VAPOQUANT_CONFIG_DIR", QString::fromStdString(config.Path().string()));
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         program.setProcessEnvironment(environment);
+        // The program keeps a signal ignored that it inherits ignored, as under nohup.
+        program.setChildProcessModifier([] { test::DefaultSignalActions({SIGTERM, SIGHUP}); });
         program.start(VQ_PROGRAM_PATH, {});
         ASSERT_TRUE(program.waitForStarted());
         // The program catches the signals once its main window is up.

@@ -4,6 +4,7 @@
 #include "common/safe_file.h"
 #include "common/session_state.h"
 #include "files/settings_file.h"
+#include "default_signals.h"
 #include "fake_main_window_host.h"
 #include "ordinary_user.h"
 #include "recording_user_interface.h"
@@ -249,6 +250,7 @@ TEST_F(SettingsFileTest, ALockPathThatIsNoPlainFileNeitherBlocksNorIsFollowed)
     const std::string lock = dir.File(".Thermix2.ini.lock");
     ASSERT_EQ(::mkfifo(lock.c_str(), 0444), 0);
     auto writeAsOrdinaryUser = [&] {
+        test::DefaultSignalActions({SIGALRM});
         ::alarm(10); // a write that blocks fails the test
         std::string error;
         ::_exit(test::BecomeOrdinaryUser(dir.Path()) && WritePropertyDatabaseSection(path, error) ? 0 : 1);
@@ -291,6 +293,7 @@ TEST_F(SettingsFileTest, CopiesOfTwoUsersTakeTurnsWhereOneCannotOpenTheOthersLoc
     ASSERT_EQ(::pipe(go), 0);
     const pid_t other = ::fork();
     if (other == 0) {
+        test::DefaultSignalActions({SIGALRM});
         ::alarm(20);
         char byte = 0;
         std::string error;

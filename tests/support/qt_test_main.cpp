@@ -5,13 +5,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
 
 // A home folder of the tests' own, removed at exit: what the program and Qt keep in the
 // user's folders (settings, toolbar layouts, dialog history, data, caches) never reaches
-// the real ones.
+// the real ones. Where the session has no runtime folder, one is made in it too, since Qt
+// would otherwise make one of a fixed name in the temporary folder and leave it there.
 class TemporaryHome {
 public:
     TemporaryHome()
@@ -26,6 +28,9 @@ public:
         ::setenv("XDG_CONFIG_HOME", (path_ / ".config").c_str(), 1);
         for (const char* other : {"XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
             ::unsetenv(other);
+        const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        if ((!runtime || !*runtime) && ::mkdir((path_ / "runtime").c_str(), 0700) == 0)
+            ::setenv("XDG_RUNTIME_DIR", (path_ / "runtime").c_str(), 1);
     }
     ~TemporaryHome()
     {
