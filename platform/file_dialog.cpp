@@ -77,21 +77,8 @@ FileDialogResult RunFileDialog(QWidget* parent, const FileDialogRequest& request
         request.filterIndex > 1 && request.filterIndex <= types.size() ? types[request.filterIndex - 1] : QString();
     if (!shownType.isEmpty())
         dialog.selectNameFilter(shownType);
-    QString extension = QString::fromStdString(request.defaultExtension);
-    extension.remove('*').remove('.');
-    if (request.save) {
-        // A desktop's own dialog would ask about the name as typed, before the default
-        // extension is added; ShowFileDialog asks about the name really written.
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
-        // A name typed without an extension takes that of the file type chosen.
-        auto suffixOf = [extension](const QString& type) {
-            const QString own = FilterExtension(type);
-            return own.isEmpty() ? extension : own;
-        };
-        dialog.setDefaultSuffix(shownType.isEmpty() ? extension : suffixOf(shownType));
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                         [&dialog, suffixOf](const QString& chosen) { dialog.setDefaultSuffix(suffixOf(chosen)); });
-    }
+    // The dialog confirms the name it gives back itself; with no default suffix set, the
+    // name comes back as the user gave it, and ShowFileDialog adds the chosen type's.
     FileDialogResult result;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         result.error = CommonDialogCancelError;
@@ -104,6 +91,35 @@ FileDialogResult RunFileDialog(QWidget* parent, const FileDialogRequest& request
     return result;
 }
 
+// The extension added to a saved name given without one: that of the type chosen (from
+// 1), else the request's default extension.
+QString ExtensionToAdd(const FileDialogRequest& request, int chosenType)
+{
+    const QStringList types = QString::fromStdString(QtFileFilter(request.filter)).split(";;");
+    const QString own =
+        chosenType > 0 && chosenType <= types.size() ? FilterExtension(types[chosenType - 1]) : QString();
+    if (!own.isEmpty())
+        return own;
+    QString extension = QString::fromStdString(request.defaultExtension);
+    return extension.remove('*').remove('.');
+}
+
+// Adds the extension to a chosen name without one (no '.' in the file name, as Qt's
+// dialog tells one); whether the name changed.
+bool AddExtension(const FileDialogRequest& request, FileDialogResult& chosen)
+{
+    const QFileInfo file(QString::fromStdString(chosen.path));
+    if (chosen.path.empty() || file.fileName().contains('.') || file.isDir())
+        return false;
+    const QString extension = ExtensionToAdd(request, chosen.filterIndex);
+    if (extension.isEmpty())
+        return false;
+    const QString path = file.filePath() + '.' + extension;
+    chosen.path = path.toStdString();
+    chosen.title = QFileInfo(path).fileName().toStdString();
+    return true;
+}
+
 // Whether the chosen file may be written: yes where there is none yet, else the user's
 // answer, as a file dialog asks it.
 bool MayReplace(const FileDialogResult& chosen, const std::string& dialogTitle)
@@ -111,9 +127,8 @@ bool MayReplace(const FileDialogResult& chosen, const std::string& dialogTitle)
     const QFileInfo file(QString::fromStdString(chosen.path));
     if (!file.exists() || file.isDir())
         return true;
-    const std::string name = chosen.title.empty() ? file.fileName().toStdString() : chosen.title;
-    return CurrentUserInterface().Ask(name + " already exists.\r\nDo you want to replace it?", dialogTitle, false,
-                                      Answer::No) == Answer::Yes;
+    return CurrentUserInterface().Ask(chosen.title + " already exists.\r\nDo you want to replace it?", dialogTitle,
+                                      false, Answer::No) == Answer::Yes;
 }
 
 } // namespace
@@ -122,10 +137,11 @@ FileDialogResult ShowFileDialog(QWidget* parent, const FileDialogRequest& reques
 {
     FileDialogRequest shown = request;
     for (;;) {
-        const FileDialogResult result = Handler() ? Handler()(shown) : RunFileDialog(parent, shown);
+        FileDialogResult result = Handler() ? Handler()(shown) : RunFileDialog(parent, shown);
         if (result.error != 0)
             return result;
-        if (!shown.save || MayReplace(result, shown.title)) {
+        // The dialog has confirmed the name it gave back; only a name changed here is asked about.
+        if (!shown.save || !AddExtension(shown, result) || MayReplace(result, shown.title)) {
             FollowChosenFile(result.path);
             return result;
         }

@@ -816,7 +816,6 @@ TEST_F(SessionFlow, ExportsReadBackAsCsvInEveryFormat)
             for (const bool quotes : {false, true}) {
                 const std::string file = work.File("out.txt");
                 answers = {{0, file, "out.txt"}};
-                ui->answers = {Answer::Yes}; // the export before is replaced
                 OnModal([&](QDialog* dialog) {
                     auto* form = qobject_cast<PrintFormatForm*>(dialog);
                     ASSERT_TRUE(form);

@@ -8,6 +8,7 @@
 #include "printing/graph_customize_dialog.h"
 #include "printing/graph_logic.h"
 #include "printing/print_hand_over.h"
+#include "scripted_file_dialogs.h"
 #include "temp_folder.h"
 
 #include <QApplication>
@@ -100,6 +101,18 @@ TEST_F(GraphOutputTest, SavesTheImageInTheFormatOfItsExtension)
     EXPECT_EQ(FormatOf(saveAs), "jpeg");
     for (const std::string& name : folder.Entries())
         EXPECT_TRUE(name == "graph.jpg" || name == "graph.bmp" || name == "GRAPH.BMP") << name;
+}
+
+TEST_F(GraphOutputTest, ABareNameIsSavedWithTheExtensionOfTheTypeChosen)
+{
+    // The dialog gives back "chart" with PNG chosen.
+    form->SetSaveDialogRunner({});
+    test::ScriptedFileDialogs dialogs;
+    dialogs.answers = {{0, folder.File("chart"), "chart", 4}};
+    form->BTN_Save->click();
+    EXPECT_TRUE(ui.messages.empty()) << ui.LastMessage();
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"chart.png"});
+    EXPECT_EQ(FormatOf(folder.File("chart.png")), "png");
 }
 
 TEST_F(GraphOutputTest, TheFolderOfTheSavedImageIsTheWorkingFolder)

@@ -96,9 +96,7 @@ TEST_F(PrintJobTest, ACreatePdfThatCannotBeWrittenSaysWhyAndKeepsTheOldFile)
     ASSERT_EQ(PdfPages(dialogs.saveName), 1);
     const std::string old = test::ReadFileBytes(dialogs.saveName);
 
-    // A full disk, then a file the user made read-only (which the superuser could write);
-    // the user agrees to replace it each time.
-    ui.answers = {Answer::Yes, Answer::Yes};
+    // A full disk, then a file the user made read-only (which the superuser could write).
     FillGrid(150);
     SimulateWriteFailure(SimulatedWriteFailure::Write);
     createPdf->trigger();

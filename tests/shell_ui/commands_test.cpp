@@ -679,10 +679,10 @@ TEST_F(CommandsTest, SaveAsNamesTheDocumentOnlyWhenWritten)
 
 TEST_F(CommandsTest, SaveAsAsksOnceBeforeReplacingTheFileItWillWrite)
 {
-    // A bare "doc" comes back from the dialog as "doc.vpq", which is there.
+    // The dialog gives back a bare "doc", which is written as "doc.vpq", which is there.
     const std::string path = folder.File("doc.vpq");
     test::WriteFileBytes(path, "old\r\n");
-    answers = {{0, path, "doc.vpq"}};
+    answers = {{0, folder.File("doc"), "doc"}};
     ui.answers = {Answer::No};
     Action(ToolSaveAs)->trigger();
     ASSERT_EQ(ui.questions.size(), 1u);
@@ -694,10 +694,21 @@ TEST_F(CommandsTest, SaveAsAsksOnceBeforeReplacingTheFileItWillWrite)
     EXPECT_EQ(test::ReadFileBytes(path), "old\r\n");
     EXPECT_EQ(DocumentName, "Untitled");
 
-    answers = {{0, path, "doc.vpq"}};
+    answers = {{0, folder.File("doc"), "doc"}};
     ui.answers = {Answer::Yes};
     Action(ToolSaveAs)->trigger();
     EXPECT_EQ(ui.questions.size(), 2u);
+    EXPECT_EQ(DocumentName, "doc.vpq");
+    EXPECT_NE(test::ReadFileBytes(path), "old\r\n");
+}
+
+TEST_F(CommandsTest, SaveAsReplacesAFileTheDialogConfirmedWithoutAskingAgain)
+{
+    const std::string path = folder.File("doc.vpq");
+    test::WriteFileBytes(path, "old\r\n");
+    answers = {{0, path, "doc.vpq", 1}};
+    Action(ToolSaveAs)->trigger();
+    EXPECT_TRUE(ui.questions.empty());
     EXPECT_EQ(DocumentName, "doc.vpq");
     EXPECT_NE(test::ReadFileBytes(path), "old\r\n");
 }
@@ -823,7 +834,6 @@ TEST_F(CommandsTest, AReopenedDocumentShowsItsNumbersInTheirDefaultText)
         main->TXT_State2Inc->clear();
         QTest::keyClicks(main->TXT_State2Inc, typed);
         answers = {{0, path, "small.vpq"}, {0, path, "small.vpq"}};
-        ui.answers = {Answer::Yes}; // the file of the round before is replaced
         ClickMenuEntry("&File", ToolSaveAs);
         ClickMenuEntry("&File", ToolNew);
         ClickMenuEntry("&File", ToolOpen);

@@ -289,7 +289,6 @@ TEST_F(SaveOutputTest, SaturatedInputsWriteOnlyTheBoxesShown)
         for (QLineEdit* box : {main->TXT_State1, main->TXT_State1End, main->TXT_State1Inc, main->TXT_State2,
                                main->TXT_State2End, main->TXT_State2Inc})
             box->setText(box == main->TXT_State2End ? "200" : box == main->TXT_State2Inc ? "50" : "100");
-        ui.answers = {Answer::Yes}; // the file of the call before is replaced
         SaveOutputAs(*main);
         // The heading, an empty line, then the information up to the next empty line.
         std::istringstream file(test::ReadFileBytes(path));
