@@ -256,7 +256,6 @@ void LoadSettingsAtStartup(const std::string& path, const std::string& customToo
 
 void ReadIniControlsSection(const std::string& path)
 {
-    std::string errorText = "Opening " + path;
     std::string content;
     std::string reason;
     const FileReadStatus status = ReadRewritableFile(path, content, reason);
@@ -267,7 +266,6 @@ void ReadIniControlsSection(const std::string& path)
         ReadSection(file, IniControlsHeading, count, false);
     }
     if (count > 0) {
-        errorText.clear();
         int index = 0;
         std::string value;
         if (SectionValue("EXE_Mode", index, value))
@@ -276,12 +274,12 @@ void ReadIniControlsSection(const std::string& path)
     }
     // A settings file that is there but cannot be read is named with the reason; the
     // settings writers refuse it the same way.
-    if (status == FileReadStatus::Failed)
-        errorText = "Opening " + SettingsFailureLine(path, reason);
-    if (status == FileReadStatus::Failed || (file.IsOpen() && !file.AtEnd())) {
+    const bool failed = status == FileReadStatus::Failed;
+    if (failed || (file.IsOpen() && !file.AtEnd())) {
         CurrentUserInterface().Beep();
         ShowMessage("Error reading " + path + " " + IniControlsHeading + " section." + AppName +
-                        " default parameters were used.\r\n" + errorText,
+                        " default parameters were used.\r\nOpening " +
+                        (failed ? SettingsFailureLine(path, reason) : path),
                     MessageExclamation);
     }
 }
